@@ -1,0 +1,52 @@
+#include "app/CardNavigation.h"
+
+#include "app/DeckLines.h"
+
+namespace taramel {
+
+void LoadDeck(DeckStore& deck, std::string_view fileBytes)
+{
+    deck.Assign(SplitDeckLines(fileBytes));
+    SetCurrentIndex(deck, 0);
+}
+
+void SetCurrentIndex(DeckStore& deck, int v)
+{
+    if (v != deck.ItemIndex())
+        deck.SetItemIndex(v);
+}
+
+void ShowCurrentCard(const DeckStore& deck, CardView& view)
+{
+    view.SetQuestion(deck.Line(deck.ItemIndex()));
+    view.SetAnswer(deck.Line(deck.ItemIndex() + 1));
+}
+
+void NextCardInFileOrder(DeckStore& deck, CardView& view)
+{
+    const int i = deck.ItemIndex();
+    const int n = deck.Count();
+    const int next = (n == i + 2) ? 0 : i + 2;
+    SetCurrentIndex(deck, next);
+    ShowCurrentCard(deck, view);
+}
+
+int RandomPickFromDraw(std::uint32_t draw)
+{
+    // The draw is a signed 32-bit number to the rest of the step: the oddness
+    // test is the signed remainder, and adding 1 wraps like the 32-bit sum.
+    std::uint32_t r = draw;
+    if (static_cast<std::int32_t>(r) % 2 != 0)
+        r += 1u;
+    return static_cast<std::int32_t>(r);
+}
+
+void NextCardAtRandom(DeckStore& deck, TCardGenerator& generator, CardView& view)
+{
+    const int n = deck.Count();
+    const int pick = RandomPickFromDraw(generator.Random(static_cast<std::uint32_t>(n - 1)));
+    SetCurrentIndex(deck, pick);
+    ShowCurrentCard(deck, view);
+}
+
+}  // namespace taramel

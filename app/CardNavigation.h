@@ -1,0 +1,33 @@
+// Loading the deck, showing the current card and the two next-card rules.
+// Errors are not caught here: each ends the step it happens in.
+#pragma once
+
+#include <string_view>
+
+#include "app/CardGenerator.h"
+#include "app/CardView.h"
+#include "app/DeckStore.h"
+
+namespace taramel {
+
+// Replaces the deck with the lines of the file's bytes and selects line 0.
+void LoadDeck(DeckStore& deck, std::string_view fileBytes);
+
+// Moves the selection to v unless it is there already.
+void SetCurrentIndex(DeckStore& deck, int v);
+
+// Question := line i, then answer := line i + 1, the index read afresh for
+// each; a failed read leaves that label as it was and ends the step.
+void ShowCurrentCard(const DeckStore& deck, CardView& view);
+
+// Advances by one card; wraps to 0 only when count == index + 2 exactly.
+void NextCardInFileOrder(DeckStore& deck, CardView& view);
+
+// Draws r = Random(count - 1), makes it even by adding 1 to an odd r, selects
+// it and shows the card.
+void NextCardAtRandom(DeckStore& deck, TCardGenerator& generator, CardView& view);
+
+// The index the random rule picks for a draw.
+int RandomPickFromDraw(std::uint32_t draw);
+
+}  // namespace taramel

@@ -1,0 +1,16 @@
+// Splitting the deck file into lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace taramel {
+
+// Splits raw file bytes into lines. A line ends at CR LF, a lone CR or a lone
+// LF; the text ends at the first NUL byte. A last line without a break is a
+// line, a break at the very end adds no empty line. Nothing is trimmed or
+// decoded: lines stay bytes in the ANSI code page, a byte-order mark included.
+std::vector<std::string> SplitDeckLines(std::string_view bytes);
+
+}  // namespace taramel

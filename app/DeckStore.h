@@ -1,0 +1,31 @@
+// What the card deck needs of the list that holds its lines and the current
+// index. The program keeps the deck in its hidden list box; tests and tools use
+// the plain TDeck. Both follow the same rules, so the navigation steps are
+// written once against this interface.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace taramel {
+
+class DeckStore {
+public:
+    virtual ~DeckStore() = default;
+
+    // Replaces every line; nothing is selected afterwards.
+    virtual void Assign(const std::vector<std::string>& lines) = 0;
+    virtual int Count() const = 0;
+    // Raises "List index out of bounds (%d)" for an index that names no line.
+    virtual std::string Line(int index) const = 0;
+    // The current index, -1 when nothing is selected.
+    virtual int ItemIndex() const = 0;
+    // Moves the selection. An index that names no line leaves nothing
+    // selected (-1), which is what the system's list box does with it.
+    virtual void SetItemIndex(int index) = 0;
+};
+
+// The text of the error for a line that does not exist.
+std::string ListIndexErrorText(int index);
+
+}  // namespace taramel

@@ -1,0 +1,27 @@
+# zlib and libjpeg: Debian's packages natively; for Win32, mingw's zlib and a
+# libjpeg-turbo cross-built by tools/setup.sh into TARAMEL_DEPS.
+add_library(taramel_deps INTERFACE)
+if(TARAMEL_WIN32)
+  set(TARAMEL_DEPS_DIR "/opt/taramel-deps" CACHE PATH "Dependencies built by tools/setup.sh")
+  set(jpeg_root ${TARAMEL_DEPS_DIR}/i686-w64-mingw32)
+  if(NOT EXISTS ${jpeg_root}/lib/libjpeg.a)
+    message(FATAL_ERROR "libjpeg for mingw not found in ${jpeg_root}: run tools/setup.sh")
+  endif()
+  target_include_directories(taramel_deps INTERFACE ${jpeg_root}/include)
+  target_link_libraries(taramel_deps INTERFACE ${jpeg_root}/lib/libjpeg.a)
+  find_package(ZLIB REQUIRED)
+  target_link_libraries(taramel_deps INTERFACE ZLIB::ZLIB)
+else()
+  find_package(ZLIB REQUIRED)
+  find_package(JPEG REQUIRED)
+  target_link_libraries(taramel_deps INTERFACE ZLIB::ZLIB JPEG::JPEG)
+endif()
+
+set(TARAMEL_DEPS_DIR "/opt/taramel-deps" CACHE PATH "Dependencies built by tools/setup.sh")
+
+# System libraries of the Win32 build.
+add_library(taramel_win_usage INTERFACE)
+if(TARAMEL_WIN32)
+  target_link_libraries(taramel_win_usage INTERFACE
+    comctl32 msimg32 shell32 gdi32 user32 kernel32 advapi32 ole32 uuid)
+endif()

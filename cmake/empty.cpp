@@ -1,0 +1,1 @@
+// Lets a folder with no portable sources yet still form its library.

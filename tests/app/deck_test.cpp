@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/CardNavigation.h"
+#include "app/Deck.h"
+#include "app/DeckLines.h"
+#include "framework/Exception.h"
+
+namespace taramel {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A card view that remembers what it was given.
+struct RecordingView : CardView {
+    std::string question = "design question";
+    std::string answer = "design answer";
+    void SetQuestion(const std::string& line) override { question = line; }
+    void SetAnswer(const std::string& line) override { answer = line; }
+};
+
+Lines Numbered(int n)
+{
+    Lines lines;
+    for (int i = 0; i < n; ++i)
+        lines.push_back("line " + std::to_string(i));
+    return lines;
+}
+
+std::string ErrorOf(const std::function<void()>& step)
+{
+    try {
+        step();
+    } catch (const Exception& e) {
+        return e.Message();
+    }
+    return "";
+}
+
+TEST(DeckLines, LineBreakKindsGiveTheSameDeck)
+{
+    const Lines expected = {"a", "b", "", "c"};
+    for (const char* text : {"a\r\nb\r\n\r\nc", "a\rb\r\rc", "a\nb\n\nc", "a\r\nb\r\rc\n", "a\nb\r\n\nc\r\n",
+                             "a\rb\n\r\nc\r"}) {
+        EXPECT_EQ(SplitDeckLines(text), expected) << text;
+    }
+}
+
+TEST(DeckLines, NulEndsTheTextAndNothingIsTrimmed)
+{
+    const std::string text("  q1 \r\nans\0wer\r\nlost", 20);
+    EXPECT_EQ(SplitDeckLines(text), (Lines{"  q1 ", "ans"}));
+    EXPECT_EQ(SplitDeckLines(std::string("\0abc", 4)), Lines{});
+    EXPECT_EQ(SplitDeckLines(""), Lines{});
+    EXPECT_EQ(SplitDeckLines("\n"), Lines{""});
+    EXPECT_EQ(SplitDeckLines("\r\n\r\n"), (Lines{"", ""}));
+    EXPECT_EQ(SplitDeckLines("\n\r"), (Lines{"", ""}));  // LF then a lone CR
+}
+
+TEST(DeckLines, ByteOrderMarkStaysAndBytesAreNotDecoded)
+{
+    const std::string text = "\xEF\xBB\xBF\xC2\xEE\xEF\xF0\xEE\xF1\r\n\xCE\xF2\xE2\xE5\xF2";
+    const Lines lines = SplitDeckLines(text);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], "\xEF\xBB\xBF\xC2\xEE\xEF\xF0\xEE\xF1");
+    EXPECT_EQ(lines[1], "\xCE\xF2\xE2\xE5\xF2");
+}
+
+TEST(CardGenerator, MatchesTheLinearCongruentialRule)
+{
+    TCardGenerator g;
+    EXPECT_EQ(g.Random(9), 0u);  // seed 1: floor(9 * 1 / 2^32)
+    EXPECT_EQ(g.GeneratorSeed, 1u);
+    EXPECT_EQ(g.Random(9), 0u);
+    EXPECT_EQ(g.GeneratorSeed, 134775814u);
+    g.GeneratorSeed = 0xFFFFFFFFu;
+    // The seed becomes -134775813 + 1 mod 2^32, and a draw with m = 2^32 - 1
+    // is one less than the seed.
+    EXPECT_EQ(g.Random(0xFFFFFFFFu), 0u - 134775813u);
+    EXPECT_EQ(g.GeneratorSeed, 0u - 134775812u);
+}
+
+TEST(CardNavigation, TenLineDeckInRandomOrderShowsTheKnownSequence)
+{
+    TDeck deck;
+    RecordingView view;
+    TCardGenerator g;
+    LoadDeck(deck, "q0\na0\nq1\na1\nq2\na2\nq3\na3\nq4\na4\n");
+    const int expectedDraws[] = {0, 0, 7, 1, 2, 6};
+    const int expectedPicks[] = {0, 0, 8, 2, 2, 6};
+    for (int k = 0; k < 6; ++k) {
+        TCardGenerator probe = g;
+        EXPECT_EQ(static_cast<int>(probe.Random(9)), expectedDraws[k]) << k;
+        NextCardAtRandom(deck, g, view);
+        EXPECT_EQ(deck.ItemIndex(), expectedPicks[k]) << k;
+        EXPECT_EQ(view.question, "q" + std::to_string(expectedPicks[k] / 2));
+        EXPECT_EQ(view.answer, "a" + std::to_string(expectedPicks[k] / 2));
+    }
+}
+
+TEST(CardNavigation, RandomPickIsEvenOrTheLastLineOfAnOddDeck)
+{
+    EXPECT_EQ(RandomPickFromDraw(0), 0);
+    EXPECT_EQ(RandomPickFromDraw(1), 2);
+    EXPECT_EQ(RandomPickFromDraw(2), 2);
+    EXPECT_EQ(RandomPickFromDraw(0xFFFFFFFFu), 0);  // -1 is odd: -1 + 1
+    EXPECT_EQ(RandomPickFromDraw(0x7FFFFFFFu), static_cast<int>(0x80000000u));
+}
+
+TEST(CardNavigation, FileOrderWrapsOnlyOnExactEquality)
+{
+    TDeck deck;
+    RecordingView view;
+    deck.Assign(Numbered(6));
+    deck.SetItemIndex(0);
+    std::vector<int> seen;
+    for (int k = 0; k < 4; ++k) {
+        NextCardInFileOrder(deck, view);
+        seen.push_back(deck.ItemIndex());
+    }
+    EXPECT_EQ(seen, (std::vector<int>{2, 4, 0, 2}));
+    EXPECT_EQ(view.question, "line 2");
+    EXPECT_EQ(view.answer, "line 3");
+}
+
+TEST(CardNavigation, EmptyDeckFailsEveryStepAtIndexMinusOne)
+{
+    TDeck deck;
+    RecordingView view;
+    TCardGenerator g;
+    LoadDeck(deck, "");
+    EXPECT_EQ(deck.Count(), 0);
+    EXPECT_EQ(deck.ItemIndex(), -1);
+    EXPECT_EQ(ErrorOf([&] { ShowCurrentCard(deck, view); }), "List index out of bounds (-1)");
+    EXPECT_EQ(ErrorOf([&] { NextCardInFileOrder(deck, view); }), "List index out of bounds (-1)");
+    EXPECT_EQ(ErrorOf([&] { NextCardAtRandom(deck, g, view); }), "List index out of bounds (-1)");
+    EXPECT_EQ(view.question, "design question");
+    EXPECT_EQ(view.answer, "design answer");
+}
+
+TEST(CardNavigation, OneLineDeckShowsTheQuestionThenFailsTheAnswer)
+{
+    TDeck deck;
+    RecordingView view;
+    TCardGenerator g;
+    LoadDeck(deck, "only");
+    EXPECT_EQ(ErrorOf([&] { ShowCurrentCard(deck, view); }), "List index out of bounds (1)");
+    EXPECT_EQ(view.question, "only");
+    EXPECT_EQ(view.answer, "design answer");
+    for (int k = 0; k < 5; ++k) {
+        ErrorOf([&] { NextCardAtRandom(deck, g, view); });
+        EXPECT_EQ(deck.ItemIndex(), 0);
+    }
+}
+
+TEST(CardNavigation, TwoLineDeckAlwaysStaysOnItsOneCard)
+{
+    TDeck deck;
+    RecordingView view;
+    TCardGenerator g;
+    LoadDeck(deck, "q\r\na\r\n");
+    NextCardInFileOrder(deck, view);
+    EXPECT_EQ(deck.ItemIndex(), 0);
+    for (int k = 0; k < 5; ++k) {
+        NextCardAtRandom(deck, g, view);
+        EXPECT_EQ(deck.ItemIndex(), 0);
+    }
+    EXPECT_EQ(view.question, "q");
+    EXPECT_EQ(view.answer, "a");
+}
+
+TEST(CardNavigation, OddDeckReachesItsLastLineAndRunsPastTheEnd)
+{
+    TDeck deck;
+    RecordingView view;
+    deck.Assign(Numbered(5));
+    deck.SetItemIndex(2);
+    ShowCurrentCard(deck, view);
+    // To 4, the last line: its answer does not exist, and the new question
+    // stands above the previous answer.
+    EXPECT_EQ(ErrorOf([&] { NextCardInFileOrder(deck, view); }), "List index out of bounds (5)");
+    EXPECT_EQ(deck.ItemIndex(), 4);
+    EXPECT_EQ(view.question, "line 4");
+    EXPECT_EQ(view.answer, "line 3");
+    // 5 != 4 + 2: the step asks for index 6, which names no line, and the
+    // list falls back to no selection.
+    EXPECT_EQ(ErrorOf([&] { NextCardInFileOrder(deck, view); }), "List index out of bounds (-1)");
+    EXPECT_EQ(deck.ItemIndex(), -1);
+    // From -1 the next step goes to 1 and carries on with odd indices.
+    NextCardInFileOrder(deck, view);
+    EXPECT_EQ(deck.ItemIndex(), 1);
+    EXPECT_EQ(view.question, "line 1");
+    EXPECT_EQ(view.answer, "line 2");
+}
+
+TEST(CardNavigation, OddCurrentIndexSwapsRolesAndNeverWrapsAnEvenDeck)
+{
+    TDeck deck;
+    RecordingView view;
+    deck.Assign(Numbered(6));
+    deck.SetItemIndex(1);
+    NextCardInFileOrder(deck, view);
+    EXPECT_EQ(deck.ItemIndex(), 3);
+    EXPECT_EQ(view.question, "line 3");
+    EXPECT_EQ(view.answer, "line 4");
+    EXPECT_EQ(ErrorOf([&] { NextCardInFileOrder(deck, view); }), "List index out of bounds (6)");
+    EXPECT_EQ(deck.ItemIndex(), 5);
+}
+
+TEST(Deck, IndexThatNamesNoLineLeavesNothingSelected)
+{
+    TDeck deck;
+    deck.Assign(Numbered(4));
+    for (int bad : {4, 100, -2, -1}) {
+        deck.SetItemIndex(2);
+        deck.SetItemIndex(bad);
+        EXPECT_EQ(deck.ItemIndex(), -1) << bad;
+    }
+    EXPECT_EQ(ErrorOf([&] { deck.Line(4); }), "List index out of bounds (4)");
+}
+
+TEST(ExceptionReport, PeriodOnlyWhenTheLastCharacterComesAfterIt)
+{
+    EXPECT_EQ(ExceptionReportText("List index out of bounds (3)"), "List index out of bounds (3)");
+    EXPECT_EQ(ExceptionReportText("Unable to write to C:\\x\\Option.ini"),
+              "Unable to write to C:\\x\\Option.ini.");
+    EXPECT_EQ(ExceptionReportText("Done."), "Done.");
+    EXPECT_EQ(ExceptionReportText("a-"), "a-");
+    EXPECT_EQ(ExceptionReportText("a/"), "a/.");
+    EXPECT_EQ(ExceptionReportText("Ошибка"), "Ошибка.");
+    EXPECT_EQ(ExceptionReportText(""), "");
+}
+
+}  // namespace
+}  // namespace taramel
