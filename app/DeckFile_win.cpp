@@ -1,0 +1,78 @@
+#include "app/DeckFile_win.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "app/AnsiText_win.h"
+#include "framework/Exception.h"
+
+namespace taramel {
+namespace {
+
+std::wstring FullPath(const std::wstring& name)
+{
+    const DWORD n = GetFullPathNameW(name.c_str(), 0, nullptr, nullptr);
+    if (n == 0)
+        return name;
+    std::wstring full(n, L'\0');
+    const DWORD written = GetFullPathNameW(name.c_str(), n, full.data(), nullptr);
+    full.resize(written);
+    return full;
+}
+
+[[noreturn]] void RaiseCannotOpen(const std::wstring& name, DWORD code)
+{
+    throw Exception("Cannot open file \"" + WideToUtf8(FullPath(name)) + "\". " + SystemErrorText(code));
+}
+
+// Closes the handle however the read ends.
+struct FileHandle {
+    HANDLE h;
+    ~FileHandle()
+    {
+        if (h != INVALID_HANDLE_VALUE)
+            CloseHandle(h);
+    }
+};
+
+}  // namespace
+
+std::string SystemErrorText(unsigned long code)
+{
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                       FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ARGUMENT_ARRAY,
+                                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message(text ? text : L"", n);
+    if (text)
+        LocalFree(text);
+    while (!message.empty()) {
+        const wchar_t c = message.back();
+        if (c != L' ' && c != L'\t' && c != L'\r' && c != L'\n' && c != L'.')
+            break;
+        message.pop_back();
+    }
+    return WideToUtf8(message);
+}
+
+std::string ReadDeckFile(const std::wstring& name)
+{
+    FileHandle file{CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr)};
+    if (file.h == INVALID_HANDLE_VALUE)
+        RaiseCannotOpen(name, GetLastError());
+    std::string bytes;
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.h, chunk, sizeof chunk, &got, nullptr))
+            RaiseCannotOpen(name, GetLastError());
+        if (got == 0)
+            break;
+        bytes.append(chunk, got);
+    }
+    return bytes;
+}
+
+}  // namespace taramel
