@@ -38,14 +38,34 @@ private:
 
 PixelStorageFactory g_factory = &CreateHeapPixelStorage;
 
+using Palette = std::vector<TPaletteEntry>;
+
+void ColorToBgra(std::uint32_t color, std::uint8_t out[4])
+{
+    out[0] = static_cast<std::uint8_t>(color >> 16);
+    out[1] = static_cast<std::uint8_t>(color >> 8);
+    out[2] = static_cast<std::uint8_t>(color);
+    out[3] = 0;
+}
+
 // Reads pixel x of a row as blue, green, red, alpha.
-void ReadPixel(const std::uint8_t* row, int x, TPixelFormat f, std::uint8_t out[4])
+void ReadPixel(const std::uint8_t* row, int x, TPixelFormat f, const Palette& palette, std::uint8_t out[4])
 {
     switch (f) {
-    case TPixelFormat::pf8bit:
-        out[0] = out[1] = out[2] = row[x];
+    case TPixelFormat::pf1bit:
+    case TPixelFormat::pf4bit:
+    case TPixelFormat::pf8bit: {
+        const int index = ReadIndex(row, x, f);
+        if (!palette.empty()) {
+            ColorToBgra(static_cast<std::size_t>(index) < palette.size() ? palette[index] : 0, out);
+            break;
+        }
+        // Without a palette the index is a grey level spread over the format's range.
+        const int maxIndex = (1 << BitsPerPixel(f)) - 1;
+        out[0] = out[1] = out[2] = static_cast<std::uint8_t>(index * 255 / maxIndex);
         out[3] = 0;
         break;
+    }
     case TPixelFormat::pf24bit:
         std::memcpy(out, row + 3 * x, 3);
         out[3] = 0;
@@ -56,11 +76,34 @@ void ReadPixel(const std::uint8_t* row, int x, TPixelFormat f, std::uint8_t out[
     }
 }
 
-void WritePixel(std::uint8_t* row, int x, TPixelFormat f, const std::uint8_t in[4])
+int NearestIndex(const Palette& palette, const std::uint8_t bgr[4])
+{
+    int best = 0;
+    long bestDistance = -1;
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        std::uint8_t c[4];
+        ColorToBgra(palette[i], c);
+        long d = 0;
+        for (int k = 0; k < 3; ++k)
+            d += static_cast<long>(c[k] - bgr[k]) * (c[k] - bgr[k]);
+        if (bestDistance < 0 || d < bestDistance) {
+            bestDistance = d;
+            best = static_cast<int>(i);
+        }
+    }
+    return best;
+}
+
+void WritePixel(std::uint8_t* row, int x, TPixelFormat f, const Palette& palette, const std::uint8_t in[4])
 {
     switch (f) {
+    case TPixelFormat::pf1bit:
+    case TPixelFormat::pf4bit:
     case TPixelFormat::pf8bit:
-        row[x] = in[1];
+        if (!palette.empty())
+            WriteIndex(row, x, f, NearestIndex(palette, in));
+        else
+            WriteIndex(row, x, f, in[1] >> (8 - BitsPerPixel(f)));
         break;
     case TPixelFormat::pf24bit:
         std::memcpy(row + 3 * x, in, 3);
@@ -86,6 +129,16 @@ std::unique_ptr<PixelStorage> CreateHeapPixelStorage(const PixelStorageRequest& 
 int BytesPerPixel(TPixelFormat format)
 {
     return static_cast<int>(format) / 8;
+}
+
+int BitsPerPixel(TPixelFormat format)
+{
+    return static_cast<int>(format);
+}
+
+bool IsIndexed(TPixelFormat format)
+{
+    return format == TPixelFormat::pf1bit || format == TPixelFormat::pf4bit || format == TPixelFormat::pf8bit;
 }
 
 std::size_t RowBytes(int width, TPixelFormat format)
@@ -120,20 +173,27 @@ void TBitmap::Reallocate(int width, int height, TPixelFormat format)
         for (int y = 0; y < h && storage_; ++y) {
             const std::uint8_t* src = ScanLine(y);
             std::uint8_t* dst = fresh->Row0() + y * fresh->Stride();
-            if (format == format_) {
+            if (format == format_ && BytesPerPixel(format) > 0) {
                 std::memcpy(dst, src, static_cast<std::size_t>(w) * static_cast<std::size_t>(BytesPerPixel(format)));
+                continue;
+            }
+            if (format == format_) {
+                for (int x = 0; x < w; ++x)
+                    WriteIndex(dst, x, format, ReadIndex(src, x, format));
                 continue;
             }
             std::uint8_t px[4];
             for (int x = 0; x < w; ++x) {
-                ReadPixel(src, x, format_, px);
-                WritePixel(dst, x, format, px);
+                ReadPixel(src, x, format_, palette_, px);
+                WritePixel(dst, x, format, palette_, px);
             }
         }
     }
     storage_ = std::move(fresh);
     width_ = width;
     height_ = height;
+    if (format != format_ && !IsIndexed(format))
+        palette_.clear();
     format_ = format;
 }
 
@@ -159,9 +219,30 @@ void TBitmap::Assign(const TBitmap& source)
     width_ = height_ = 0;
     topDown_ = source.topDown_;
     Reallocate(source.width_, source.height_, source.format_);
+    palette_ = source.palette_;
     const std::size_t rowBytes = RowBytes(width_, format_);
     for (int y = 0; y < height_; ++y)
         std::memcpy(ScanLine(y), source.ScanLine(y), rowBytes);
+}
+
+void TBitmap::SetPalette(std::vector<TPaletteEntry> palette)
+{
+    if (palette.size() > 256)
+        palette.resize(256);
+    palette_ = std::move(palette);
+}
+
+std::uint32_t TBitmap::PixelColor(int x, int y) const
+{
+    std::uint8_t px[4];
+    ReadPixel(ScanLine(y), x, format_, palette_, px);
+    return static_cast<std::uint32_t>(px[2]) | (static_cast<std::uint32_t>(px[1]) << 8) |
+           (static_cast<std::uint32_t>(px[0]) << 16);
+}
+
+int TBitmap::PixelIndex(int x, int y) const
+{
+    return ReadIndex(ScanLine(y), x, format_);
 }
 
 }  // namespace taramel

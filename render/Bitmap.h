@@ -1,5 +1,7 @@
-// The work bitmap: a device-independent bitmap of 8, 24 or 32 bits per pixel
-// addressed by rows. Pixels are blue, green, red (and alpha); rows are padded
+// The work bitmap: a device-independent bitmap of 1, 4, 8, 24 or 32 bits per
+// pixel addressed by rows. 1- and 4-bit pixels are palette indexes packed from
+// the most significant bit of each byte; an 8-bit bitmap is grey unless it has
+// a palette, when its bytes are palette indexes too. Pixels are blue, green, red (and alpha); rows are padded
 // to 4 bytes. By default rows are stored bottom-up, as the system stores
 // device-independent bitmaps, so row 1 lies below row 0 in memory and the
 // stride is negative; pixel code must use Row0() and Stride(), never assume.
@@ -12,10 +14,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace taramel {
 
-enum class TPixelFormat { pf8bit = 8, pf24bit = 24, pf32bit = 32 };
+enum class TPixelFormat { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf24bit = 24, pf32bit = 32 };
+
+// One palette entry as a colour value 0x00BBGGRR (red in the low byte).
+using TPaletteEntry = std::uint32_t;
 
 // The pixel memory of one bitmap.
 class PixelStorage {
@@ -39,7 +45,10 @@ using PixelStorageFactory = std::unique_ptr<PixelStorage> (*)(const PixelStorage
 void SetPixelStorageFactory(PixelStorageFactory factory);
 std::unique_ptr<PixelStorage> CreateHeapPixelStorage(const PixelStorageRequest& request);
 
+// Whole bytes of one pixel: 0 for the 1- and 4-bit formats.
 int BytesPerPixel(TPixelFormat format);
+int BitsPerPixel(TPixelFormat format);
+bool IsIndexed(TPixelFormat format);
 // Bytes of one stored row: width * bits rounded up to whole 32-bit words.
 std::size_t RowBytes(int width, TPixelFormat format);
 
@@ -59,9 +68,12 @@ public:
 
     // Changing the size keeps the pixels of the common top-left area (new
     // pixels are zero); changing the format converts every pixel (24 to 32
-    // bits gives alpha 0, 32 to 24 drops alpha, 8 bits is grey: the three
-    // colour bytes take the grey value, and converting to 8 bits takes the
-    // green byte). Either reallocates: row addresses taken before are stale.
+    // bits gives alpha 0, 32 to 24 drops alpha, 8 bits without a palette is
+    // grey: the three colour bytes take the grey value, and converting to 8
+    // bits takes the green byte). Indexed pixels with a palette become their
+    // palette colour; converting to an indexed format with a palette takes the
+    // nearest entry, without one the grey level of the green byte. Either
+    // reallocates: row addresses taken before are stale.
     void SetWidth(int width) { SetSize(width, height_); }
     void SetHeight(int height) { SetSize(width_, height); }
     void SetSize(int width, int height);
@@ -78,6 +90,17 @@ public:
 
     PixelStorage* Storage() { return storage_.get(); }
 
+    // The colours of the palette indexes (at most 256); empty for the
+    // true-colour formats and for a grey 8-bit bitmap. Setting it changes no
+    // pixel bytes.
+    const std::vector<TPaletteEntry>& Palette() const { return palette_; }
+    void SetPalette(std::vector<TPaletteEntry> palette);
+    // Pixel (x, y) of any format as a colour 0x00BBGGRR (alpha dropped); an
+    // index beyond the palette reads as black. No bounds check.
+    std::uint32_t PixelColor(int x, int y) const;
+    // Palette index of pixel (x, y) of an indexed bitmap. No bounds check.
+    int PixelIndex(int x, int y) const;
+
 private:
     void Reallocate(int width, int height, TPixelFormat format);
 
@@ -86,6 +109,35 @@ private:
     TPixelFormat format_ = TPixelFormat::pf24bit;
     bool topDown_ = false;
     std::unique_ptr<PixelStorage> storage_;
+    std::vector<TPaletteEntry> palette_;
 };
+
+// Index of pixel x of a packed row of an indexed format.
+inline int ReadIndex(const std::uint8_t* row, int x, TPixelFormat format)
+{
+    switch (format) {
+    case TPixelFormat::pf1bit: return (row[x >> 3] >> (7 - (x & 7))) & 1;
+    case TPixelFormat::pf4bit: return (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+    default: return row[x];
+    }
+}
+
+inline void WriteIndex(std::uint8_t* row, int x, TPixelFormat format, int index)
+{
+    switch (format) {
+    case TPixelFormat::pf1bit: {
+        const int shift = 7 - (x & 7);
+        row[x >> 3] = static_cast<std::uint8_t>((row[x >> 3] & ~(1 << shift)) | ((index & 1) << shift));
+        break;
+    }
+    case TPixelFormat::pf4bit:
+        if (x & 1)
+            row[x >> 1] = static_cast<std::uint8_t>((row[x >> 1] & 0xF0) | (index & 0x0F));
+        else
+            row[x >> 1] = static_cast<std::uint8_t>((row[x >> 1] & 0x0F) | ((index & 0x0F) << 4));
+        break;
+    default: row[x] = static_cast<std::uint8_t>(index); break;
+    }
+}
 
 }  // namespace taramel
