@@ -16,7 +16,7 @@ namespace taramel {
 
 // Largest width or height accepted, and largest pixel count.
 inline constexpr int kBmpMaxSide = 32768;
-inline constexpr std::int64_t kBmpMaxPixels = std::int64_t(1) << 28;
+inline constexpr std::int64_t kBmpMaxPixels = std::int64_t(1) << 26;
 
 void LoadBmpFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& target);
 
