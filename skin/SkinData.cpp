@@ -1,0 +1,13 @@
+#include "skin/SkinData.h"
+
+namespace taramel {
+
+void TSkinTables::Clear()
+{
+    Sections.clear();
+    Images.clear();
+    Patterns.clear();
+    MasterBitmap.reset();
+}
+
+}  // namespace taramel

@@ -1,0 +1,28 @@
+// Filling section records and the skin-wide record from the options text,
+// generated from the key tables of sConst.h.
+#pragma once
+
+#include <string_view>
+
+#include "skin/OptionsText.h"
+#include "skin/SkinData.h"
+
+namespace taramel {
+
+// The "GLOBALINFO" values; a strict key that is not an integer throws.
+void ReadGlobalInfo(const TOptionsText& text, TsSkinData& data);
+
+// One section record with inheritance: a key that is missing, or absent by
+// its kind (-1 or unparsable for numbers, "?" for texts and flags), is taken
+// from the PARENTCLASS chain, which stops at a missing, empty or "?" parent,
+// at the section itself and where it runs in a circle; then the default
+// applies. COLOR becomes RGB. The gradients are parsed.
+TsGeneralData ReadSection(const TOptionsText& text, std::string_view name);
+
+// A record for a section of the manager's common sections: its own values,
+// else the base record's (the first whose upper-cased name equals the
+// upper-cased PARENTCLASS), else the defaults; no inheritance inside the text
+// and no colour conversion.
+TsGeneralData MergeCommonSection(const TsGeneralDataArray& table, const TOptionsSection& section);
+
+}  // namespace taramel
