@@ -35,6 +35,7 @@ public:
     TacImageItems ImageFiles;  // archive order, every entry but the options
     std::vector<std::uint8_t> Options;
     bool HasOptions = false;   // an "Options.dat" entry was read
+    std::string OptionsName;   // its name as stored (the case may differ)
     // The packed bytes being read: either OwnedPackedData or memory that the
     // caller keeps alive.
     std::span<const std::uint8_t> PackedData;
