@@ -1,0 +1,143 @@
+// A small skin held in memory for the loader and lookup tests: a memory file
+// system with the skin folder C:\Skins\Mini\, a 24-bit BMP writer, and stand-in
+// JPEG and PNG readers whose "files" are the text "W H" (so that sizes are
+// exact and cheap to write).
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "render/Bitmap.h"
+#include "skin/SkinData.h"
+#include "skin/SkinFiles.h"
+#include "skin/SkinLoader.h"
+
+namespace taramel::test {
+
+inline const std::string kMiniPath = "C:\\Skins\\Mini\\";
+
+inline void PutLE(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+// A bottom-up 24-bit BMP filled with one colour (0x00BBGGRR).
+inline std::vector<std::uint8_t> Bmp24(int w, int h, std::uint32_t color = 0x808080)
+{
+    const std::uint32_t row = (static_cast<std::uint32_t>(w) * 3 + 3) & ~3u;
+    std::vector<std::uint8_t> b;
+    b.push_back('B');
+    b.push_back('M');
+    PutLE(b, 54 + row * h, 4);
+    PutLE(b, 0, 4);
+    PutLE(b, 54, 4);
+    PutLE(b, 40, 4);
+    PutLE(b, w, 4);
+    PutLE(b, h, 4);
+    PutLE(b, 1, 2);
+    PutLE(b, 24, 2);
+    PutLE(b, 0, 4);
+    PutLE(b, row * h, 4);
+    PutLE(b, 2835, 4);
+    PutLE(b, 2835, 4);
+    PutLE(b, 0, 4);
+    PutLE(b, 0, 4);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            b.push_back(static_cast<std::uint8_t>(color >> 16));
+            b.push_back(static_cast<std::uint8_t>(color >> 8));
+            b.push_back(static_cast<std::uint8_t>(color));
+        }
+        for (std::uint32_t p = static_cast<std::uint32_t>(w) * 3; p < row; ++p)
+            b.push_back(0);
+    }
+    return b;
+}
+
+inline std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
+
+inline void SizeFromText(const std::uint8_t* data, std::size_t size, int& w, int& h)
+{
+    std::string text(reinterpret_cast<const char*>(data), size);
+    w = h = 0;
+    std::sscanf(text.c_str(), "%d %d", &w, &h);
+}
+
+// "JPEG" stand-in: a 24-bit picture of the size written in the file.
+inline void FakeJpeg(const std::uint8_t* data, std::size_t size, TBitmap& target)
+{
+    int w, h;
+    SizeFromText(data, size, w, h);
+    target.SetPixelFormat(TPixelFormat::pf24bit);
+    target.SetSize(w, h);
+}
+
+// "PNG" stand-in: 32-bit, every pixel white with alpha 0 but (0, 0), which is
+// white and opaque.
+inline void FakePng(const std::uint8_t* data, std::size_t size, TBitmap& target)
+{
+    int w, h;
+    SizeFromText(data, size, w, h);
+    target.SetPixelFormat(TPixelFormat::pf32bit);
+    target.SetSize(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            std::uint8_t* px = target.ScanLine(y) + 4 * x;
+            px[0] = px[1] = px[2] = 255;
+            px[3] = (x == 0 && y == 0) ? 255 : 0;
+        }
+}
+
+struct MiniSkin {
+    TMemoryFileSystem files{"C:\\App\\"};
+    TSkinTables tables;
+    TSkinLoadSettings settings;
+
+    MiniSkin()
+    {
+        files.AddFile(kMiniPath + "MASTER.BMP", Bmp24(100, 60));
+        settings.DecodeJpeg = FakeJpeg;
+        settings.DecodePng = FakePng;
+    }
+
+    void Load(const std::string& text)
+    {
+        TSkinSource source;
+        source.OptionsText = text;
+        source.SkinPath = kMiniPath;
+        source.Files = &files;
+        LoadSkin(source, settings, tables);
+    }
+
+    // The message of the error the load raises; empty when it loads.
+    std::string LoadError(const std::string& text)
+    {
+        try {
+            Load(text);
+        } catch (const std::exception& e) {
+            return e.what();
+        }
+        return {};
+    }
+
+    const TsMaskData* Image(const std::string& section, const std::string& property) const
+    {
+        for (const TsMaskData& m : tables.Images)
+            if (m.SectionName == section && m.PropertyName == property)
+                return &m;
+        return nullptr;
+    }
+
+    const TsGeneralData* Section(const std::string& name) const
+    {
+        for (const TsGeneralData& s : tables.Sections)
+            if (s.SectionName == name)
+                return &s;
+        return nullptr;
+    }
+};
+
+}  // namespace taramel::test
