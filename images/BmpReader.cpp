@@ -235,8 +235,8 @@ void DecodeRle(const std::uint8_t* p, const std::uint8_t* end, const Header& h, 
     };
     while (true) {
         if (end - p < 2) {
-            if (y >= height)
-                return;  // the writer left out the end mark after the last line
+            if (y >= height - 1)
+                return;  // the writer left out the end marks of the last line
             throw Exception(kShortData);
         }
         const std::uint8_t count = p[0];
