@@ -1,0 +1,125 @@
+#include "render/BitmapCopy.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace taramel {
+
+void CopyBitmapRect(TBitmap& destination, int x, int y, const TBitmap& source, TRect r)
+{
+    // Clip the source rectangle to the source, moving the point with it.
+    if (r.Left < 0) {
+        x -= r.Left;
+        r.Left = 0;
+    }
+    if (r.Top < 0) {
+        y -= r.Top;
+        r.Top = 0;
+    }
+    r.Right = std::min(r.Right, source.Width());
+    r.Bottom = std::min(r.Bottom, source.Height());
+    // Then the destination.
+    if (x < 0) {
+        r.Left -= x;
+        x = 0;
+    }
+    if (y < 0) {
+        r.Top -= y;
+        y = 0;
+    }
+    const int w = std::min(r.Width(), destination.Width() - x);
+    const int h = std::min(r.Height(), destination.Height() - y);
+    if (w <= 0 || h <= 0)
+        return;
+    const TPixelFormat sf = source.PixelFormat();
+    const TPixelFormat df = destination.PixelFormat();
+    const int sb = BytesPerPixel(sf);
+    const int db = BytesPerPixel(df);
+    if (sf != df && (sf == TPixelFormat::pf8bit || df == TPixelFormat::pf8bit))
+        return;
+    // Copy rows through a buffer so that overlapping areas of one bitmap
+    // read the original pixels.
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(w) * sb * h);
+    for (int j = 0; j < h; ++j)
+        std::memcpy(&rows[static_cast<std::size_t>(j) * w * sb], source.ScanLine(r.Top + j) + r.Left * sb,
+                    static_cast<std::size_t>(w) * sb);
+    for (int j = 0; j < h; ++j) {
+        const std::uint8_t* s = &rows[static_cast<std::size_t>(j) * w * sb];
+        std::uint8_t* d = destination.ScanLine(y + j) + x * db;
+        if (sf == df) {
+            std::memcpy(d, s, static_cast<std::size_t>(w) * sb);
+            continue;
+        }
+        for (int i = 0; i < w; ++i, s += sb, d += db) {
+            std::memcpy(d, s, 3);
+            if (db == 4)
+                d[3] = 0;
+        }
+    }
+}
+
+namespace {
+
+// The source pixels a destination pixel covers along one axis, with their
+// overlap in units of 1/dn source pixel: destination pixel i spans
+// [i * sn, (i + 1) * sn) and source pixel j spans [j * dn, (j + 1) * dn), so
+// each destination pixel's weights add up to sn.
+struct Span {
+    int first = 0;
+    std::vector<long long> weights;
+};
+
+std::vector<Span> CoverSpans(int sn, int dn)
+{
+    std::vector<Span> spans(static_cast<std::size_t>(dn));
+    for (int i = 0; i < dn; ++i) {
+        const long long lo = static_cast<long long>(i) * sn;
+        const long long hi = lo + sn;
+        Span& span = spans[static_cast<std::size_t>(i)];
+        span.first = static_cast<int>(lo / dn);
+        for (long long j = span.first; j * dn < hi; ++j) {
+            const long long a = std::max(lo, j * dn);
+            const long long b = std::min(hi, (j + 1) * dn);
+            span.weights.push_back(b - a);
+        }
+    }
+    return spans;
+}
+
+}  // namespace
+
+void StretchBitmapRect(TBitmap& destination, const TRect& to, const TBitmap& source, const TRect& from)
+{
+    if (destination.PixelFormat() != source.PixelFormat() || to.Width() <= 0 || to.Height() <= 0 ||
+        from.Width() <= 0 || from.Height() <= 0 || from.Left < 0 || from.Top < 0 || from.Right > source.Width() ||
+        from.Bottom > source.Height())
+        return;
+    const int bpp = BytesPerPixel(source.PixelFormat());
+    const std::vector<Span> xs = CoverSpans(from.Width(), to.Width());
+    const std::vector<Span> ys = CoverSpans(from.Height(), to.Height());
+    const long long total = static_cast<long long>(from.Width()) * from.Height();
+    const int x0 = std::max(to.Left, 0);
+    const int x1 = std::min(to.Right, destination.Width());
+    const int y0 = std::max(to.Top, 0);
+    const int y1 = std::min(to.Bottom, destination.Height());
+    for (int y = y0; y < y1; ++y) {
+        const Span& sy = ys[static_cast<std::size_t>(y - to.Top)];
+        std::uint8_t* d = destination.ScanLine(y);
+        for (int x = x0; x < x1; ++x) {
+            const Span& sx = xs[static_cast<std::size_t>(x - to.Left)];
+            for (int c = 0; c < bpp; ++c) {
+                long long sum = 0;
+                for (std::size_t j = 0; j < sy.weights.size(); ++j) {
+                    const std::uint8_t* s = source.ScanLine(from.Top + sy.first + static_cast<int>(j)) +
+                                            (from.Left + sx.first) * bpp + c;
+                    for (std::size_t i = 0; i < sx.weights.size(); ++i)
+                        sum += sy.weights[j] * sx.weights[i] * s[i * bpp];
+                }
+                d[x * bpp + c] = static_cast<std::uint8_t>((sum + total / 2) / total);
+            }
+        }
+    }
+}
+
+}  // namespace taramel

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "PixelFixture.h"
+#include "render/BitmapCopy.h"
+
+namespace taramel {
+namespace {
+
+using test::Bgra;
+
+TEST(CopyBitmapRect, ClipsAtBothBitmapsAndConvertsFormats)
+{
+    TBitmap s(4, 4, TPixelFormat::pf24bit);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x)
+            test::Set(s, x, y, {x, y, 9, 0});
+    TBitmap d(3, 3, TPixelFormat::pf32bit);
+    test::Fill(d, {1, 1, 1, 1});
+    CopyBitmapRect(d, -1, 1, s, TRect{0, 0, 4, 4});
+    EXPECT_EQ(test::Get(d, 0, 1), (Bgra{1, 0, 9, 0}));  // source (1, 0), alpha 0
+    EXPECT_EQ(test::Get(d, 2, 2), (Bgra{3, 1, 9, 0}));
+    EXPECT_EQ(test::Get(d, 0, 0), (Bgra{1, 1, 1, 1}));
+    TBitmap g(3, 3, TPixelFormat::pf8bit);
+    CopyBitmapRect(g, 0, 0, s, TRect{0, 0, 4, 4});  // 8 bits from 24: nothing
+    EXPECT_EQ(test::Get(g, 1, 1).b, 0);
+}
+
+TEST(CopyBitmapRect, OverlapWithinOneBitmapReadsTheOriginal)
+{
+    TBitmap b(4, 4, TPixelFormat::pf24bit);
+    for (int y = 0; y < 4; ++y)
+        test::Set(b, 0, y, {10 * y, 0, 0, 0});
+    CopyBitmapRect(b, 0, 1, b, TRect{0, 0, 1, 3});
+    EXPECT_EQ(test::Get(b, 0, 1).b, 0);
+    EXPECT_EQ(test::Get(b, 0, 2).b, 10);
+    EXPECT_EQ(test::Get(b, 0, 3).b, 20);
+}
+
+TEST(StretchBitmapRect, AreaAverages)
+{
+    struct Case {
+        std::vector<int> from;
+        std::vector<int> to;
+    } cases[] = {
+        {{10, 20, 30, 40}, {15, 35}},
+        {{10, 20}, {10, 10, 20, 20}},
+        {{30, 60, 90}, {40, 80}},      // (2 * 30 + 60) / 3, (60 + 2 * 90) / 3
+        {{0, 255}, {128}},             // 127.5 rounds up
+        {{1, 2, 3}, {1, 2, 3}},
+    };
+    for (const Case& c : cases) {
+        const int sw = static_cast<int>(c.from.size()), dw = static_cast<int>(c.to.size());
+        TBitmap s(sw, 2, TPixelFormat::pf8bit), d(dw, 1, TPixelFormat::pf8bit);
+        for (int x = 0; x < sw; ++x)
+            s.ScanLine(0)[x] = s.ScanLine(1)[x] = static_cast<std::uint8_t>(c.from[static_cast<std::size_t>(x)]);
+        StretchBitmapRect(d, TRect{0, 0, dw, 1}, s, TRect{0, 0, sw, 2});
+        for (int x = 0; x < dw; ++x)
+            EXPECT_EQ(d.ScanLine(0)[x], c.to[static_cast<std::size_t>(x)]) << sw << "->" << dw << " at " << x;
+    }
+}
+
+TEST(StretchBitmapRect, RefusesSourceRectanglesOutsideTheSource)
+{
+    TBitmap s(2, 2, TPixelFormat::pf24bit), d(4, 4, TPixelFormat::pf24bit);
+    test::Fill(s, {50, 50, 50, 0});
+    StretchBitmapRect(d, TRect{0, 0, 4, 4}, s, TRect{0, 0, 3, 2});
+    EXPECT_EQ(test::Get(d, 0, 0), (Bgra{}));
+    StretchBitmapRect(d, TRect{2, 2, 6, 6}, s, TRect{0, 0, 2, 2});  // cut at the destination
+    EXPECT_EQ(test::Get(d, 3, 3), (Bgra{50, 50, 50, 0}));
+    EXPECT_EQ(test::Get(d, 1, 1), (Bgra{}));
+}
+
+}  // namespace
+}  // namespace taramel
