@@ -1,0 +1,146 @@
+#include "render/Blend.h"
+
+#include <algorithm>
+
+#include "render/FastAccess.h"
+#include "render/PixelMath.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace taramel {
+
+// Walks from the right end down, the order a blend of a bitmap onto itself
+// depends on.
+void BlendBytesReference(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
+{
+    for (std::size_t i = n; i-- > 0;)
+        dst[i] = BlendByte(dst[i], src[i], w);
+}
+
+void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
+{
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    // Sixteen bytes at a time in 16-bit lanes. The products wrap as signed
+    // 16-bit values, but the sum plus 127 stays below 65536 (see BlendByte),
+    // so the low 16 bits are exact and the logical shift gives the byte.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i keep = _mm_set1_epi16(static_cast<short>(w));
+    const __m128i take = _mm_set1_epi16(static_cast<short>(255 - w));
+    const __m128i half = _mm_set1_epi16(127);
+    for (; i + 16 <= n; i += 16) {
+        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+        __m128i lo = _mm_add_epi16(_mm_mullo_epi16(_mm_unpacklo_epi8(d, zero), keep),
+                                   _mm_mullo_epi16(_mm_unpacklo_epi8(s, zero), take));
+        __m128i hi = _mm_add_epi16(_mm_mullo_epi16(_mm_unpackhi_epi8(d, zero), keep),
+                                   _mm_mullo_epi16(_mm_unpackhi_epi8(s, zero), take));
+        lo = _mm_srli_epi16(_mm_add_epi16(lo, half), 8);
+        hi = _mm_srli_epi16(_mm_add_epi16(hi, half), 8);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
+    }
+#endif
+    for (; i < n; ++i)
+        dst[i] = BlendByte(dst[i], src[i], w);
+}
+
+template <int B>
+void TacFastSum<B>::Blend() const
+{
+    if (!Source || !Destination || Width == 0)
+        return;
+    // The rectangles are public fields: keep a stray one inside both bitmaps.
+    const int w = std::min({DstRight - DstLeft, SrcRight - SrcLeft, Destination->Width() - DstLeft,
+                            Source->Width() - SrcLeft});
+    const int h = std::min({DstBottom - DstTop, SrcBottom - SrcTop, Destination->Height() - DstTop,
+                            Source->Height() - SrcTop});
+    if (w <= 0 || h <= 0 || DstLeft < 0 || DstTop < 0 || SrcLeft < 0 || SrcTop < 0)
+        return;
+    const std::size_t n = static_cast<std::size_t>(w) * B;
+    // A bitmap blended onto itself must see its bytes in the defined order:
+    // rows from the bottom of the rectangle up, bytes from the right end down.
+    const bool self = Source == Destination;
+    for (int r = h - 1; r >= 0; --r) {
+        std::uint8_t* d = DstRow0 + (DstTop + r) * DstStride + DstLeft * B;
+        const std::uint8_t* s = SrcRow0 + (SrcTop + r) * SrcStride + SrcLeft * B;
+        if (self)
+            BlendBytesReference(d, s, n, Weight);
+        else
+            BlendBytes(d, s, n, Weight);
+    }
+}
+
+template void TacFastSum<3>::Blend() const;
+template void TacFastSum<4>::Blend() const;
+
+namespace {
+
+template <class Sum>
+void BlendWith(Sum& sum, TBitmap& destination, TBitmap& source, int w, int x, int y, const TRect& r)
+{
+    if (!sum.Attach(&source, &destination))
+        return;
+    sum.Weight = static_cast<std::uint8_t>(ClampByte(w));
+    sum.DstLeft = x;
+    sum.DstTop = y;
+    sum.DstRight = x + r.Width();
+    sum.DstBottom = y + r.Height();
+    sum.SrcLeft = r.Left;
+    sum.SrcTop = r.Top;
+    sum.SrcRight = r.Left + r.Width();
+    sum.SrcBottom = r.Top + r.Height();
+    sum.Blend();
+}
+
+}  // namespace
+
+void BlendBitmaps(TBitmap& destination, TBitmap& source, int w, int x, int y, TRect r)
+{
+    if (x < 0) {
+        r.Left -= x;
+        x = 0;
+    }
+    if (y < 0) {
+        r.Top -= y;
+        y = 0;
+    }
+    if (r.Left < 0) {
+        x -= r.Left;
+        r.Left = 0;
+    }
+    if (r.Top < 0) {
+        if (r.Bottom < 0)
+            return;
+        y -= r.Top;
+        r.Top = 0;
+    }
+    r.Right = std::min(r.Right, source.Width());
+    r.Bottom = std::min(r.Bottom, source.Height());
+    if (x + r.Width() > destination.Width())
+        r.Right = destination.Width() + r.Left - x;
+    if (y + r.Height() > destination.Height())
+        r.Bottom = destination.Height() + r.Top - y;
+    if (r.Width() <= 0 || r.Height() <= 0)
+        return;
+    const TPixelFormat df = destination.PixelFormat();
+    if (df != source.PixelFormat())
+        return;
+    if (df == TPixelFormat::pf32bit) {
+        TacFastSum32 sum;
+        BlendWith(sum, destination, source, w, x, y, r);
+    } else if (df == TPixelFormat::pf24bit) {
+        BlendWith(SharedFastSum24(), destination, source, w, x, y, r);
+    }
+}
+
+void BlendSameSize(TBitmap& destination, TBitmap& source, int w)
+{
+    if (destination.Width() != source.Width() || destination.Height() != source.Height())
+        return;
+    BlendWith(SharedFastSum24(), destination, source, w, 0, 0,
+              TRect{0, 0, destination.Width(), destination.Height()});
+}
+
+}  // namespace taramel

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include "PixelFixture.h"
+#include "render/Blend.h"
+#include "render/PixelMath.h"
+
+namespace taramel {
+namespace {
+
+using test::Bgra;
+
+TEST(Blend, ByteRuleLosesAUnitAtTheExtremes)
+{
+    struct Case {
+        unsigned dst, src, w, expected;
+    } cases[] = {
+        {0, 255, 0, 254}, {255, 0, 255, 254}, {0, 255, 128, 127}, {255, 0, 128, 127},
+        {0, 0, 77, 0},    {255, 255, 0, 254}, {100, 200, 255, 100}, {100, 100, 128, 100},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(BlendByte(c.dst, c.src, c.w), c.expected) << c.dst << " " << c.src << " " << c.w;
+        TBitmap d(2, 2, TPixelFormat::pf32bit), s(2, 2, TPixelFormat::pf32bit);
+        const int dv = static_cast<int>(c.dst), sv = static_cast<int>(c.src);
+        test::Fill(d, {dv, dv, dv, dv});
+        test::Fill(s, {sv, sv, sv, sv});
+        BlendBitmaps(d, s, static_cast<int>(c.w), 0, 0, TRect{0, 0, 2, 2});
+        const int e = static_cast<int>(c.expected);
+        EXPECT_EQ(test::Get(d, 1, 1), (Bgra{e, e, e, e}));  // alpha blended too
+    }
+}
+
+TEST(Blend, NegativePointMovesTheSourceRectangle)
+{
+    TBitmap d(30, 20, TPixelFormat::pf24bit), s(20, 10, TPixelFormat::pf24bit);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 20; ++x)
+            test::Set(s, x, y, {x, y, 255, 0});
+    BlendBitmaps(d, s, 0, -5, -3, TRect{0, 0, 20, 10});
+    // Source columns 5..19 and rows 3..9 land at (0, 0): 15 x 7 pixels.
+    EXPECT_EQ(test::Get(d, 0, 0), (Bgra{BlendByte(0, 5, 0), BlendByte(0, 3, 0), 254, 0}));
+    EXPECT_EQ(test::Get(d, 14, 6), (Bgra{BlendByte(0, 19, 0), BlendByte(0, 9, 0), 254, 0}));
+    EXPECT_EQ(test::Get(d, 15, 0), (Bgra{}));
+    EXPECT_EQ(test::Get(d, 0, 7), (Bgra{}));
+}
+
+TEST(Blend, ClipsAtBothBitmapsEdges)
+{
+    struct Case {
+        int x, y;
+        TRect r;
+        int changed;  // pixels of the destination that change
+    } cases[] = {
+        {0, 0, {0, 0, 4, 4}, 16},   {2, 2, {0, 0, 4, 4}, 4},  {0, 0, {-2, -1, 4, 4}, 6},
+        {0, 0, {0, -5, 4, -1}, 0},  {3, 0, {0, 0, 9, 9}, 4},  {4, 0, {0, 0, 4, 4}, 0},
+        {0, 0, {3, 3, 1, 1}, 0},    {-4, 0, {0, 0, 4, 4}, 0}, {1, 1, {2, 2, 9, 9}, 4},
+    };
+    for (const Case& c : cases) {
+        TBitmap d(4, 4, TPixelFormat::pf24bit), s(4, 4, TPixelFormat::pf24bit);
+        test::Fill(s, {255, 255, 255, 0});
+        BlendBitmaps(d, s, 0, c.x, c.y, c.r);
+        int changed = 0;
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x)
+                changed += test::Get(d, x, y).b != 0;
+        EXPECT_EQ(changed, c.changed) << c.x << "," << c.y << " " << c.r.Left << "," << c.r.Top << ","
+                                      << c.r.Right << "," << c.r.Bottom;
+    }
+}
+
+TEST(Blend, DifferentFormatsChangeNothing)
+{
+    TBitmap d(4, 4, TPixelFormat::pf24bit), s(4, 4, TPixelFormat::pf32bit);
+    test::Fill(s, {255, 255, 255, 255});
+    BlendBitmaps(d, s, 0, 0, 0, TRect{0, 0, 4, 4});
+    EXPECT_EQ(test::Get(d, 1, 1), (Bgra{}));
+    TBitmap d8(4, 4, TPixelFormat::pf8bit), s8(4, 4, TPixelFormat::pf8bit);
+    test::Fill(s8, {255});
+    BlendBitmaps(d8, s8, 0, 0, 0, TRect{0, 0, 4, 4});
+    EXPECT_EQ(test::Get(d8, 1, 1).b, 0);
+}
+
+TEST(Blend, SameSizeBlendsWholeBitmapsOnlyWhenSizesMatch)
+{
+    TBitmap d(3, 2, TPixelFormat::pf24bit), s(3, 2, TPixelFormat::pf24bit);
+    test::Fill(d, {100, 100, 100, 0});
+    test::Fill(s, {200, 0, 255, 0});
+    BlendSameSize(d, s, 128);
+    EXPECT_EQ(test::Get(d, 2, 1), (Bgra{BlendByte(100, 200, 128), BlendByte(100, 0, 128), BlendByte(100, 255, 128)}));
+    TBitmap other(3, 3, TPixelFormat::pf24bit);
+    BlendSameSize(other, s, 0);
+    EXPECT_EQ(test::Get(other, 0, 0), (Bgra{}));
+}
+
+TEST(Blend, BitmapOntoItselfReadsTheOriginalPixelsLeftOfIt)
+{
+    // Bytes are walked from the right: shifting one pixel right reads pixels
+    // not yet blended.
+    TBitmap b(4, 2, TPixelFormat::pf24bit);
+    for (int x = 0; x < 4; ++x)
+        test::Set(b, x, 0, {40 * x, 0, 0, 0});
+    BlendBitmaps(b, b, 0, 1, 0, TRect{0, 0, 3, 1});
+    EXPECT_EQ(test::Get(b, 1, 0).b, BlendByte(40, 0, 0));
+    EXPECT_EQ(test::Get(b, 2, 0).b, BlendByte(80, 40, 0));
+    EXPECT_EQ(test::Get(b, 3, 0).b, BlendByte(120, 80, 0));
+}
+
+TEST(Blend, VectorLoopMatchesTheReferenceByteForByte)
+{
+    std::mt19937 gen(7);
+    for (std::size_t n : {0u, 1u, 15u, 16u, 17u, 100u, 4099u}) {
+        std::vector<std::uint8_t> d(n), s(n);
+        for (auto& v : d)
+            v = static_cast<std::uint8_t>(gen());
+        for (auto& v : s)
+            v = static_cast<std::uint8_t>(gen());
+        for (unsigned w : {0u, 1u, 127u, 128u, 254u, 255u}) {
+            auto fast = d, ref = d;
+            BlendBytes(fast.data(), s.data(), n, w);
+            BlendBytesReference(ref.data(), s.data(), n, w);
+            ASSERT_EQ(fast, ref) << "n=" << n << " w=" << w;
+        }
+    }
+}
+
+TEST(Blend, SeededBitmapsMatchThePlainRuleInBothRowOrders)
+{
+    for (TPixelFormat f : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
+        std::vector<std::uint8_t> results[2];
+        for (bool topDown : {false, true}) {
+            TBitmap d(123, 37, f, topDown), s(97, 41, f, !topDown);
+            test::Randomise(d, 11);
+            test::Randomise(s, 12);
+            TBitmap before(1, 1, f);
+            before.Assign(d);
+            BlendBitmaps(d, s, 90, 30, 5, TRect{3, 2, 97, 41});
+            const int bpp = BytesPerPixel(f);
+            for (int y = 0; y < d.Height(); ++y) {
+                for (int x = 0; x < d.Width(); ++x) {
+                    const bool inside = x >= 30 && y >= 5 && x - 30 + 3 < 97 && y - 5 + 2 < 41;
+                    for (int c = 0; c < bpp; ++c) {
+                        const unsigned old = before.ScanLine(y)[x * bpp + c];
+                        const unsigned expected =
+                            inside ? BlendByte(old, s.ScanLine(y - 5 + 2)[(x - 30 + 3) * bpp + c], 90) : old;
+                        ASSERT_EQ(d.ScanLine(y)[x * bpp + c], expected) << "pixel " << x << "," << y << " byte " << c;
+                    }
+                }
+            }
+            results[topDown] = test::Bytes(d);
+        }
+        EXPECT_EQ(results[0], results[1]);
+    }
+}
+
+}  // namespace
+}  // namespace taramel
