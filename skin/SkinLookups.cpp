@@ -14,7 +14,7 @@ constexpr int kColorHighlight = 13;
 constexpr int kColorHighlightText = 14;
 constexpr int kColorBtnFace = 15;
 
-TColor AsRGB(std::int32_t value) { return ColorToRGB(static_cast<TColor>(value)); }
+TColor AsRGB(std::int32_t value) { return ResolveColor(static_cast<TColor>(value)); }
 
 // The lookup shared by FindImage, FindTexture and FindPattern: the first
 // record of `table` accepted by `match` for the section or, failing that, for

@@ -48,7 +48,7 @@ void Store(std::string& field, const std::string& v) { field = v; }
 void ConvertIfColor(TKeyKind kind, std::int32_t& field)
 {
     if (kind == TKeyKind::Color)
-        field = static_cast<std::int32_t>(ColorToRGB(static_cast<TColor>(field)));
+        field = static_cast<std::int32_t>(ResolveColor(static_cast<TColor>(field)));
 }
 void ConvertIfColor(TKeyKind, bool&) {}
 void ConvertIfColor(TKeyKind, std::string&) {}

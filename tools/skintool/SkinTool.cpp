@@ -12,6 +12,7 @@ const std::vector<Command>& SkinToolCommands()
         {"pack", "FOLDER FILE.asz", "pack a skin folder into one file", 2, 2, PackCommand},
         {"unpack", "FILE.asz FOLDER", "write the files of a packed skin into a folder", 2, 2, UnpackCommand},
         {"list", "FOLDER [0|1|2]", "list the skins of a folder: 0 folders, 1 packed, 2 both", 1, 2, ListCommand},
+        {"dump", "SKIN", "show how the engine reads a packed skin file or a skin folder", 1, 1, DumpCommand},
     };
     return commands;
 }

@@ -33,5 +33,7 @@ void PackCommand(const Arguments& arguments, std::ostream& out);
 void UnpackCommand(const Arguments& arguments, std::ostream& out);
 // list FOLDER [0|1|2]: the skins of a folder, one per line (2, both kinds, by default).
 void ListCommand(const Arguments& arguments, std::ostream& out);
+// dump SKIN: a packed file (.asz) or a skin folder, read as the engine reads it.
+void DumpCommand(const Arguments& arguments, std::ostream& out);
 
 }  // namespace taramel::skintool
