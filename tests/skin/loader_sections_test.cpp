@@ -138,6 +138,17 @@ TEST(LoaderSections, StrictKeysEndTheLoadWithEmptyTables)
     EXPECT_EQ(s.tables.CommonIndexes.GlobalInfo, -1);
 }
 
+TEST(LoaderSections, BadGradientWordEndsTheLoad)
+{
+    MiniSkin s;
+    EXPECT_EQ(s.LoadError("[A]\nCOLOR=1\n[B]\nPARENTCLASS=A\nHOTGRADIENTDATA=1;2;x;0;0\n"),
+              "'x' is not a valid integer value");
+    EXPECT_TRUE(s.tables.Sections.empty());
+    s.Load("[A]\nGRADIENTDATA= \nHOTGRADIENTDATA=\n");  // trimmed to empty: parsed, and empty
+    EXPECT_EQ(s.tables.Sections[0].GradientData, "");
+    EXPECT_TRUE(s.tables.Sections[0].GradientArray.empty());
+}
+
 TEST(LoaderSections, CornerAndBorderIndexesFollowTheParent)
 {
     MiniSkin s;
