@@ -1,0 +1,136 @@
+#include "images/ComposeImage32.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace taramel {
+namespace {
+
+// A 32-bit pixel of the key colour (red and blue 255, green 0) with alpha 0.
+constexpr std::uint32_t kKeyPixel = 0x00FF00FF;
+
+std::uint32_t Read32(const std::uint8_t* p)
+{
+    return static_cast<std::uint32_t>(p[0]) << 16 | static_cast<std::uint32_t>(p[1]) << 8 | p[2] |
+           static_cast<std::uint32_t>(p[3]) << 24;
+}
+
+// dst + floor((src - dst) * a / 256), a in 0..255: the shift of a negative
+// product rounds down.
+inline std::uint8_t Mix(std::uint8_t dst, std::uint8_t src, int a)
+{
+    return static_cast<std::uint8_t>(dst + (((src - dst) * a) >> 8));
+}
+
+void Tint(TBitmap& image, const TRect& s, std::uint32_t tint)
+{
+    const int t[3] = {static_cast<int>((tint >> 16) & 0xFF), static_cast<int>((tint >> 8) & 0xFF),
+                      static_cast<int>(tint & 0xFF)};  // blue, green, red
+    for (int y = s.Top; y < s.Bottom; ++y) {
+        std::uint8_t* p = image.ScanLine(y) + 4 * s.Left;
+        for (int x = s.Left; x < s.Right; ++x, p += 4) {
+            if (Read32(p) == kKeyPixel)
+                continue;
+            const int g = (p[0] + p[1] + p[2]) / 3;
+            // round(g * t / 255): no ties, as 2 * g * t is even and 255 odd.
+            for (int c = 0; c < 3; ++c)
+                p[c] = static_cast<std::uint8_t>(std::min(255, (2 * g * t[c] + 255) / 510));
+        }
+    }
+}
+
+}  // namespace
+
+void ComposeImage32(TBitmap& target, TRect d, TBitmap& image, TRect s, const TComposeOptions& o)
+{
+    if (image.Empty() || target.Empty())
+        return;
+    const int tb = BytesPerPixel(target.PixelFormat());
+    if (target.PixelFormat() != TPixelFormat::pf24bit && target.PixelFormat() != TPixelFormat::pf32bit)
+        return;
+    if (image.PixelFormat() != TPixelFormat::pf32bit)
+        image.SetPixelFormat(TPixelFormat::pf32bit);
+
+    int w = std::min(s.Width(), d.Width());
+    int h = std::min(s.Height(), d.Height());
+    // A negative left or top on either side moves both rectangles inward.
+    const int shiftX = std::max({0, -s.Left, -d.Left});
+    const int shiftY = std::max({0, -s.Top, -d.Top});
+    s.Left += shiftX;
+    d.Left += shiftX;
+    s.Top += shiftY;
+    d.Top += shiftY;
+    w -= shiftX;
+    h -= shiftY;
+    w = std::min({w, image.Width() - s.Left, target.Width() - d.Left});
+    h = std::min({h, image.Height() - s.Top, target.Height() - d.Top});
+    if (w <= 0 || h <= 0)
+        return;
+    s.Right = s.Left + w;
+    s.Bottom = s.Top + h;
+    d.Right = d.Left + w;
+    d.Bottom = d.Top + h;
+
+    if (o.tint != kNoTint)
+        Tint(image, s, o.tint);
+
+    const TComposeBackground* bg = o.background && o.background->bitmap ? o.background : nullptr;
+    const int bgBytes = bg ? BytesPerPixel(bg->bitmap->PixelFormat()) : 0;
+    const int p = std::clamp(o.blendPercent, 0, 100);
+    for (int y = 0; y < h; ++y) {
+        const std::uint8_t* sp = image.ScanLine(s.Top + y) + 4 * s.Left;
+        std::uint8_t* dp = target.ScanLine(d.Top + y) + tb * d.Left;
+        for (int x = 0; x < w; ++x, sp += 4, dp += tb) {
+            if (bg && Read32(sp) == kKeyPixel) {
+                if (!bg->useBackground)
+                    continue;
+                const int cx = bg->x + d.Left + x;
+                const int cy = bg->y + d.Top + y;
+                if (cx < 0 || cy < 0 || cx >= bg->bitmap->Width() || cy >= bg->bitmap->Height() || bgBytes < 3)
+                    continue;
+                std::memcpy(dp, bg->bitmap->ScanLine(cy) + bgBytes * cx, 3);
+                continue;
+            }
+            const int a = p == 0 ? sp[3] : (100 - p) * sp[3] / 100;
+            dp[0] = Mix(dp[0], sp[0], a);
+            dp[1] = Mix(dp[1], sp[1], a);
+            dp[2] = Mix(dp[2], sp[2], a);
+        }
+    }
+
+    if (!o.reflection)
+        return;
+    const int half = h / 2;
+    const int n = std::min(half - 1, target.Height() - d.Bottom - 1);
+    if (n <= 0)
+        return;
+    const int step = 255 / half;
+    int level = 255;
+    for (int k = 1; k <= n; ++k, level -= step) {
+        const std::uint8_t* sp = image.ScanLine(s.Bottom - k - 1) + 4 * s.Left;
+        std::uint8_t* dp = target.ScanLine(d.Bottom + k) + tb * d.Left;
+        for (int x = 0; x < w; ++x, sp += 4, dp += tb) {
+            if (Read32(sp) == kKeyPixel)
+                continue;
+            const int A = sp[3];
+            const int a = std::max(0, p == 0 ? level * (A / 3) / 255 : ((100 - p) * A / 300) * level / 255);
+            dp[0] = Mix(dp[0], sp[0], a);
+            dp[1] = Mix(dp[1], sp[1], a);
+            dp[2] = Mix(dp[2], sp[2], a);
+        }
+    }
+}
+
+void ClearWhiteTransparent(TBitmap& bitmap)
+{
+    if (bitmap.PixelFormat() != TPixelFormat::pf32bit)
+        return;
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        std::uint8_t* p = bitmap.ScanLine(y);
+        for (int x = 0; x < bitmap.Width(); ++x, p += 4)
+            if (p[0] == 255 && p[1] == 255 && p[2] == 255 && p[3] == 0)
+                std::memset(p, 0, 4);
+    }
+}
+
+}  // namespace taramel
