@@ -19,3 +19,8 @@ if(TARAMEL_SANITIZE)
     -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   target_link_options(taramel_flags INTERFACE -fsanitize=address,undefined)
 endif()
+if(TARAMEL_FUZZ)
+  # Coverage feedback from the code under test, not only from the fuzz
+  # targets themselves: without it libFuzzer mutates blind.
+  target_compile_options(taramel_flags INTERFACE -fsanitize=fuzzer-no-link)
+endif()
