@@ -10,6 +10,9 @@
 #include "skin/StoredSkins.h"
 #include "skin/acSkinPack.h"
 #include "tools/skintool/SkinTool.h"
+#ifdef _WIN32
+#include "skin/SkinFiles_win.h"
+#endif
 
 namespace taramel::skintool {
 
@@ -24,6 +27,33 @@ std::string Upper(std::string text)
             c = char(c - 'a' + 'A');
     return text;
 }
+
+TSkinFileSystem& HostFileSystem()
+{
+#ifdef _WIN32
+    return Win32SkinFileSystem();
+#else
+    static TNativeFileSystem native;
+    return native;
+#endif
+}
+
+// The host's files, with a folder of the user's choice standing in for the
+// program's folder, so that relative and absolute folders of the host both
+// work with the engine's folder rules.
+class TFolderAsProgramFolder : public TSkinFileSystem {
+public:
+    TFolderAsProgramFolder(TSkinFileSystem& host, std::string folder) : host_(host), folder_(std::move(folder)) {}
+    bool FileExists(const std::string& path) override { return host_.FileExists(path); }
+    bool DirectoryExists(const std::string& path) override { return host_.DirectoryExists(path); }
+    std::vector<std::uint8_t> ReadFile(const std::string& path) override { return host_.ReadFile(path); }
+    std::vector<TSkinFolderEntry> ListFolder(const std::string& path) override { return host_.ListFolder(path); }
+    std::string ExeFolder() override { return folder_; }
+
+private:
+    TSkinFileSystem& host_;
+    std::string folder_;
+};
 
 fs::path HostPath(const std::string& path) { return fs::path(TNativeFileSystem::HostPath(path)); }
 
@@ -72,7 +102,7 @@ void PackCommand(const Arguments& arguments, std::ostream& out)
     });
     if (names.empty() || Upper(names[0]) != "OPTIONS.DAT")
         throw Exception("Skin folder \"" + arguments[0] + "\" has no Options.dat");
-    TNativeFileSystem files;
+    TSkinFileSystem& files = HostFileSystem();
     std::vector<TPackEntry> entries;
     for (const std::string& name : names)
         entries.push_back(TPackEntry{name, files.ReadFile((folder / name).string())});
@@ -83,7 +113,7 @@ void PackCommand(const Arguments& arguments, std::ostream& out)
 
 void UnpackCommand(const Arguments& arguments, std::ostream& out)
 {
-    TNativeFileSystem files;
+    TSkinFileSystem& files = HostFileSystem();
     if (!files.FileExists(arguments[0]))
         throw Exception("Packed skin \"" + arguments[0] + "\" does not exist");
     std::unique_ptr<TacSkinConvertor> reader;
@@ -129,12 +159,10 @@ void ListCommand(const Arguments& arguments, std::ostream& out)
         else
             throw Exception("List mode \"" + m + "\" is not 0, 1 or 2");
     }
-    // The folder given stands in for the executable's folder, so that
-    // relative and absolute folders of the host both work.
     std::string folder = arguments[0];
     if (!folder.empty() && folder.back() != '\\' && folder.back() != '/')
         folder += '\\';
-    TNativeFileSystem files(folder);
+    TFolderAsProgramFolder files(HostFileSystem(), folder);
     if (!files.DirectoryExists(folder))
         throw Exception("Folder \"" + arguments[0] + "\" does not exist");
     const TSkinList list = ListSkins("", mode, TsStoredSkins{}, files);
