@@ -8,6 +8,10 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <immintrin.h>
+#define TARAMEL_BLEND_AVX2 1
+#endif
 
 namespace taramel {
 
@@ -19,9 +23,51 @@ void BlendBytesReference(std::uint8_t* dst, const std::uint8_t* src, std::size_t
         dst[i] = BlendByte(dst[i], src[i], w);
 }
 
+#if defined(TARAMEL_BLEND_AVX2)
+namespace {
+
+// The same arithmetic as the SSE2 loop below in 32-byte registers, for
+// processors that have them; integer arithmetic gives the same bytes.
+__attribute__((target("avx2"))) std::size_t BlendBytesAvx2(std::uint8_t* dst, const std::uint8_t* src,
+                                                            std::size_t n, unsigned w)
+{
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i keep = _mm256_set1_epi16(static_cast<short>(w));
+    const __m256i take = _mm256_set1_epi16(static_cast<short>(255 - w));
+    const __m256i half = _mm256_set1_epi16(127);
+    std::size_t i = 0;
+    for (; i + 32 <= n; i += 32) {
+        const __m256i d = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(dst + i));
+        const __m256i s = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(src + i));
+        // unpack and pack work within 128-bit halves, so the order comes back.
+        __m256i lo = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpacklo_epi8(d, zero), keep),
+                                      _mm256_mullo_epi16(_mm256_unpacklo_epi8(s, zero), take));
+        __m256i hi = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_unpackhi_epi8(d, zero), keep),
+                                      _mm256_mullo_epi16(_mm256_unpackhi_epi8(s, zero), take));
+        lo = _mm256_srli_epi16(_mm256_add_epi16(lo, half), 8);
+        hi = _mm256_srli_epi16(_mm256_add_epi16(hi, half), 8);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), _mm256_packus_epi16(lo, hi));
+    }
+    return i;
+}
+
+// Asked once; the explicit init makes the answer valid even before other
+// static constructors have run.
+const bool g_hasAvx2 = [] {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("avx2") != 0;
+}();
+
+}  // namespace
+#endif
+
 void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
 {
     std::size_t i = 0;
+#if defined(TARAMEL_BLEND_AVX2)
+    if (g_hasAvx2)
+        i = BlendBytesAvx2(dst, src, n, w);
+#endif
 #if defined(__SSE2__)
     // Sixteen bytes at a time in 16-bit lanes. The products wrap as signed
     // 16-bit values, but the sum plus 127 stays below 65536 (see BlendByte),
