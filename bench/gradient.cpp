@@ -14,28 +14,20 @@ using namespace taramel;
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
 
-void BM_PaintGradientVertical(benchmark::State& state)
+void PaintVertical(benchmark::State& state, TPixelFormat format)
 {
-    TBitmap b(kWidth, kHeight, TPixelFormat::pf32bit);
+    TBitmap b(kWidth, kHeight, format);
     const TsGradArray a{{0x202020, 0xF0C080, 40, 0}, {0xF0C080, 0x103060, 60, 0}};
     for (auto _ : state) {
         PaintGradient(b, TRect{0, 0, kWidth, kHeight}, a);
         benchmark::ClobberMemory();
     }
-    state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 4);
+    state.SetBytesProcessed(state.iterations() * kWidth * kHeight * BytesPerPixel(format));
 }
-BENCHMARK(BM_PaintGradientVertical)->Unit(benchmark::kMicrosecond);
 
-void BM_PaintGradientVertical24(benchmark::State& state)
-{
-    TBitmap b(kWidth, kHeight, TPixelFormat::pf24bit);
-    const TsGradArray a{{0x202020, 0xF0C080, 40, 0}, {0xF0C080, 0x103060, 60, 0}};
-    for (auto _ : state) {
-        PaintGradient(b, TRect{0, 0, kWidth, kHeight}, a);
-        benchmark::ClobberMemory();
-    }
-    state.SetBytesProcessed(state.iterations() * kWidth * kHeight * 3);
-}
+void BM_PaintGradientVertical(benchmark::State& state) { PaintVertical(state, TPixelFormat::pf32bit); }
+void BM_PaintGradientVertical24(benchmark::State& state) { PaintVertical(state, TPixelFormat::pf24bit); }
+BENCHMARK(BM_PaintGradientVertical)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaintGradientVertical24)->Unit(benchmark::kMicrosecond);
 
 // The reference: every row filled with one 32-bit pixel value.

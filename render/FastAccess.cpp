@@ -10,32 +10,30 @@ bool Attachable(const TBitmap* b, TPixelFormat format)
     return b && b->Width() >= 2 && b->Height() >= 2 && b->PixelFormat() == format;
 }
 
-template <class T>
-bool Bind(T& fast, TBitmap* bitmap, TPixelFormat format)
+constexpr TPixelFormat FormatOf(int bytesPerPixel)
 {
-    if (!Attachable(bitmap, format)) {
-        fast.Width = 0;
-        return false;
-    }
-    fast.Bitmap = bitmap;
-    fast.Width = bitmap->Width();
-    fast.Height = bitmap->Height();
-    fast.Row0 = bitmap->Row0();
-    fast.Stride = bitmap->ScanLine(1) - bitmap->ScanLine(0);
-    return true;
+    return bytesPerPixel == 3 ? TPixelFormat::pf24bit : TPixelFormat::pf32bit;
 }
 
 }  // namespace
 
-bool TacFast24::Attach(TBitmap* bitmap)
+template <int B>
+bool TacFastBase<B>::Attach(TBitmap* bitmap)
 {
-    return Bind(*this, bitmap, TPixelFormat::pf24bit);
+    if (!Attachable(bitmap, FormatOf(B))) {
+        Width = 0;
+        return false;
+    }
+    Bitmap = bitmap;
+    Width = bitmap->Width();
+    Height = bitmap->Height();
+    Row0 = bitmap->Row0();
+    Stride = bitmap->ScanLine(1) - bitmap->ScanLine(0);
+    return true;
 }
 
-bool TacFast32::Attach(TBitmap* bitmap)
-{
-    return Bind(*this, bitmap, TPixelFormat::pf32bit);
-}
+template class TacFastBase<3>;
+template class TacFastBase<4>;
 
 void TacFast32::FillRect(int left, int top, int right, int bottom, std::uint32_t raw) const
 {
@@ -59,8 +57,7 @@ void TacFast32::FillRect(int left, int top, int right, int bottom, std::uint32_t
 template <int B>
 bool TacFastSum<B>::Attach(TBitmap* source, TBitmap* destination)
 {
-    constexpr TPixelFormat format = B == 3 ? TPixelFormat::pf24bit : TPixelFormat::pf32bit;
-    if (!Attachable(source, format) || !Attachable(destination, format)) {
+    if (!Attachable(source, FormatOf(B)) || !Attachable(destination, FormatOf(B))) {
         Width = 0;
         return false;
     }

@@ -14,7 +14,10 @@
 
 namespace taramel {
 
-class TacFast24 {
+// The binding both single-bitmap objects share: the bitmap, its size, its
+// signed row stride and the address of row 0.
+template <int BytesPerPixel>
+class TacFastBase {
 public:
     TBitmap* Bitmap = nullptr;
     int Width = 0;
@@ -22,26 +25,20 @@ public:
     std::ptrdiff_t Stride = 0;
     std::uint8_t* Row0 = nullptr;
 
-    // False (and Width 0) for a missing bitmap, one under 2 x 2 or one that is
-    // not 24-bit.
+    // False (and Width 0) for a missing bitmap, one under 2 x 2 or one of
+    // another pixel size.
     bool Attach(TBitmap* bitmap);
-    std::uint8_t* Pixel(int x, int y) const { return Row0 + y * Stride + 3 * x; }
-    // 0x00BBGGRR; no bounds check.
+    std::uint8_t* Pixel(int x, int y) const { return Row0 + y * Stride + BytesPerPixel * x; }
+};
+
+class TacFast24 : public TacFastBase<3> {
+public:
+    // 0x00BBGGRR; no bounds check (callers check against Width and Height).
     TColor Read(int x, int y) const { return PixelColor(Pixel(x, y)); }
 };
 
-class TacFast32 {
+class TacFast32 : public TacFastBase<4> {
 public:
-    TBitmap* Bitmap = nullptr;
-    int Width = 0;
-    int Height = 0;
-    std::ptrdiff_t Stride = 0;
-    std::uint8_t* Row0 = nullptr;
-
-    // False (and Width 0) for a missing bitmap, one under 2 x 2 or one that is
-    // not 32-bit.
-    bool Attach(TBitmap* bitmap);
-    std::uint8_t* Pixel(int x, int y) const { return Row0 + y * Stride + 4 * x; }
     // 0xAABBGGRR: the stored bytes blue, green, red, alpha moved into colour order.
     TColor Read(int x, int y) const
     {

@@ -8,7 +8,12 @@ namespace taramel {
 
 std::string NotAnIntegerMessage(std::string_view text)
 {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    std::string message;
+    message.reserve(text.size() + 32);
+    message += '\'';
+    message += text;
+    message += "' is not a valid integer value";
+    return message;
 }
 
 bool TryStrToInt(std::string_view text, int& value)
