@@ -47,7 +47,7 @@ bool TWin32FileSystem::DirectoryExists(const std::string& path)
 
 std::vector<std::uint8_t> TWin32FileSystem::ReadFile(const std::string& path)
 {
-    FileHandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    FileHandle file{CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (file.handle == INVALID_HANDLE_VALUE)
         throw Exception("Cannot open file \"" + path + "\"");
