@@ -131,8 +131,9 @@ TEST(Lookup, ColourGetters)
         t.Sections[2].HotColor = hot;
         t.Sections[2].HotFontColor[0] = text;
         EXPECT_EQ(HighlightTextColor(t), SysColor(14)) << hot << " " << text;
-        if (hot != 0x112233)
+        if (hot != 0x112233) {
             EXPECT_EQ(HighlightBackColor(t), SysColor(13)) << hot;
+        }
     }
 }
 
