@@ -1,0 +1,102 @@
+// Top-level windows of the program. A form is created hidden, shown plainly
+// or modally (with its own message loop), and closed through Close, which
+// asks OnClose what to do.
+#pragma once
+
+#include "framework/WinControl.h"
+
+namespace taramel {
+
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+enum class TPosition { poDesigned, poScreenCenter, poMainFormCenter };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+
+constexpr int mrNone = 0;
+constexpr int mrOk = 1;
+constexpr int mrCancel = 2;
+
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
+class TCustomForm : public TWinControl {
+public:
+    explicit TCustomForm(TComponent* owner);
+    ~TCustomForm() override;
+    std::string ClassName() const override { return "TCustomForm"; }
+
+    TFormBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TFormBorderStyle style);
+    unsigned BorderIcons() const { return borderIcons_; }
+    void SetBorderIcons(unsigned icons);
+    TPosition Position() const { return position_; }
+    void SetPosition(TPosition position) { position_ = position; }
+
+    // The size of the client area; the window grows by its frame.
+    void SetClientSize(int width, int height);
+    void SetClientWidth(int width) { SetClientSize(width, ClientHeight()); }
+    void SetClientHeight(int height) { SetClientSize(ClientWidth(), height); }
+    RECT ClientRect() const override;
+
+    bool Showing() const override;
+    void Show();
+    void Hide();
+    // Shows the form modally and returns its ModalResult once it is closed.
+    int ShowModal();
+    bool Modal() const { return modal_; }
+    int ModalResult() const { return modalResult_; }
+    // A non-zero result ends the modal loop.
+    void SetModalResult(int result) { modalResult_ = result; }
+    void Close();
+    // Frees the form after the current message.
+    void Release();
+
+    // Makes the window and runs the creation handler, reporting its error
+    // (the application's CreateForm calls it; the rest of start-up goes on).
+    void AfterConstruction();
+
+    // Tab navigation within the form.
+    void SelectNext(bool forward);
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TCloseEvent OnClose;
+
+protected:
+    friend class TApplication;
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void WndProc(TMessage& message) override;
+    void VisibleChanged() override;
+    void BoundsChanged() override;
+
+    virtual void DoCreate();
+    virtual void DoShow();
+    virtual void DoClose(TCloseAction& action);
+
+private:
+    SIZE FrameSize() const;
+    void ApplyFrameStyle();
+    void PlaceOnFirstShow();
+    void CloseModal();
+    void WMClose(TMessage& message);
+    void WMActivate(TMessage& message);
+
+    TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
+    unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
+    TPosition position_ = TPosition::poDesigned;
+    bool modal_ = false;
+    int modalResult_ = mrNone;
+    bool placed_ = false;
+    HWND lastFocus_ = nullptr;
+    int requestedClientWidth_ = -1;
+    int requestedClientHeight_ = -1;
+};
+
+class TForm : public TCustomForm {
+public:
+    using TCustomForm::TCustomForm;
+    std::string ClassName() const override { return "TForm"; }
+};
+
+}  // namespace taramel
