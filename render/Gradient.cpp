@@ -92,26 +92,27 @@ void PaintVertical(TBitmap& bitmap, const TRect& rect, const TsGradArray& array,
     const int bottomRow = std::min(rect.Bottom, bh) - 1;
     const int rightColumn = std::min(rect.Left + rect.Width(), bitmap.Width()) - 1;
     const int columns = rightColumn - rect.Left + 1;
-    int y = offset + rect.Top;
+    // Rows in 64 bits: an extreme offset must not overflow the band arithmetic.
+    long long y = static_cast<long long>(offset) + rect.Top;
     for (int i = 0; i <= last; ++i) {
         const GradientPiece& piece = array[static_cast<std::size_t>(i)];
-        const int y0 = y;
-        y = y0 + piece.Percent * (offset + height) / 100;
-        y = i == last ? bottomRow : std::min(y, bottomRow);
+        const long long y0 = y;
+        y = y0 + piece.Percent * (static_cast<long long>(offset) + height) / 100;
+        y = i == last ? bottomRow : std::min<long long>(y, bottomRow);
         if (y - y0 <= 0)
             continue;
-        const int steps = y - y0;
+        const int steps = static_cast<int>(y - y0);
         if (i == last || y > bh - 1) {
             y = std::min(rect.Bottom - 1, bh - 1);
             if (y == y0)
                 return;
         }
         BandColour colour(piece.Color1, piece.Color2, steps);
-        for (int row = y0; row <= y; ++row, colour.Advance()) {
+        for (long long row = y0; row <= y; ++row, colour.Advance()) {
             if (row < 0 || row >= bh)
                 continue;
             const auto px = colour.Pixel();
-            FillPixels(bitmap.ScanLine(row) + rect.Left * bpp, px.data(), bpp, columns);
+            FillPixels(bitmap.ScanLine(static_cast<int>(row)) + rect.Left * bpp, px.data(), bpp, columns);
         }
     }
 }

@@ -151,5 +151,42 @@ TEST(Blend, SeededBitmapsMatchThePlainRuleInBothRowOrders)
     }
 }
 
+TEST(Blend, RandomGeometryBlendsExactlyTheOverlapOfBothBitmaps)
+{
+    // Whatever the point and rectangle, destination pixel (dx, dy) takes
+    // source pixel (dx - x + r.Left, dy - y + r.Top) exactly when that pixel
+    // lies inside both r and the source; every other pixel stays.
+    std::mt19937 gen(2024);
+    auto pick = [&gen](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); };
+    for (int round = 0; round < 400; ++round) {
+        const TPixelFormat f = round % 2 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;
+        TBitmap d(pick(2, 12), pick(2, 12), f, round % 3 == 0), s(pick(2, 12), pick(2, 12), f, round % 5 == 0);
+        test::Randomise(d, static_cast<unsigned>(round));
+        test::Randomise(s, static_cast<unsigned>(round + 1000));
+        TBitmap before(1, 1, f);
+        before.Assign(d);
+        const int x = pick(-15, 15), y = pick(-15, 15);
+        const TRect r{pick(-15, 15), pick(-15, 15), pick(-15, 20), pick(-15, 20)};
+        const int w = pick(0, 255);
+        BlendBitmaps(d, s, w, x, y, r);
+        const int bpp = BytesPerPixel(f);
+        for (int dy = 0; dy < d.Height(); ++dy) {
+            for (int dx = 0; dx < d.Width(); ++dx) {
+                const int sx = dx - x + r.Left, sy = dy - y + r.Top;
+                const bool inside = sx >= std::max(r.Left, 0) && sx < std::min(r.Right, s.Width()) &&
+                                    sy >= std::max(r.Top, 0) && sy < std::min(r.Bottom, s.Height());
+                for (int c = 0; c < bpp; ++c) {
+                    const unsigned old = before.ScanLine(dy)[dx * bpp + c];
+                    const unsigned expected =
+                        inside ? BlendByte(old, s.ScanLine(sy)[sx * bpp + c], static_cast<unsigned>(w)) : old;
+                    ASSERT_EQ(d.ScanLine(dy)[dx * bpp + c], expected)
+                        << "round " << round << " point " << x << "," << y << " rect " << r.Left << "," << r.Top
+                        << "," << r.Right << "," << r.Bottom << " pixel " << dx << "," << dy;
+                }
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace taramel
