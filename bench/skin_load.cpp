@@ -8,40 +8,22 @@
 #include <vector>
 
 #include "skin/SkinLoader.h"
+#include "render/Color.h"
 #include "skin/acSkinPack.h"
+#include "tests/skin/loader_bmp.h"
 
 namespace {
 
 using namespace taramel;
 
+// Smooth shading with some noise, as skin art compresses.
 std::vector<std::uint8_t> Bmp24(int w, int h, unsigned seed)
 {
-    const int row = (w * 3 + 3) & ~3;
-    std::vector<std::uint8_t> b(54 + static_cast<std::size_t>(row) * h);
-    auto put = [&](std::size_t at, std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i)
-            b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put(2, static_cast<std::uint32_t>(b.size()), 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, w, 4);
-    put(22, h, 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    // Smooth shading with some noise, as skin art compresses.
     std::uint32_t noise = seed * 2654435761u;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            noise = noise * 1103515245u + 12345u;
-            std::uint8_t* p = &b[54 + static_cast<std::size_t>(y) * row + 3 * x];
-            p[0] = static_cast<std::uint8_t>(x / 3 + ((noise >> 16) & 3));
-            p[1] = static_cast<std::uint8_t>(y / 2 + seed);
-            p[2] = static_cast<std::uint8_t>((x + y) / 4);
-        }
-    return b;
+    return test::Bmp24(w, h, [&](int x, int y) {
+        noise = noise * 1103515245u + 12345u;
+        return MakeColor((x + y) / 4, y / 2 + seed, x / 3 + ((noise >> 16) & 3));
+    });
 }
 
 std::string Num4(int v)

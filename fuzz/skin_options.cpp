@@ -12,29 +12,13 @@
 #include "framework/Exception.h"
 #include "skin/SkinLoader.h"
 #include "skin/acSkinPack.h"
+#include "tests/skin/loader_bmp.h"
 
 namespace {
 
 std::vector<std::uint8_t> Bmp24(int w, int h)
 {
-    const int row = (w * 3 + 3) & ~3;
-    std::vector<std::uint8_t> b(54 + row * h);
-    auto put = [&](std::size_t at, std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i)
-            b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
-    };
-    b[0] = 'B';
-    b[1] = 'M';
-    put(2, static_cast<std::uint32_t>(b.size()), 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, w, 4);
-    put(22, h, 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    for (std::size_t i = 54; i < b.size(); ++i)
-        b[i] = static_cast<std::uint8_t>(i * 7);
-    return b;
+    return taramel::test::Bmp24(w, h, [](int x, int y) { return static_cast<std::uint32_t>(x * 7 + y * 1031); });
 }
 
 const std::vector<taramel::TPackEntry>& Pictures()

@@ -117,33 +117,24 @@ TSize ImageStateSize(const TSkinTables& t, int i)
     return {StateWidth(m), StateHeight(m)};
 }
 
-int BorderLeft(const TSkinTables& t, int i)
+namespace {
+
+// A border width: the image's own when above 0, else its common width when
+// above 0, else the state image's width or height.
+int Border(const TSkinTables& t, int i, std::int16_t TsMaskData::*width, int (*stateSize)(const TsMaskData&))
 {
-    if (!ImageExists(t, i)) return 0;
+    if (!ImageExists(t, i))
+        return 0;
     const TsMaskData& m = t.Images[i];
-    return m.WL > 0 ? m.WL : m.BorderWidth > 0 ? m.BorderWidth : StateWidth(m);
+    return m.*width > 0 ? m.*width : m.BorderWidth > 0 ? m.BorderWidth : stateSize(m);
 }
 
-int BorderTop(const TSkinTables& t, int i)
-{
-    if (!ImageExists(t, i)) return 0;
-    const TsMaskData& m = t.Images[i];
-    return m.WT > 0 ? m.WT : m.BorderWidth > 0 ? m.BorderWidth : StateHeight(m);
-}
+}  // namespace
 
-int BorderRight(const TSkinTables& t, int i)
-{
-    if (!ImageExists(t, i)) return 0;
-    const TsMaskData& m = t.Images[i];
-    return m.WR > 0 ? m.WR : m.BorderWidth > 0 ? m.BorderWidth : StateWidth(m);
-}
-
-int BorderBottom(const TSkinTables& t, int i)
-{
-    if (!ImageExists(t, i)) return 0;
-    const TsMaskData& m = t.Images[i];
-    return m.WB > 0 ? m.WB : m.BorderWidth > 0 ? m.BorderWidth : StateHeight(m);
-}
+int BorderLeft(const TSkinTables& t, int i) { return Border(t, i, &TsMaskData::WL, StateWidth); }
+int BorderTop(const TSkinTables& t, int i) { return Border(t, i, &TsMaskData::WT, StateHeight); }
+int BorderRight(const TSkinTables& t, int i) { return Border(t, i, &TsMaskData::WR, StateWidth); }
+int BorderBottom(const TSkinTables& t, int i) { return Border(t, i, &TsMaskData::WB, StateHeight); }
 
 TColor GlobalBackColor(const TSkinTables& t)
 {

@@ -13,49 +13,11 @@
 #include "skin/SkinData.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinLoader.h"
+#include "tests/skin/loader_bmp.h"
 
 namespace taramel::test {
 
 inline const std::string kMiniPath = "C:\\Skins\\Mini\\";
-
-inline void PutLE(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes)
-{
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-}
-
-// A bottom-up 24-bit BMP filled with one colour (0x00BBGGRR).
-inline std::vector<std::uint8_t> Bmp24(int w, int h, std::uint32_t color = 0x808080)
-{
-    const std::uint32_t row = (static_cast<std::uint32_t>(w) * 3 + 3) & ~3u;
-    std::vector<std::uint8_t> b;
-    b.push_back('B');
-    b.push_back('M');
-    PutLE(b, 54 + row * h, 4);
-    PutLE(b, 0, 4);
-    PutLE(b, 54, 4);
-    PutLE(b, 40, 4);
-    PutLE(b, w, 4);
-    PutLE(b, h, 4);
-    PutLE(b, 1, 2);
-    PutLE(b, 24, 2);
-    PutLE(b, 0, 4);
-    PutLE(b, row * h, 4);
-    PutLE(b, 2835, 4);
-    PutLE(b, 2835, 4);
-    PutLE(b, 0, 4);
-    PutLE(b, 0, 4);
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            b.push_back(static_cast<std::uint8_t>(color >> 16));
-            b.push_back(static_cast<std::uint8_t>(color >> 8));
-            b.push_back(static_cast<std::uint8_t>(color));
-        }
-        for (std::uint32_t p = static_cast<std::uint32_t>(w) * 3; p < row; ++p)
-            b.push_back(0);
-    }
-    return b;
-}
 
 inline std::vector<std::uint8_t> Bytes(const std::string& s) { return {s.begin(), s.end()}; }
 
