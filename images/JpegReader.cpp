@@ -40,9 +40,25 @@ void EmitMessage(j_common_ptr info, int level)
 
 void OutputMessage(j_common_ptr) {}
 
+// A progressive file may hold any number of scans, each of them a pass over
+// the whole picture; a few hundred bytes of them can keep the decoder busy
+// for minutes. Real pictures use about ten.
+constexpr int kMaxScans = 500;
+
+void ProgressMonitor(j_common_ptr info)
+{
+    auto* decompress = reinterpret_cast<j_decompress_ptr>(info);
+    if (decompress->input_scan_number > kMaxScans) {
+        auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+        std::snprintf(manager->message, sizeof manager->message, "JPEG file has more than %d scans", kMaxScans);
+        std::longjmp(manager->jump, 1);
+    }
+}
+
 struct Decoder {
     jpeg_decompress_struct info;
     ErrorManager error;
+    jpeg_progress_mgr progress;
 };
 
 // Returns false when libjpeg reported an error (its text is in the decoder).
@@ -113,6 +129,8 @@ void LoadJpegFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& tar
     d.error.pub.emit_message = EmitMessage;
     d.error.pub.output_message = OutputMessage;
     jpeg_create_decompress(&d.info);
+    d.progress.progress_monitor = ProgressMonitor;
+    d.info.progress = &d.progress;
     std::string limitError;
     bool decoded = false;
     try {

@@ -18,7 +18,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 // Encodes a picture with libjpeg at quality 100 without chroma subsampling;
 // `colour(x, y)` gives 0xRRGGBB (grey pictures take the red byte).
-Bytes Encode(int width, int height, bool grey, const std::function<std::uint32_t(int, int)>& colour)
+Bytes Encode(int width, int height, bool grey, const std::function<std::uint32_t(int, int)>& colour,
+             bool progressive = false)
 {
     jpeg_compress_struct info{};
     jpeg_error_mgr error{};
@@ -35,6 +36,8 @@ Bytes Encode(int width, int height, bool grey, const std::function<std::uint32_t
     jpeg_set_quality(&info, 100, TRUE);
     for (int i = 0; i < info.num_components; ++i)
         info.comp_info[i].h_samp_factor = info.comp_info[i].v_samp_factor = 1;
+    if (progressive)
+        jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * info.input_components);
     while (info.next_scanline < info.image_height) {
@@ -150,6 +153,30 @@ TEST(JpegReader, BadAndLyingPictures)
     };
     for (const Case& c : cases)
         EXPECT_EQ(ErrorOf(c.data), c.message) << c.what;
+}
+
+TEST(JpegReader, ProgressiveFilesAndTooManyScans)
+{
+    const Bytes progressive = Encode(16, 16, false, [](int x, int y) { return 0x3070B0u; }, true);
+    TBitmap bitmap;
+    LoadJpegFromMemory(progressive.data(), progressive.size(), bitmap);
+    ASSERT_EQ(bitmap.Width(), 16);
+    ExpectNear(bitmap, 9, 9, 0x3070B0, 3);
+
+    // The last scan repeated 600 times: a few kilobytes that would make the
+    // decoder pass over the picture 600 times more.
+    std::size_t lastScan = 0;
+    for (std::size_t i = 0; i + 1 < progressive.size(); ++i)
+        if (progressive[i] == 0xFF && progressive[i + 1] == 0xDA)
+            lastScan = i;
+    ASSERT_NE(lastScan, 0u);
+    const Bytes scan(progressive.begin() + lastScan, progressive.end() - 2);
+    Bytes bomb(progressive.begin(), progressive.end() - 2);
+    for (int i = 0; i < 600; ++i)
+        bomb.insert(bomb.end(), scan.begin(), scan.end());
+    bomb.push_back(0xFF);
+    bomb.push_back(0xD9);
+    EXPECT_EQ(ErrorOf(bomb), "JPEG file has more than 500 scans");
 }
 
 TEST(JpegReader, EveryTruncationAndFlippedByteEndsCleanly)
