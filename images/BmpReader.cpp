@@ -300,9 +300,11 @@ void LoadBmpFromMemory(const std::uint8_t* data, std::size_t size, TBitmap& targ
         const std::uint64_t needed = stride * (h.height - 1) + (std::uint64_t(h.width) * h.bitCount + 7) / 8;
         if (needed > available)
             throw Exception(kShortData);
-    } else if (std::uint64_t(h.width) * h.height > std::uint64_t(available) * 1024 + (1u << 20)) {
+    } else if (std::uint64_t(h.width) * h.height > std::uint64_t(available) * 1024 + 65536) {
         // Runs and skips can describe a huge picture in a few bytes; a
         // picture this large for its data is refused before allocating it.
+        // A flat picture written as runs takes about one byte per hundred
+        // pixels, well inside the bound.
         throw Exception(kShortData);
     }
     const TPixelFormat format = h.bitCount == 32 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;

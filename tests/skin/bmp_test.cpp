@@ -277,6 +277,23 @@ TEST(BmpReader, BadFilesGetTheirMessage)
     }
 }
 
+TEST(BmpReader, AFlatPictureWrittenAsRunsIsNotTakenForALie)
+{
+    // 1000 x 1000 in runs of 250: ten bytes a line, about a hundred pixels a
+    // byte, which the bound against tiny files that claim huge pictures allows.
+    Bmp bmp{40, 1000, 1000, 8, 1, {A, B}, {}, {}};
+    for (int y = 0; y < 1000; ++y) {
+        for (int run = 0; run < 4; ++run)
+            bmp.pixels.insert(bmp.pixels.end(), {250, std::uint8_t(y == 999 ? 1 : 0)});
+        bmp.pixels.insert(bmp.pixels.end(), {0, 0});
+    }
+    const Bytes file = bmp.Build();
+    TBitmap bitmap;
+    LoadBmpFromMemory(file.data(), file.size(), bitmap);
+    EXPECT_EQ(Pixel(bitmap, 999, 999), A);
+    EXPECT_EQ(Pixel(bitmap, 0, 0), B);
+}
+
 TEST(BmpReader, EveryTruncationOfAGoodFileFailsCleanly)
 {
     std::vector<std::uint32_t> palette(16, 0x445566);
