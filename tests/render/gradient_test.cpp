@@ -163,3 +163,29 @@ TEST(PaintGradient, BottomUpAndTopDownGiveTheSameBytes)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(PaintGradient, LargerPicturesGiveTheStoredBytesInEveryBuild)
+{
+    // FNV-1a of the pixel bytes; pins the real arithmetic of all three modes
+    // so that the native and the Win32 builds agree.
+    const TsGradArray modes[] = {
+        {{0x102030, 0xF0E0D0, 17, 0}, {0x00FF00, 0x0000FF, 33, 0}, {0xFF0000, 0x808080, 10, 0}},
+        {{0x102030, 0xF0E0D0, 17, 1}, {0x00FF00, 0x0000FF, 33, 1}, {0xFF0000, 0x808080, 10, 1}},
+        {{0x102030, 0, 0, 2}, {0xF0E0D0, 0, 0, 2}, {0x00FF00, 0, 0, 2}, {0x0000FF, 0, 0, 2}, {0xFF0000, 0, 0, 2}},
+    };
+    const std::uint32_t expected[3] = {2592443019u, 3596094361u, 2274269073u};
+    for (int m = 0; m < 3; ++m) {
+        TBitmap b(211, 97, TPixelFormat::pf24bit);
+        PaintGradient(b, TRect{3, 2, 207, 95}, modes[m]);
+        std::uint32_t h = 2166136261u;
+        for (std::uint8_t v : test::Bytes(b))
+            h = (h ^ v) * 16777619u;
+        EXPECT_EQ(h, expected[m]) << "mode " << m;
+    }
+}
+
+}  // namespace
+}  // namespace taramel
