@@ -93,6 +93,13 @@ void CopyNonKeyRect(TBitmap& destination, const TBitmap& source, int x, int y, T
     CopyNonKey(destination, source, x - r.Left, y - r.Top, k, r);
 }
 
+TPoint KeyCornerOrigin(int corner, const TRect& imageRect, int stateWidth, int stateHeight, int wr, int wb)
+{
+    const bool right = corner == 14 || corner == 17;
+    const bool bottom = corner == 16 || corner == 17;
+    return TPoint{imageRect.Left + (right ? stateWidth - wr : 0), imageRect.Top + (bottom ? stateHeight - wb : 0)};
+}
+
 void RestoreKeyPixels(TBitmap& destination, const TRect& d, const TBitmap& source, const TRect& s,
                       const TBitmap& image, TPoint origin)
 {

@@ -31,6 +31,12 @@ void CopyNonKeyRect(TBitmap& destination, const TBitmap& source, int x, int y, T
 // left alone.
 void RestoreKeyPixels(TBitmap& destination, const TRect& d, const TBitmap& source, const TRect& s,
                       const TBitmap& image, TPoint origin);
+// The origin inside a window picture that RestoreKeyPixels reads for a
+// corner code: 13 top-left, 14 top-right, 16 bottom-left, 17 bottom-right of
+// the first state image (its size stateWidth x stateHeight, the right and
+// bottom border widths wr and wb); any other code the top-left.
+TPoint KeyCornerOrigin(int corner, const TRect& imageRect, int stateWidth, int stateHeight, int wr, int wb);
+
 // Without a picture: wherever the destination pixel's colour bytes are the
 // transparent key, the source pixel replaces it.
 void RestoreKeyPixels(TBitmap& destination, const TRect& d, const TBitmap& source, const TRect& s);

@@ -36,6 +36,32 @@ TEST(CopyBitmapRect, OverlapWithinOneBitmapReadsTheOriginal)
     EXPECT_EQ(test::Get(b, 0, 3).b, 20);
 }
 
+TEST(CopyBitmapRect, RandomGeometryCopiesExactlyTheOverlapOfBothBitmaps)
+{
+    std::mt19937 gen(99);
+    auto pick = [&gen](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); };
+    for (int round = 0; round < 300; ++round) {
+        const TPixelFormat f = round % 2 ? TPixelFormat::pf32bit : TPixelFormat::pf24bit;
+        TBitmap d(pick(1, 10), pick(1, 10), f, round % 3 == 0), s(pick(1, 10), pick(1, 10), f, round % 5 == 0);
+        test::Randomise(d, static_cast<unsigned>(round));
+        test::Randomise(s, static_cast<unsigned>(round + 500));
+        TBitmap before(1, 1, f);
+        before.Assign(d);
+        const int x = pick(-12, 12), y = pick(-12, 12);
+        const TRect r{pick(-12, 12), pick(-12, 12), pick(-12, 15), pick(-12, 15)};
+        CopyBitmapRect(d, x, y, s, r);
+        for (int dy = 0; dy < d.Height(); ++dy) {
+            for (int dx = 0; dx < d.Width(); ++dx) {
+                const int sx = dx - x + r.Left, sy = dy - y + r.Top;
+                const bool inside = sx >= std::max(r.Left, 0) && sx < std::min(r.Right, s.Width()) &&
+                                    sy >= std::max(r.Top, 0) && sy < std::min(r.Bottom, s.Height());
+                const Bgra expected = inside ? test::Get(s, sx, sy) : test::Get(before, dx, dy);
+                ASSERT_EQ(test::Get(d, dx, dy), expected) << "round " << round << " pixel " << dx << "," << dy;
+            }
+        }
+    }
+}
+
 TEST(StretchBitmapRect, AreaAverages)
 {
     struct Case {

@@ -81,6 +81,19 @@ TEST(RestoreKeyPixels, PictureKeyPixelsBringBackTheSource)
     EXPECT_EQ(test::Get(d, 1, 1), (Bgra{}));
 }
 
+TEST(RestoreKeyPixels, CornerCodesPickTheCornersOfTheFirstStateImage)
+{
+    const TRect image{10, 20, 110, 60};  // e.g. two states 50 wide, 40 high
+    struct Case {
+        int code, x, y;
+    } cases[] = {{13, 10, 20}, {14, 10 + 50 - 6, 20}, {16, 10, 20 + 40 - 7}, {17, 10 + 50 - 6, 20 + 40 - 7}, {15, 10, 20}};
+    for (const Case& c : cases) {
+        const TPoint p = KeyCornerOrigin(c.code, image, 50, 40, 6, 7);
+        EXPECT_EQ(p.X, c.x) << c.code;
+        EXPECT_EQ(p.Y, c.y) << c.code;
+    }
+}
+
 TEST(PaintDisabled, GreysThenBlendsWithTheParentsPicture)
 {
     TBitmap control(2, 2, TPixelFormat::pf24bit), parent(6, 6, TPixelFormat::pf24bit);
