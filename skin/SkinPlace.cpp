@@ -45,12 +45,13 @@ std::string NormalDir(const std::string& dir)
 {
     if (dir.empty())
         return dir;
-    if (dir.size() == 1)
-        return dir + ":\\";
+    // A lone separator is the current drive's root, not a drive letter.
     if (dir.back() == '\\')
         return dir;
     if (dir.back() == '/')
         return dir.substr(0, dir.size() - 1) + "\\";
+    if (dir.size() == 1)
+        return dir + ":\\";
     return dir + "\\";
 }
 

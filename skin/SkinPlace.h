@@ -14,8 +14,8 @@ class TsStoredSkins;
 class TacSkinConvertor;
 
 // The folder D as a prefix for a file name: "\" appended unless D ends with
-// one, a final "/" replaced by "\", a lone drive letter given ":\". Empty
-// stays empty.
+// one, a final "/" replaced by "\", a lone drive letter given ":\" (a lone
+// separator stays the root). Empty stays empty.
 std::string NormalDir(const std::string& dir);
 
 // The folder that D names, relative names taken from the executable's folder

@@ -20,7 +20,8 @@ TEST(SkinPlace, NormalDir)
         {"C:\\App/", "C:\\App\\"},
         {"C:\\App", "C:\\App\\"},
         {"Skins", "Skins\\"},
-        {"/", "/:\\"},  // one character is taken for a drive letter, whatever it is
+        {"/", "\\"},  // a lone separator is the root, not a drive letter
+        {"\\", "\\"},
     };
     for (const auto& [dir, expected] : cases)
         EXPECT_EQ(NormalDir(dir), expected) << dir;
