@@ -1,8 +1,9 @@
-// Program entry point. Start-up order lives here.
+// Program entry point.
+#include "app/Project1_win.h"
+
 #include <windows.h>
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    MessageBoxW(nullptr, L"Тарамел", L"Тарамел", MB_OK);
-    return 0;
+    return taramel::RunProgram();
 }

@@ -1,0 +1,30 @@
+#include "app/Project1_win.h"
+
+#include "app/Unit1_win.h"
+#include "app/Unit2_win.h"
+#include "app/Unit3_win.h"
+#include "framework/Application.h"
+
+namespace taramel {
+
+int RunProgram()
+{
+    try {
+        Application->Initialize();
+        Application->SetTitle("Тарамел");
+        // Each form reports an error of its creation handler itself and
+        // start-up goes on with the next one.
+        Application->CreateForm<TForm1>();
+        Application->CreateForm<TForm2>();
+        Application->CreateForm<TForm3>();
+        Application->Run();
+    } catch (...) {
+        // Only the set-up of the application itself can land here (its
+        // window could not be made); there is nothing left to run.
+        Application->HandleException();
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace taramel

@@ -1,0 +1,157 @@
+// Starts the program's three windows the way start-up does, in a fresh
+// working folder with a deck of our choosing, and frees them afterwards.
+#pragma once
+
+#include "app/AnsiText_win.h"
+#include "app/DeckFile_win.h"
+#include "app/SettingsFile_win.h"
+#include "app/Unit1_win.h"
+#include "app/Unit2_win.h"
+#include "app/Unit3_win.h"
+#include "framework/Application.h"
+#include "framework/Handles.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace taramel::forms_test {
+
+// A deck of `lines` lines "Q0", "A1", "Q2", ... in CR LF lines.
+inline std::string NumberedDeck(int lines)
+{
+    std::string text;
+    for (int i = 0; i < lines; ++i)
+        text += (i % 2 == 0 ? "Q" : "A") + std::to_string(i) + "\r\n";
+    return text;
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
+    DWORD written = 0;
+    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(h);
+}
+
+inline std::string ReadBytes(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return "<missing>";
+    std::string bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        bytes.append(chunk, got);
+    CloseHandle(h);
+    return bytes;
+}
+
+inline void RemovePath(const std::string& path)
+{
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!DeleteFileA(path.c_str()))
+        RemoveDirectoryA(path.c_str());
+}
+
+inline void Pump(int ms)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        Application->ProcessMessages();
+        Sleep(5);
+    }
+}
+
+inline bool PumpUntil(const std::function<bool()>& done, int limitMs)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        Application->ProcessMessages();
+        Sleep(5);
+    }
+    return true;
+}
+
+// A left click in the middle of a windowed control, through its window.
+inline void ClickWindow(TWinControl* control)
+{
+    HWND window = control->Handle();
+    const LPARAM at = MAKELPARAM(control->Width() / 2, control->Height() / 2);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
+// A left click in the middle of a windowless control, through its parent's window.
+inline void ClickGraphic(TControl* control)
+{
+    HWND window = control->Parent()->Handle();
+    const LPARAM at = MAKELPARAM(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2);
+    SendMessageW(window, WM_MOUSEMOVE, 0, at);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
+class FormsTest : public ::testing::Test {
+protected:
+    // The deck file's bytes, or nullptr for no deck file at all.
+    void StartProgram(const char* deck)
+    {
+        if (deck)
+            WriteBytes(folder_ + "test.txt", deck);
+        Application->OnException = [this](const std::string& text) { reports.push_back(text); };
+        Application->CreateForm<TForm1>();
+        Application->CreateForm<TForm2>();
+        Application->CreateForm<TForm3>();
+        ASSERT_TRUE(Form1 && Form2 && Form3);
+    }
+
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        folder_ = std::string(temp) + "taramel-forms-" + std::to_string(GetCurrentProcessId()) + "\\";
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        RemovePath(folder_ + "test.txt");
+        GetCurrentDirectoryA(MAX_PATH, temp);
+        previousFolder_ = temp;
+        SetCurrentDirectoryA(folder_.c_str());
+        settingsPath = TSettingsFile::BesideExecutable().Path();
+        RemovePath(settingsPath);
+        handlesAtStart = HandleCount();
+    }
+
+    void TearDown() override
+    {
+        delete Form3;
+        delete Form2;
+        delete Form1;
+        Pump(20);
+        Application->OnException = nullptr;
+        RemovePath(settingsPath);
+        RemovePath(folder_ + "test.txt");
+        SetCurrentDirectoryA(previousFolder_.c_str());
+        RemoveDirectoryA(folder_.c_str());
+    }
+
+    std::string Question() const { return Form1->sLabel1->Caption(); }
+    std::string Answer() const { return Form1->sLabel2->Caption(); }
+    int Index() const { return Form1->Deck().ItemIndex(); }
+
+    std::string folder_;
+    std::string previousFolder_;
+    std::string settingsPath;
+    std::vector<std::string> reports;
+    int handlesAtStart = 0;
+};
+
+}  // namespace taramel::forms_test

@@ -1,0 +1,197 @@
+// The main window's card steps, timer, closing and start-up failures, driven
+// through the windows' messages.
+#include "FormsFixture.h"
+
+namespace taramel::forms_test {
+namespace {
+
+struct Seen {
+    int index;
+    std::string question;
+    std::string answer;
+};
+
+Seen Expected(int index)
+{
+    return {index, (index % 2 == 0 ? "Q" : "A") + std::to_string(index),
+            ((index + 1) % 2 == 0 ? "Q" : "A") + std::to_string(index + 1)};
+}
+
+class Cards : public FormsTest {};
+
+TEST_F(Cards, StartUpShowsTheFirstCardWithTheDesignChoices)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    EXPECT_TRUE(reports.empty());
+    EXPECT_EQ(Index(), 0);
+    EXPECT_EQ(Question(), "Q0");
+    EXPECT_EQ(Answer(), "A1");
+    EXPECT_TRUE(Form2->sRadioButton1->Checked());
+    EXPECT_FALSE(Form2->sRadioButton2->Checked());
+    EXPECT_TRUE(Form2->sRadioButton3->Checked());
+    EXPECT_FALSE(Form2->sRadioButton4->Checked());
+    EXPECT_EQ(Form2->sSpinEdit1->Value(), 1);
+    EXPECT_FALSE(Form2->sSpinEdit1->Enabled());
+    EXPECT_FALSE(Form2->sLabel1->Enabled());
+    EXPECT_EQ(Form1->Timer1->Interval(), 1000u);
+    EXPECT_EQ(Application->MainForm(), Form1);
+}
+
+TEST_F(Cards, NextButtonAdvancesInBothOrders)
+{
+    struct Case {
+        const char* order;
+        bool random;
+        std::vector<int> indices;
+    };
+    const Case cases[] = {
+        {"random", true, {0, 0, 8, 2, 2, 6}},
+        {"file order", false, {2, 4, 6, 8, 0, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.order);
+        StartProgram(NumberedDeck(10).c_str());
+        if (!c.random)
+            ClickWindow(Form2->sRadioButton2);
+        ASSERT_EQ(Form2->sRadioButton1->Checked(), c.random);
+        for (int expected : c.indices) {
+            ClickWindow(Form1->sBitBtn1);
+            const Seen want = Expected(expected);
+            EXPECT_EQ(Index(), want.index);
+            EXPECT_EQ(Question(), want.question);
+            EXPECT_EQ(Answer(), want.answer);
+        }
+        EXPECT_TRUE(reports.empty());
+        delete Form3;
+        delete Form2;
+        delete Form1;
+    }
+}
+
+TEST_F(Cards, DeckLinesReachTheLabelsFromTheAnsiCodePage)
+{
+    // "Вопрос" / "Ответ" in Windows-1251.
+    StartProgram("\xC2\xEE\xEF\xF0\xEE\xF1\r\n\xCE\xF2\xE2\xE5\xF2\r\n");
+    EXPECT_EQ(Question(), "Вопрос");
+    EXPECT_EQ(Answer(), "Ответ");
+}
+
+TEST_F(Cards, TimerAdvancesOnlyInTimerModeAndTakesTheNewIntervalAtTheNextTick)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    ClickWindow(Form2->sRadioButton2);  // file order, so every tick is visible
+    // Button mode: ticks come but the card stays.
+    Pump(2300);
+    EXPECT_EQ(Index(), 0);
+    EXPECT_EQ(Form1->Timer1->Interval(), 1000u);
+
+    ClickWindow(Form2->sRadioButton4);
+    EXPECT_TRUE(Form2->sSpinEdit1->Enabled());
+    EXPECT_TRUE(Form2->sLabel1->Enabled());
+    ASSERT_TRUE(PumpUntil([&] { return Index() == 2; }, 1500));
+    EXPECT_EQ(Question(), "Q2");
+
+    // A new value waits for the next tick, which still comes after the old interval.
+    Form2->sSpinEdit1->SetValue(3);
+    EXPECT_EQ(Form1->Timer1->Interval(), 1000u);
+    ASSERT_TRUE(PumpUntil([&] { return Index() == 4; }, 1500));
+    EXPECT_EQ(Form1->Timer1->Interval(), 3000u);
+    // Nothing for the next two seconds, then the step after three.
+    Pump(2000);
+    EXPECT_EQ(Index(), 4);
+    ASSERT_TRUE(PumpUntil([&] { return Index() == 6; }, 2000));
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(Cards, TimerStepWithNothingTypedUsesTheMinimum)
+{
+    StartProgram(NumberedDeck(4).c_str());
+    Form1->Timer1->SetInterval(50);
+    SetWindowTextW(Form2->sSpinEdit1->Handle(), L"");
+    ASSERT_TRUE(PumpUntil([&] { return Form1->Timer1->Interval() == 1000u; }, 1000));
+}
+
+TEST_F(Cards, ClosingWritesTheIndex)
+{
+    struct Case {
+        const char* name;
+        std::string deck;
+        int clicks;
+        std::string written;
+    };
+    const Case cases[] = {
+        {"after two steps", NumberedDeck(10), 2, "-"},
+        {"empty deck", "", 0, "-1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RemovePath(settingsPath);
+        StartProgram(c.deck.c_str());
+        ClickWindow(Form2->sRadioButton2);
+        for (int i = 0; i < c.clicks; ++i)
+            ClickWindow(Form1->sBitBtn1);
+        const int index = Index();
+        reports.clear();
+        ClickWindow(Form1->sBitBtn2);  // "Выход"
+        Pump(50);
+        const std::string value = c.written == "-" ? std::to_string(index) : c.written;
+        EXPECT_EQ(ReadBytes(settingsPath), "[Option]\r\nindex=" + value + "\r\n");
+        EXPECT_TRUE(reports.empty());
+        delete Form3;
+        delete Form2;
+        delete Form1;
+    }
+}
+
+TEST_F(Cards, MissingDeckGivesTwoReportsAndKeepsTheDesignTexts)
+{
+    StartProgram(nullptr);
+    ASSERT_EQ(reports.size(), 2u);
+    const std::string opening = "Cannot open file \"" + folder_ + "test.txt\". ";
+    EXPECT_EQ(reports[0].substr(0, opening.size()), opening);
+    EXPECT_GT(reports[0].size(), opening.size() + 1);
+    EXPECT_EQ(reports[0].back(), '.');
+    EXPECT_EQ(reports[1], "List index out of bounds (-1)");
+    EXPECT_EQ(Question(),
+              "Согласно археологической периодизации история человечества делится на 4 эпохи. Какая из "
+              "перечисленных эпох не входит в эту периодизацию? ");
+    EXPECT_EQ(Answer(), "Эпоха освоения степных и горных пространств");
+    // The program goes on: the third window exists and a step reports again.
+    EXPECT_NE(Form3, nullptr);
+    ClickWindow(Form1->sBitBtn1);
+    ASSERT_EQ(reports.size(), 3u);
+    EXPECT_EQ(reports[2], "List index out of bounds (-1)");
+}
+
+TEST_F(Cards, OddDeckReportsTheMissingAnswerAndKeepsTheOldOne)
+{
+    StartProgram(NumberedDeck(3).c_str());
+    ClickWindow(Form2->sRadioButton2);
+    ClickWindow(Form1->sBitBtn1);
+    EXPECT_EQ(Question(), "Q2");
+    EXPECT_EQ(Answer(), "A1");
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "List index out of bounds (3)");
+}
+
+TEST_F(Cards, AThousandCardChangesLeaveNoHandles)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    Pump(50);
+    const int before = HandleCount();
+    for (int i = 0; i < 1000; ++i) {
+        ClickWindow(Form1->sBitBtn1);
+        if (i % 50 == 0)
+            Application->ProcessMessages();
+    }
+    Pump(50);
+    EXPECT_EQ(HandleCount(), before);
+    delete Form3;
+    delete Form2;
+    delete Form1;
+    Pump(50);
+    EXPECT_EQ(HandleCount(), handlesAtStart);
+}
+
+}  // namespace
+}  // namespace taramel::forms_test

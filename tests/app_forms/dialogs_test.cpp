@@ -1,0 +1,176 @@
+// The settings dialog's OK, Cancel, radio buttons and failures, and the
+// dialogs shown from the main window.
+#include "FormsFixture.h"
+
+namespace taramel::forms_test {
+namespace {
+
+class Dialogs : public FormsTest {};
+
+TEST_F(Dialogs, OkWritesRandomTimerIntervalInThatOrderAndCloses)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    ClickWindow(Form1->sBitBtn1);  // moves the card; OK must not store it
+    ClickWindow(Form1->sBitBtn1);
+    Form2->Show();
+    ClickWindow(Form2->sRadioButton2);
+    ClickWindow(Form2->sRadioButton4);
+    Form2->sSpinEdit1->SetValue(25);
+    ClickWindow(Form2->sBitBtn1);
+    EXPECT_EQ(ReadBytes(settingsPath), "[Option]\r\nRandom=0\r\nTimer=1\r\ninterval=25\r\n");
+    EXPECT_FALSE(Form2->Visible());
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(Dialogs, OkStoresAnEmptySecondsFieldAsOneAndLeavesItEmpty)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    Form2->Show();
+    ClickWindow(Form2->sRadioButton4);
+    SetWindowTextW(Form2->sSpinEdit1->Handle(), L"");
+    ClickWindow(Form2->sBitBtn1);
+    EXPECT_EQ(ReadBytes(settingsPath), "[Option]\r\nRandom=1\r\nTimer=1\r\ninterval=1\r\n");
+    wchar_t text[16] = L"?";
+    GetWindowTextW(Form2->sSpinEdit1->Handle(), text, 16);
+    EXPECT_STREQ(text, L"");
+}
+
+TEST_F(Dialogs, RefusedWriteReportsAndKeepsTheDialogOpen)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    // A folder in the settings file's place: every write is refused.
+    ASSERT_TRUE(CreateDirectoryA(settingsPath.c_str(), nullptr));
+    Form2->Show();
+    ClickWindow(Form2->sBitBtn1);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "Unable to write to " + AnsiToUtf8(settingsPath) + ".");
+    EXPECT_TRUE(Form2->Visible());
+    EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
+    Form2->Hide();
+}
+
+TEST_F(Dialogs, ReadingTheSettingsAtStartUp)
+{
+    struct Case {
+        const char* file;
+        int index;
+        int interval;
+        bool random;
+        bool timer;
+    };
+    const Case cases[] = {
+        {nullptr, 0, 1, true, false},
+        {"[Option]\r\nindex=4\r\ninterval=7\r\nRandom=0\r\nTimer=1\r\n", 4, 7, false, true},
+        {"[Option]\r\ninterval=0\r\nRandom=0x0\r\nTimer=2\r\n", 0, 1, false, true},
+        {"[Option]\r\ninterval=5000\r\nRandom=yes\r\nTimer=0\r\n", 0, 1000, true, false},
+        {"[Option]\r\ninterval=  15\r\n", 0, 15, true, false},
+        {"[Option]\r\ninterval=15s\r\n", 0, 1, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file ? c.file : "no file");
+        RemovePath(settingsPath);
+        if (c.file)
+            WriteBytes(settingsPath, c.file);
+        StartProgram(NumberedDeck(10).c_str());
+        EXPECT_EQ(Index(), c.index);
+        EXPECT_EQ(Question(), "Q" + std::to_string(c.index));
+        EXPECT_EQ(Form2->sSpinEdit1->Value(), c.interval);
+        EXPECT_EQ(Form2->sRadioButton1->Checked(), c.random);
+        EXPECT_EQ(Form2->sRadioButton2->Checked(), !c.random);
+        EXPECT_EQ(Form2->sRadioButton4->Checked(), c.timer);
+        EXPECT_EQ(Form2->sRadioButton3->Checked(), !c.timer);
+        EXPECT_EQ(Form2->sSpinEdit1->Enabled(), c.timer);
+        EXPECT_EQ(Form2->sLabel1->Enabled(), c.timer);
+        EXPECT_TRUE(reports.empty());
+        delete Form3;
+        delete Form2;
+        delete Form1;
+    }
+}
+
+TEST_F(Dialogs, CancelRestoresEverythingFromTheFile)
+{
+    WriteBytes(settingsPath, "[Option]\r\nindex=4\r\ninterval=7\r\nRandom=0\r\nTimer=0\r\n");
+    StartProgram(NumberedDeck(10).c_str());
+    ClickWindow(Form1->sBitBtn1);
+    ASSERT_EQ(Index(), 6);
+    Form2->Show();
+    ClickWindow(Form2->sRadioButton1);
+    ClickWindow(Form2->sRadioButton4);
+    Form2->sSpinEdit1->SetValue(99);
+    ClickWindow(Form2->sBitBtn2);
+    EXPECT_EQ(Index(), 4);
+    EXPECT_EQ(Question(), "Q4");
+    EXPECT_EQ(Answer(), "A5");
+    EXPECT_TRUE(Form2->sRadioButton2->Checked());
+    EXPECT_TRUE(Form2->sRadioButton3->Checked());
+    EXPECT_FALSE(Form2->sRadioButton4->Checked());
+    // Checking "Кнопка" from the file ran its handler.
+    EXPECT_FALSE(Form2->sSpinEdit1->Enabled());
+    EXPECT_FALSE(Form2->sLabel1->Enabled());
+    EXPECT_EQ(Form2->sSpinEdit1->Value(), 7);
+    EXPECT_FALSE(Form2->Visible());
+    // Cancel wrote nothing.
+    EXPECT_EQ(ReadBytes(settingsPath), "[Option]\r\nindex=4\r\ninterval=7\r\nRandom=0\r\nTimer=0\r\n");
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(Dialogs, CancelWhoseCardFailsStaysOpen)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    WriteBytes(settingsPath, "[Option]\r\nindex=9\r\n");
+    Form2->Show();
+    ClickWindow(Form2->sBitBtn2);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "List index out of bounds (10)");
+    EXPECT_TRUE(Form2->Visible());
+    Form2->Hide();
+}
+
+TEST_F(Dialogs, RadioButtonsOfAGroupExcludeEachOtherAndTheGroupsAreIndependent)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    ClickWindow(Form2->sRadioButton2);
+    ClickWindow(Form2->sRadioButton4);
+    EXPECT_FALSE(Form2->sRadioButton1->Checked());
+    EXPECT_TRUE(Form2->sRadioButton2->Checked());
+    EXPECT_FALSE(Form2->sRadioButton3->Checked());
+    EXPECT_TRUE(Form2->sRadioButton4->Checked());
+    EXPECT_TRUE(Form2->sSpinEdit1->Enabled());
+    ClickWindow(Form2->sRadioButton3);
+    EXPECT_FALSE(Form2->sSpinEdit1->Enabled());
+    EXPECT_FALSE(Form2->sLabel1->Enabled());
+    EXPECT_TRUE(Form2->sRadioButton2->Checked());
+}
+
+TEST_F(Dialogs, ButtonsShowTheDialogsModally)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    Form1->Show();
+    struct Case {
+        TsBitBtn* opener;
+        TForm* dialog;
+    };
+    const Case cases[] = {{Form1->sBitBtn4, Form2}, {Form1->sBitBtn3, Form3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog->Caption());
+        bool sawModal = false;
+        TTimer closer(nullptr);
+        closer.SetInterval(100);
+        closer.OnTimer = [&](TObject*) {
+            if (c.dialog->Modal() && IsWindowVisible(c.dialog->Handle())) {
+                sawModal = !IsWindowEnabled(Form1->Handle());
+                PostMessageW(c.dialog->Handle(), WM_CLOSE, 0, 0);
+            }
+        };
+        ClickWindow(c.opener);
+        closer.SetEnabled(false);
+        EXPECT_TRUE(sawModal);
+        EXPECT_FALSE(c.dialog->Visible());
+        EXPECT_TRUE(IsWindowEnabled(Form1->Handle()));
+    }
+    EXPECT_TRUE(reports.empty());
+}
+
+}  // namespace
+}  // namespace taramel::forms_test
