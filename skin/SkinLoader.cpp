@@ -12,6 +12,7 @@
 #include "skin/SkinLookups.h"
 #include "skin/SkinNumbers.h"
 #include "skin/SkinFiles.h"
+#include "skin/SkinLoaderParts.h"
 #include "skin/SkinSectionReader.h"
 #include "skin/acSkinPack.h"
 
@@ -52,21 +53,6 @@ std::int32_t Field(std::string_view value, std::size_t from, std::size_t count)
 }
 
 std::int16_t Short(std::int32_t v) { return static_cast<std::int16_t>(v); }
-
-std::int16_t DivideOrThrow(int a, int b)
-{
-    if (b == 0)
-        throw Exception("Division by zero");
-    return Short(a / b);
-}
-
-// Border widths derived from the image's size: a third of a state image's
-// width and of its picture half's height.
-void DeriveBorders(TsMaskData& m)
-{
-    m.WL = m.WR = DivideOrThrow(m.ImageRect.Width(), m.ImageCount * 3);
-    m.WT = m.WB = DivideOrThrow(m.ImageRect.Height(), (m.MaskType + 1) * 3);
-}
 
 void DecodePng(const std::uint8_t* data, std::size_t size, TBitmap& target)
 {
@@ -176,17 +162,10 @@ private:
         return m;
     }
 
-    // An image cut out of the master bitmap is kept only when its rectangle
-    // lies inside it: painting and the controls' caches size themselves from
-    // the rectangle, so an absurd one must not reach them.
     void AddMasterImage(TsMaskData m)
     {
-        const TBitmap* master = t_.MasterBitmap.get();
-        const TsRect& r = m.ImageRect;
-        if (!master || r.Left < 0 || r.Top < 0 || r.Right <= r.Left || r.Bottom <= r.Top ||
-            r.Right > master->Width() || r.Bottom > master->Height())
-            return;
-        t_.Images.push_back(std::move(m));
+        if (MasterRectFits(t_.MasterBitmap.get(), m.ImageRect))
+            t_.Images.push_back(std::move(m));
     }
 
     void AddOwnImage(TsMaskData m, std::unique_ptr<TBitmap> bitmap)
@@ -399,22 +378,7 @@ private:
         t_.Sections.clear();
         for (const TOptionsSection& s : text_.Sections())
             t_.Sections.push_back(ReadSection(text_, s.Name));
-        for (const TOptionsSection& s : common_.Sections())
-            if (FindSection(t_, s.Name) < 0)
-                t_.Sections.push_back(MergeCommonSection(t_.Sections, s));
-        for (TsGeneralData& s : t_.Sections) {
-            if (s.SectionName == s_GlobalInfo) {
-                s.BorderIndex = 0;
-                continue;
-            }
-            const int index = FindSection(t_, s.SectionName);
-            s.BorderIndex = FindImage(t_, index, s.SectionName, s_BordersMask);
-            s.ImgTL = FindImage(t_, index, s.SectionName, s_ImgTopLeft);
-            s.ImgTR = FindImage(t_, index, s.SectionName, s_ImgTopRight);
-            s.ImgBL = FindImage(t_, index, s.SectionName, s_ImgBottomLeft);
-            s.ImgBR = FindImage(t_, index, s.SectionName, s_ImgBottomRight);
-        }
-        AdjustSkinColors(t_, set_.HueOffset, set_.Saturation);
+        FinishSections(t_, common_, set_);
     }
 
     const TSkinSource& src_;
@@ -436,6 +400,47 @@ void LoadSkin(const TSkinSource& source, const TSkinLoadSettings& settings, TSki
         RefreshCommonIndexes(tables);
         throw;
     }
+}
+
+std::int16_t DivideOrThrow(int a, int b)
+{
+    if (b == 0)
+        throw Exception("Division by zero");
+    return static_cast<std::int16_t>(a / b);
+}
+
+void DeriveBorders(TsMaskData& m, int heightDivisor)
+{
+    m.WL = m.WR = DivideOrThrow(m.ImageRect.Width(), m.ImageCount * 3);
+    m.WT = m.WB = DivideOrThrow(m.ImageRect.Height(), heightDivisor);
+}
+
+void DeriveBorders(TsMaskData& m) { DeriveBorders(m, (m.MaskType + 1) * 3); }
+
+bool MasterRectFits(const TBitmap* master, const TsRect& r)
+{
+    return master && r.Left >= 0 && r.Top >= 0 && r.Right > r.Left && r.Bottom > r.Top &&
+           r.Right <= master->Width() && r.Bottom <= master->Height();
+}
+
+void FinishSections(TSkinTables& t, const TOptionsText& common, const TSkinLoadSettings& settings)
+{
+    for (const TOptionsSection& s : common.Sections())
+        if (FindSection(t, s.Name) < 0)
+            t.Sections.push_back(MergeCommonSection(t.Sections, s));
+    for (TsGeneralData& s : t.Sections) {
+        if (s.SectionName == s_GlobalInfo) {
+            s.BorderIndex = 0;
+            continue;
+        }
+        const int index = FindSection(t, s.SectionName);
+        s.BorderIndex = FindImage(t, index, s.SectionName, s_BordersMask);
+        s.ImgTL = FindImage(t, index, s.SectionName, s_ImgTopLeft);
+        s.ImgTR = FindImage(t, index, s.SectionName, s_ImgTopRight);
+        s.ImgBL = FindImage(t, index, s.SectionName, s_ImgBottomLeft);
+        s.ImgBR = FindImage(t, index, s.SectionName, s_ImgBottomRight);
+    }
+    AdjustSkinColors(t, settings.HueOffset, settings.Saturation);
 }
 
 TSkinSource PackedSkinSource(const TacSkinConvertor& reader, std::string skinPath)
