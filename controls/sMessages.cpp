@@ -1,0 +1,10 @@
+#include "controls/sMessages.h"
+
+namespace taramel {
+
+UINT RegisterSkinCommandMessage()
+{
+    return RegisterWindowMessageA(kSkinCommandMessageName);
+}
+
+}  // namespace taramel

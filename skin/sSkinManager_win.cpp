@@ -1,0 +1,636 @@
+#include "skin/sSkinManager_win.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "controls/SkinDelivery_win.h"
+#include "controls/sMessages.h"
+#include "framework/Application.h"
+#include "framework/Exception.h"
+#include "framework/Form.h"
+#include "framework/Unicode.h"
+#include "images/acPNG.h"
+#include "skin/SkinFiles.h"
+#include "skin/SkinFiles_win.h"
+#include "skin/SkinLoader.h"
+#include "skin/SkinLookups.h"
+#include "skin/SkinPlace.h"
+#include "skin/SkinState.h"
+#include "skin/acSkinPack.h"
+#include "windows/acDials_win.h"
+
+namespace taramel {
+
+namespace {
+
+// Sets a process-wide flag for a scope and clears it however the scope ends.
+class TFlagScope {
+public:
+    explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TFlagScope() { flag_ = false; }
+    TFlagScope(const TFlagScope&) = delete;
+    TFlagScope& operator=(const TFlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+constexpr const char* kDefaultSkinDirectory = "c:\\Skins";
+constexpr TacShadowMargins kBuiltInShadowMargins{11, 7, 11, 11};
+
+std::unique_ptr<TBitmap>& BuiltInShadowSlot(bool active)
+{
+    static std::unique_ptr<TBitmap> activeShadow, inactiveShadow;
+    return active ? activeShadow : inactiveShadow;
+}
+
+// The lines of a text, without their line ends.
+std::vector<std::string> SplitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string::npos)
+            end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
+            ++end;
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Desktop composition, asked of dwmapi (looked up at the first question; an
+// absent function means no composition).
+bool CompositionEnabled()
+{
+    using Fn = HRESULT(WINAPI*)(BOOL*);
+    static const Fn fn = [] {
+        HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+        return dwm ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled")))
+                   : nullptr;
+    }();
+    BOOL enabled = FALSE;
+    return fn != nullptr && SUCCEEDED(fn(&enabled)) && enabled;
+}
+
+// A 32-bit copy of one state of a skin image (states lie side by side).
+std::unique_ptr<TBitmap> CopyImageState(const TSkinTables& t, int imageIndex, int state)
+{
+    const TsMaskData& image = t.Images[static_cast<std::size_t>(imageIndex)];
+    const TSize size = ImageStateSize(t, imageIndex);
+    const TBitmap* source = image.Image ? image.Image.get() : t.MasterBitmap.get();
+    auto copy = std::make_unique<TBitmap>();
+    if (source == nullptr || size.cx <= 0 || size.cy <= 0)
+        return copy;
+    const int x0 = (image.Image ? 0 : image.ImageRect.Left) + state * size.cx;
+    const int y0 = image.Image ? 0 : image.ImageRect.Top;
+    copy = std::make_unique<TBitmap>(size.cx, size.cy, TPixelFormat::pf32bit);
+    for (int y = 0; y < size.cy; ++y) {
+        std::uint8_t* out = copy->ScanLine(y);
+        for (int x = 0; x < size.cx; ++x, out += 4) {
+            const int sx = x0 + x, sy = y0 + y;
+            if (sx < 0 || sy < 0 || sx >= source->Width() || sy >= source->Height()) {
+                std::memset(out, 0, 4);
+                continue;
+            }
+            if (source->PixelFormat() == TPixelFormat::pf32bit) {
+                std::memcpy(out, source->ScanLine(sy) + sx * 4, 4);
+                continue;
+            }
+            const std::uint32_t c = source->PixelColor(sx, sy);
+            out[0] = static_cast<std::uint8_t>(c >> 16);
+            out[1] = static_cast<std::uint8_t>(c >> 8);
+            out[2] = static_cast<std::uint8_t>(c);
+            out[3] = 0;
+        }
+    }
+    return copy;
+}
+
+// Pixels that are white with alpha 0 carry no shadow: they become 0.
+void ClearClearWhite(TBitmap& bitmap)
+{
+    if (bitmap.Empty() || bitmap.PixelFormat() != TPixelFormat::pf32bit)
+        return;
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        std::uint8_t* p = bitmap.ScanLine(y);
+        for (int x = 0; x < bitmap.Width(); ++x, p += 4)
+            if (p[0] == 255 && p[1] == 255 && p[2] == 255 && p[3] == 0)
+                std::memset(p, 0, 4);
+    }
+}
+
+std::unique_ptr<TBitmap> CopyOf(const TBitmap& source)
+{
+    auto copy = std::make_unique<TBitmap>();
+    if (!source.Empty())
+        copy->Assign(source);
+    return copy;
+}
+
+// Decodes one PNG resource of the program; an empty bitmap when it has none.
+void LoadShadowResource(const wchar_t* name, std::unique_ptr<TBitmap>& target)
+{
+    target = std::make_unique<TBitmap>();
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (found == nullptr)
+        return;
+    HGLOBAL loaded = LoadResource(module, found);
+    const void* data = loaded ? LockResource(loaded) : nullptr;
+    const DWORD size = SizeofResource(module, found);
+    if (data == nullptr || size == 0)
+        return;
+    TPNGGraphic png;
+    png.LoadFromStream(static_cast<const std::uint8_t*>(data), size);
+    target->Assign(png);
+    if (target->PixelFormat() != TPixelFormat::pf32bit)
+        target->SetPixelFormat(TPixelFormat::pf32bit);
+}
+
+}  // namespace
+
+ThirdPartyList::ThirdPartyList()
+{
+    for (int kind = 0; kind < tpThirdPartyCount; ++kind)
+        Texts[static_cast<std::size_t>(kind)] = DefaultText(kind);
+}
+
+std::string ThirdPartyList::DefaultText(int kind)
+{
+    return kind == tpButtons ? "TButton" : " ";
+}
+
+std::function<void(const std::string& text)>& SkinVersionMessage()
+{
+    static std::function<void(const std::string& text)> show = [](const std::string& text) {
+        const std::string title = Application ? Application->Title() : std::string();
+        MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(), MB_OK);
+    };
+    return show;
+}
+
+void InitializeSkinEngine()
+{
+    RegisterSkinCommandMessage();
+    SetCurrentSkinFileSystem(&Win32SkinFileSystem());
+    // A damaged built-in picture only costs the default shadow; it must not
+    // stop the program from starting.
+    for (bool active : {true, false}) {
+        try {
+            LoadShadowResource(active ? L"ACSHDA" : L"ACSHDI", BuiltInShadowSlot(active));
+        } catch (const std::exception&) {
+            BuiltInShadowSlot(active) = std::make_unique<TBitmap>();
+        }
+    }
+}
+
+void ActivateSkinBesideProgram(TsSkinManager& manager, const std::string& skinName)
+{
+    manager.SetSkinDirectory(CurrentSkinFileSystem().ExeFolder());
+    manager.SetSkinName(skinName);
+    manager.SetActive(true);
+}
+
+const TBitmap& BuiltInShadow(bool active)
+{
+    std::unique_ptr<TBitmap>& slot = BuiltInShadowSlot(active);
+    if (!slot)
+        slot = std::make_unique<TBitmap>();
+    return *slot;
+}
+
+// ---- creation and destruction ----
+
+TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner)
+{
+    if (DefaultManager() == nullptr)
+        SetDefaultManager(this);
+    skinDirectory_ = kDefaultSkinDirectory;
+    RefillThirdPartyLists();
+    activeShadow_ = std::make_unique<TBitmap>();
+    inactiveShadow_ = std::make_unique<TBitmap>();
+}
+
+TsSkinManager::~TsSkinManager()
+{
+    Destroying();
+    try {
+        SetActive(false);
+    } catch (const std::exception&) {
+        // Removing a skin sends commands only; nothing is left to undo here.
+    }
+    extendedBorders_ = false;
+    if (DefaultManager() == this)
+        SetDefaultManager(nullptr);
+    for (int kind = 0; kind < tpThirdPartyCount; ++kind)
+        ThirdParty.Texts[static_cast<std::size_t>(kind)] = JoinLines(thirdLists_[static_cast<std::size_t>(kind)]);
+}
+
+void TsSkinManager::Loaded()
+{
+    if (skinDirectory_.empty())
+        skinDirectory_ = kDefaultSkinDirectory;
+    RefillThirdPartyLists();
+    if (MenuSupport.IcoLineSkin.empty())
+        MenuSupport.IcoLineSkin = "ICOLINE";
+    if (active_ && !skinName_.empty())
+        AnnounceSkin(false);
+    UpdateDialogSwitch();
+}
+
+void TsSkinManager::RefillThirdPartyLists()
+{
+    for (int kind = 0; kind < tpThirdPartyCount; ++kind) {
+        std::string& text = ThirdParty.Texts[static_cast<std::size_t>(kind)];
+        if (text.empty())
+            text = ThirdPartyList::DefaultText(kind);
+        thirdLists_[static_cast<std::size_t>(kind)] = SplitLines(text);
+    }
+}
+
+// ---- properties ----
+
+void TsSkinManager::SetActive(bool active)
+{
+    if (active == active_)
+        return;
+    active_ = active;
+    if (active) {
+        SetSkinName(skinName_);
+    } else if (!IsLoading()) {
+        RemoveSkin();
+    }
+    RefreshIndexes();
+    UpdateDialogSwitch();
+}
+
+void TsSkinManager::SetSkinName(const std::string& name)
+{
+    skinName_ = name;
+    if (active_)
+        ChangeSkin();
+    UpdateDialogSwitch();
+}
+
+void TsSkinManager::SetSkinDirectory(const std::string& directory)
+{
+    if (directory == skinDirectory_)
+        return;
+    skinDirectory_ = directory;
+    tables_.SkinData.SkinPath = Resolved(directory, CurrentSkinFileSystem().ExeFolder());
+}
+
+void TsSkinManager::SetHueOffset(int degrees)
+{
+    if (degrees == hueOffset_)
+        return;
+    hueOffset_ = degrees;
+    if (SkinReady())
+        Reload();
+}
+
+void TsSkinManager::SetSaturation(int amount)
+{
+    if (amount == saturation_)
+        return;
+    saturation_ = amount;
+    if (SkinReady())
+        Reload();
+}
+
+void TsSkinManager::SetExtendedBorders(bool extended)
+{
+    if (extended == extendedBorders_)
+        return;
+    extendedBorders_ = extended;
+    if (SkinReady()) {
+        PrepareShadows();
+        Reload();
+    }
+}
+
+void TsSkinManager::SetSkinningRules(unsigned rules)
+{
+    skinningRules_ = rules & kAllSkinningRules;
+    UpdateDialogSwitch();
+}
+
+bool TsSkinManager::IsDefault() const
+{
+    return DefaultManager() == this;
+}
+
+void TsSkinManager::SetIsDefault(bool isDefault)
+{
+    if (!isDefault && DefaultManager() != nullptr)
+        return;
+    SetDefaultManager(this);
+    if (!active_) {
+        RemoveSkin();
+    } else {
+        AnnounceSkin(true);
+        RepaintForms();
+    }
+}
+
+void TsSkinManager::SetCommonSections(const std::vector<std::string>& lines)
+{
+    commonSections_.clear();
+    for (const std::string& line : lines) {
+        if (!line.empty() && line[0] == ';') {
+            commonSections_.push_back(line);
+            continue;
+        }
+        std::string packed;
+        for (char c : line)
+            if (c != ' ')
+                packed += c;
+        commonSections_.push_back(packed);
+    }
+    SetSkinName(skinName_);
+}
+
+std::string TsSkinManager::SkinInfo() const
+{
+    if (!SkinReady())
+        return "N/A";
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", tables_.SkinData.Version);
+    std::string info = text;
+    for (char& c : info)
+        if (c == ',')
+            c = '.';
+    return info;
+}
+
+void TsSkinManager::UpdateDialogSwitch()
+{
+    if (IsDefault())
+        StdDialogsSkinned = active_ && (skinningRules_ & srStdDialogs) != 0;
+}
+
+// ---- loading ----
+
+// Finds and reads the skin into the tables. False when no source exists
+// (Active is then false and the tables are empty).
+bool TsSkinManager::LoadTables()
+{
+    TSkinFileSystem& files = CurrentSkinFileSystem();
+    const TSkinPlace place = ChooseSkinPlace(skinDirectory_, skinName_, InternalSkins, files);
+    if (place.Kind == TSkinPlaceKind::Missing) {
+        tables_.Clear();
+        RefreshCommonIndexes(tables_);
+        active_ = false;
+        return false;
+    }
+
+    TSkinLoadSettings settings;
+    settings.CommonSections = JoinLines(commonSections_);
+    settings.HueOffset = hueOffset_;
+    settings.Saturation = saturation_;
+    settings.Manager = this;
+    settings.VersionCheck = [](double version) {
+        if (version > kMaxSupportedSkinVersion && SkinVersionMessage())
+            SkinVersionMessage()(kSkinVersionText);
+    };
+
+    std::unique_ptr<TacSkinConvertor> reader = OpenPackedSkin(place, InternalSkins, files);
+    if (reader) {
+        TSkinSource source = PackedSkinSource(*reader, place.SkinPath);
+        source.Files = &files;
+        LoadSkin(source, settings, tables_);
+    } else if (place.Kind == TSkinPlaceKind::Folder) {
+        const std::vector<std::uint8_t> text = files.ReadFile(place.OptionsFile);
+        TSkinSource source;
+        source.OptionsText = std::string_view(reinterpret_cast<const char*>(text.data()), text.size());
+        source.SkinPath = place.SkinPath;
+        source.Files = &files;
+        LoadSkin(source, settings, tables_);
+    } else {
+        tables_.Clear();
+        RefreshCommonIndexes(tables_);
+        throw Exception("The stored skin \"" + place.SkinName + "\" holds no packed skin data");
+    }
+    tables_.SkinData.SkinPath = place.SkinPath;
+    return true;
+}
+
+// After a failed load: no skin, nothing announced, Active false, so that the
+// next change of Active or SkinName starts from nothing.
+void TsSkinManager::FailedLoad()
+{
+    active_ = false;
+    RemoveSkin();
+    RefreshIndexes();
+    UpdateDialogSwitch();
+}
+
+void TsSkinManager::ChangeSkin()
+{
+    if (OnBeforeChange)
+        OnBeforeChange(this);
+    {
+        TFlagScope loading(SkinLoading);
+        tables_.SkinData.Active = false;
+        try {
+            LoadTables();
+        } catch (...) {
+            FailedLoad();
+            throw;
+        }
+        if (!active_)
+            RemoveSkin();
+        else
+            AnnounceSkin(true);
+    }
+    if (OnAfterChange)
+        OnAfterChange(this);
+}
+
+// Reads the same skin again (the colour adjustment or the borders changed);
+// the controls keep their indexes, so no new-skin announcement is sent.
+void TsSkinManager::Reload()
+{
+    bool found = false;
+    {
+        TFlagScope loading(SkinLoading);
+        try {
+            found = LoadTables();
+        } catch (...) {
+            FailedLoad();
+            throw;
+        }
+    }
+    if (!found) {
+        // The skin vanished from disk: the controls must forget its indexes.
+        FailedLoad();
+        return;
+    }
+    tables_.SkinData.Active = true;
+    PrepareShadows();
+    if (!IsLoading())
+        RepaintForms();
+}
+
+void TsSkinManager::RefreshIndexes()
+{
+    RefreshCommonIndexes(tables_);
+    PrepareShadows();
+}
+
+// ---- announcing, repainting, removing ----
+
+void TsSkinManager::BroadcastSkinCommand(std::uint16_t command)
+{
+    TMessage message{SM_ALPHACMD, MakeSkinWParam(command, 0), reinterpret_cast<LPARAM>(this), 0};
+    SendToAllForms(message);
+}
+
+void TsSkinManager::AnnounceSkin(bool repaint)
+{
+    if (IsLoading())
+        return;
+    if (repaint && !Designing())
+        FreezeForms();
+    tables_.SkinData.Active = false;
+    {
+        TFlagScope announcing(SkinAnnouncing);
+        RefreshIndexes();
+        BroadcastSkinCommand(CMD_NEW_SKIN);
+    }
+    tables_.SkinData.Active = true;
+    if (IsDefault() && !hookInstalled_) {
+        InstallDialogHook();
+        hookInstalled_ = true;
+    }
+    if (repaint)
+        RepaintForms();
+}
+
+void TsSkinManager::RepaintForms()
+{
+    if (!Designing()) {
+        BroadcastSkinCommand(CMD_ANIMATION_DONE);
+        if (!IsLoading())
+            FreezeForms();
+        BroadcastSkinCommand(CMD_REPAINT);
+        if (!IsLoading())
+            ThawForms(true);
+    }
+    for (HWND window : std::vector<HWND>(ExtraSkinWindows()))
+        if (IsWindow(window) && IsWindowVisible(window))
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void TsSkinManager::RemoveSkin()
+{
+    {
+        TFlagScope removing(SkinRemoving);
+        if (IsDefault() && hookInstalled_) {
+            RemoveDialogHook();
+            hookInstalled_ = false;
+        }
+        tables_.SkinData.Active = false;
+        BroadcastSkinCommand(CMD_REMOVE_SKIN);
+        tables_.Clear();
+    }
+}
+
+void TsSkinManager::SetHotWindow(HWND window)
+{
+    if (window == hotWindow_)
+        return;
+    const HWND old = hotWindow_;
+    hotWindow_ = window;
+    if (old != nullptr)
+        SendToWindow(old, CMD_MOUSE_LEAVE, reinterpret_cast<LPARAM>(this));
+    if (window != nullptr)
+        SendToWindow(window, CMD_MOUSE_ENTER, reinterpret_cast<LPARAM>(this));
+}
+
+// ---- freezing ----
+
+// The registered forms a skin change repaints in one step: visible, not
+// minimised and not placed inside another control.
+std::vector<HWND> TsSkinManager::FrozenFormWindows() const
+{
+    std::vector<HWND> windows;
+    for (TCustomForm* form : RegisteredSkinForms()) {
+        if (form->IsDestroying() || form->Parent() != nullptr || !form->HandleAllocated())
+            continue;
+        const HWND window = form->Handle();
+        if (IsWindowVisible(window) && !IsIconic(window))
+            windows.push_back(window);
+    }
+    return windows;
+}
+
+void TsSkinManager::FreezeForms()
+{
+    if (Application != nullptr && IsIconic(Application->Handle()))
+        return;
+    if (IsDefault() && AnimEffects.SkinChanging.Active)
+        SkinChangeAnimation = true;
+    for (HWND window : FrozenFormWindows())
+        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
+}
+
+void TsSkinManager::ThawForms(bool refresh)
+{
+    if (Application != nullptr && IsIconic(Application->Handle()))
+        return;
+    if (refresh && IsDefault())
+        SkinChangeAnimation = false;
+    for (HWND window : FrozenFormWindows()) {
+        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+        if (refresh)
+            RedrawWindow(window, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+}
+
+// ---- shadows ----
+
+void TsSkinManager::PrepareShadows()
+{
+    if (!active_ || !extendedBorders_) {
+        shadowMargins_ = {};
+        return;
+    }
+    const int exBorder = tables_.CommonIndexes.ExBorder;
+    if (ImageExists(tables_, exBorder)) {
+        const TsMaskData& image = tables_.Images[static_cast<std::size_t>(exBorder)];
+        const TsSkinData& d = tables_.SkinData;
+        if (d.BorderMode != 0)
+            shadowMargins_ = {d.FormOffset, d.FormOffset, d.FormOffset, d.FormOffset};
+        else
+            shadowMargins_ = {image.WL - d.FormOffset, image.WT - d.FormOffset, image.WR - d.FormOffset,
+                              image.WB - d.FormOffset};
+        activeShadow_ = CopyImageState(tables_, exBorder, 0);
+        inactiveShadow_ = CopyImageState(tables_, exBorder, image.ImageCount == 1 ? 0 : 1);
+    } else {
+        const int extra = CompositionEnabled() ? 1 : 0;
+        shadowMargins_ = {kBuiltInShadowMargins.Left + extra, kBuiltInShadowMargins.Top + extra,
+                          kBuiltInShadowMargins.Right + extra, kBuiltInShadowMargins.Bottom + extra};
+        activeShadow_ = CopyOf(BuiltInShadow(true));
+        inactiveShadow_ = CopyOf(BuiltInShadow(false));
+    }
+    ClearClearWhite(*activeShadow_);
+    ClearClearWhite(*inactiveShadow_);
+}
+
+}  // namespace taramel

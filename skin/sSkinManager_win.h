@@ -1,0 +1,190 @@
+// TsSkinManager: the component that owns the active skin. It finds and loads
+// the skin its properties name, keeps the tables, tells every form and
+// control of the process when a skin arrives, changes or goes, and keeps the
+// process-wide switches (SkinState.h) the painting code reads.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/Component.h"
+#include "render/Bitmap.h"
+#include "skin/SkinData.h"
+#include "skin/StoredSkins.h"
+
+namespace taramel {
+
+enum TacSkinningRule : unsigned { srStdForms = 1, srStdDialogs = 2, srThirdParty = 4 };
+constexpr unsigned kAllSkinningRules = srStdForms | srStdDialogs | srThirdParty;
+
+enum TacBtnEvent : unsigned { beMouseEnter = 1, beMouseLeave = 2, beMouseDown = 4, beMouseUp = 8 };
+
+struct TacFormAnimation {
+    bool Active = true;
+    int Time = 0;  // milliseconds
+};
+
+struct TacAnimEffects {
+    struct {
+        unsigned Events = beMouseEnter | beMouseLeave | beMouseDown | beMouseUp;
+    } Buttons;
+    TacFormAnimation DialogShow;
+    TacFormAnimation FormShow;
+    TacFormAnimation PageChange;
+    TacFormAnimation SkinChanging{true, 100};
+};
+
+struct TacMenuSupport {
+    std::string IcoLineSkin;  // "ICOLINE" once loaded when left empty
+    bool UseExtraLine = false;
+    int ExtraLineWidth = 32;
+    std::string ExtraLineFontName = "Tahoma";
+    int ExtraLineFontHeight = -11;
+};
+
+// The class names, one text per kind of control, that the window skinning
+// wraps inside skinned forms.
+enum TacThirdPartyKind {
+    tpEdits, tpButtons, tpBitBtns, tpCheckBoxes, tpComboBoxes, tpGrids, tpGroupBoxes, tpListViews,
+    tpPanels, tpTreeViews, tpWWEdits, tpGridEh, tpVirtualTrees, tpPageControl, tpTabControl,
+    tpToolBar, tpStatusBar, tpSpeedButton, tpThirdPartyCount
+};
+struct ThirdPartyList {
+    // Line-separated class names; "TButton" for buttons, a single blank for the rest.
+    std::array<std::string, tpThirdPartyCount> Texts;
+    ThirdPartyList();
+    static std::string DefaultText(int kind);
+};
+
+// The four margins of the form shadow pictures.
+struct TacShadowMargins {
+    int Left = 0, Top = 0, Right = 0, Bottom = 0;
+    bool operator==(const TacShadowMargins&) const = default;
+};
+
+class TsSkinManager : public TComponent {
+public:
+    explicit TsSkinManager(TComponent* owner);
+    ~TsSkinManager() override;
+    std::string ClassName() const override { return "TsSkinManager"; }
+
+    bool Active() const { return active_; }
+    void SetActive(bool active);
+    const std::string& SkinName() const { return skinName_; }
+    void SetSkinName(const std::string& name);
+    const std::string& SkinDirectory() const { return skinDirectory_; }
+    void SetSkinDirectory(const std::string& directory);
+    int HueOffset() const { return hueOffset_; }
+    void SetHueOffset(int degrees);
+    int Saturation() const { return saturation_; }
+    void SetSaturation(int amount);
+    bool ExtendedBorders() const { return extendedBorders_; }
+    void SetExtendedBorders(bool extended);
+    unsigned SkinningRules() const { return skinningRules_; }
+    void SetSkinningRules(unsigned rules);
+    bool SkinnedPopups() const { return skinnedPopups_; }
+    void SetSkinnedPopups(bool skinned) { skinnedPopups_ = skinned; }
+    bool IsDefault() const;
+    void SetIsDefault(bool isDefault);
+    const std::vector<std::string>& CommonSections() const { return commonSections_; }
+    void SetCommonSections(const std::vector<std::string>& lines);
+
+    bool AllowGlowing = true;
+    TacAnimEffects AnimEffects;
+    TacMenuSupport MenuSupport;
+    TsStoredSkins InternalSkins;
+    ThirdPartyList ThirdParty;
+    TNotifyEvent OnBeforeChange;
+    TNotifyEvent OnAfterChange;
+
+    // "N/A" while no skin is ready, else the skin's version ("6.5").
+    std::string SkinInfo() const;
+    static std::string Version() { return "6.37"; }
+
+    // Sends the command (high word of WParam, low word 0, the manager in
+    // LParam) to every form and its controls, the registered forms, and the
+    // visible windows of the hooked window list.
+    void BroadcastSkinCommand(std::uint16_t command);
+    // The window under the mouse: the old one gets CMD_MOUSE_LEAVE, the new
+    // one CMD_MOUSE_ENTER.
+    void SetHotWindow(HWND window);
+    HWND HotWindow() const { return hotWindow_; }
+    // Stops fades, repaints every form and control, redraws hooked windows.
+    void RepaintForms();
+
+    // The loaded skin (empty tables when there is none).
+    const TSkinTables& Tables() const { return tables_; }
+    const TsSkinData& SkinData() const { return tables_.SkinData; }
+    // True while a loaded skin has been announced.
+    bool SkinReady() const { return tables_.SkinData.Active; }
+    bool DialogHookInstalledByThis() const { return hookInstalled_; }
+    // The class names of one ThirdParty kind, as the window skinning reads them.
+    const std::vector<std::string>& ThirdPartyClasses(int kind) const { return thirdLists_.at(kind); }
+
+    const TacShadowMargins& ShadowMargins() const { return shadowMargins_; }
+    const TBitmap* ActiveShadow() const { return activeShadow_.get(); }
+    const TBitmap* InactiveShadow() const { return inactiveShadow_.get(); }
+
+protected:
+    void Loaded() override;
+
+private:
+    void ChangeSkin();
+    bool LoadTables();
+    void Reload();
+    void AnnounceSkin(bool repaint);
+    void RemoveSkin();
+    void FreezeForms();
+    void ThawForms(bool refresh);
+    std::vector<HWND> FrozenFormWindows() const;
+    void RefreshIndexes();
+    void PrepareShadows();
+    void UpdateDialogSwitch();
+    void RefillThirdPartyLists();
+    void FailedLoad();
+    bool Designing() const { return (ComponentState() & csDesigning) != 0; }
+
+    bool active_ = true;
+    std::string skinName_;
+    std::string skinDirectory_;
+    int hueOffset_ = 0;
+    int saturation_ = 0;
+    bool extendedBorders_ = false;
+    unsigned skinningRules_ = kAllSkinningRules;
+    bool skinnedPopups_ = true;
+    std::vector<std::string> commonSections_;
+    TSkinTables tables_;
+    HWND hotWindow_ = nullptr;
+    bool hookInstalled_ = false;
+    std::array<std::vector<std::string>, tpThirdPartyCount> thirdLists_;
+    TacShadowMargins shadowMargins_;
+    std::unique_ptr<TBitmap> activeShadow_;
+    std::unique_ptr<TBitmap> inactiveShadow_;
+};
+
+// Shows the message about a skin newer than the engine supports. By default a
+// message box with OK and the application title; tests replace it.
+std::function<void(const std::string& text)>& SkinVersionMessage();
+inline constexpr const char* kSkinVersionText =
+    "This version of the skin is not fully supported by this release of the skinning engine.\r\n"
+    "Components must be updated up to latest version for using this skin.";
+// Skins whose VERSION is above this get the message; loading goes on.
+inline constexpr double kMaxSupportedSkinVersion = 255;
+
+// The engine's start-up, before any window exists: registers the skin
+// command message, makes the kernel32 file system the skins' one and decodes
+// the built-in shadow pictures from the program's resources.
+void InitializeSkinEngine();
+// The settings dialog's start-up step: the skin folder becomes the
+// executable's own, the name is stored, and the manager is switched on. A
+// skin that is not there leaves the manager off without a message.
+void ActivateSkinBesideProgram(TsSkinManager& manager, const std::string& skinName);
+// The built-in shadow pictures (empty bitmaps when the program has none).
+const TBitmap& BuiltInShadow(bool active);
+
+}  // namespace taramel
