@@ -14,7 +14,9 @@ namespace taramel {
 void InstallDibSectionStorage();
 
 // The memory device context with the bitmap's DIB section selected, or null
-// for an empty bitmap or one kept on the heap.
+// for an empty bitmap or one kept on the heap. GDI may batch its drawing:
+// call GdiFlush after drawing through the context and before reading the
+// pixels through the row addresses.
 HDC BitmapDC(TBitmap& bitmap);
 // The DIB section itself, or null as above.
 HBITMAP BitmapHandle(TBitmap& bitmap);
