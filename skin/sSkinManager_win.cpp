@@ -38,6 +38,21 @@ private:
 constexpr const char* kDefaultSkinDirectory = "c:\\Skins";
 constexpr TacShadowMargins kBuiltInShadowMargins{11, 7, 11, 11};
 
+TacOptionalFunctions& OptionalFunctionsSlot()
+{
+    static TacOptionalFunctions functions;
+    return functions;
+}
+
+template <class Fn>
+Fn LookUp(const wchar_t* library, const char* name)
+{
+    HMODULE module = GetModuleHandleW(library);
+    if (module == nullptr)
+        module = LoadLibraryW(library);
+    return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
+}
+
 std::unique_ptr<TBitmap>& BuiltInShadowSlot(bool active)
 {
     static std::unique_ptr<TBitmap> activeShadow, inactiveShadow;
@@ -186,6 +201,11 @@ void InitializeSkinEngine()
 {
     RegisterSkinCommandMessage();
     SetCurrentSkinFileSystem(&Win32SkinFileSystem());
+    TacOptionalFunctions& functions = OptionalFunctionsSlot();
+    functions.IsNT = (GetVersion() & 0x80000000u) == 0;
+    functions.UpdateLayeredWindow =
+        LookUp<TacOptionalFunctions::UpdateLayeredWindowFn>(L"user32.dll", "UpdateLayeredWindow");
+    functions.SetWindowTheme = LookUp<TacOptionalFunctions::SetWindowThemeFn>(L"uxtheme.dll", "SetWindowTheme");
     // A damaged built-in picture only costs the default shadow; it must not
     // stop the program from starting.
     for (bool active : {true, false}) {
@@ -202,6 +222,11 @@ void ActivateSkinBesideProgram(TsSkinManager& manager, const std::string& skinNa
     manager.SetSkinDirectory(CurrentSkinFileSystem().ExeFolder());
     manager.SetSkinName(skinName);
     manager.SetActive(true);
+}
+
+const TacOptionalFunctions& OptionalSystemFunctions()
+{
+    return OptionalFunctionsSlot();
 }
 
 const TBitmap& BuiltInShadow(bool active)
@@ -572,8 +597,10 @@ std::vector<HWND> TsSkinManager::FrozenFormWindows() const
     for (TCustomForm* form : RegisteredSkinForms()) {
         if (form->IsDestroying() || form->Parent() != nullptr || !form->HandleAllocated())
             continue;
+        // The form's own visibility: a frozen window reads as hidden to the
+        // system until it is thawed.
         const HWND window = form->Handle();
-        if (IsWindowVisible(window) && !IsIconic(window))
+        if (form->Visible() && !IsIconic(window))
             windows.push_back(window);
     }
     return windows;

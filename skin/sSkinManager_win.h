@@ -177,9 +177,22 @@ inline constexpr const char* kSkinVersionText =
 inline constexpr double kMaxSupportedSkinVersion = 255;
 
 // The engine's start-up, before any window exists: registers the skin
-// command message, makes the kernel32 file system the skins' one and decodes
-// the built-in shadow pictures from the program's resources.
+// command message, makes the kernel32 file system the skins' one, decodes
+// the built-in shadow pictures from the program's resources and looks up the
+// optional system functions.
 void InitializeSkinEngine();
+// System functions that older systems lack, looked up by name at start-up
+// (null when absent), and whether the system is of the NT family.
+struct TacOptionalFunctions {
+    using UpdateLayeredWindowFn = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF, BLENDFUNCTION*,
+                                                DWORD);
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    UpdateLayeredWindowFn UpdateLayeredWindow = nullptr;
+    SetWindowThemeFn SetWindowTheme = nullptr;
+    bool IsNT = false;
+};
+const TacOptionalFunctions& OptionalSystemFunctions();
+
 // The settings dialog's start-up step: the skin folder becomes the
 // executable's own, the name is stored, and the manager is switched on. A
 // skin that is not there leaves the manager off without a message.

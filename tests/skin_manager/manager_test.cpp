@@ -487,3 +487,62 @@ TEST_F(SkinManagerTest, ChangeNotificationsSurroundTheChange)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+using namespace testing_support;
+
+// A registered, visible form is frozen (no drawing) while the new skin's
+// repaint goes through it, and thawed afterwards; the skin-change animation
+// switch is set meanwhile when the manager animates skin changes.
+TEST(SkinManagerFreeze, RegisteredFormsAreFrozenDuringTheRepaint)
+{
+    auto saved = SkinVersionMessage();
+    SkinVersionMessage() = [](const std::string&) {};
+    for (bool animate : {true, false}) {
+        std::unique_ptr<TForm> form(NewForm());
+        std::vector<std::string> events;
+        TWindowProc previous = form->WindowProc;
+        form->WindowProc = [&events, previous](TMessage& m) {
+            if (m.Msg == WM_SETREDRAW)
+                events.push_back(m.WParam ? "redraw on" : "redraw off");
+            if (m.Msg == SM_ALPHACMD && SkinCommandOf(m.WParam) == CMD_IS_SKINNED) {
+                m.Result = 1;
+                return;
+            }
+            if (m.Msg == SM_ALPHACMD && SkinCommandOf(m.WParam) == CMD_REPAINT)
+                events.push_back(SkinChangeAnimation ? "repaint animated" : "repaint");
+            previous(m);
+        };
+        form->Show();
+        RegisteredSkinForms().push_back(form.get());
+        {
+            TsSkinManager manager(nullptr);
+            manager.AnimEffects.SkinChanging.Active = animate;
+            manager.SetActive(false);
+            manager.SetSkinDirectory(ManagerFixtures());
+            manager.SetSkinName("Topaz");
+            events.clear();
+            manager.SetActive(true);
+            EXPECT_FALSE(SkinChangeAnimation);
+        }
+        RegisteredSkinForms().clear();
+        // Frozen windows read as hidden to the system; thawed, the form shows again.
+        EXPECT_TRUE(IsWindowVisible(form->Handle()));
+        // Announcing freezes once, the repaint freezes again and thaws.
+        const std::string repaint = animate ? "repaint animated" : "repaint";
+        EXPECT_EQ(events, (std::vector<std::string>{"redraw off", "redraw off", repaint, "redraw on"})) << animate;
+    }
+    SkinVersionMessage() = saved;
+}
+
+TEST(SkinEngine, OptionalSystemFunctionsAreLookedUp)
+{
+    const TacOptionalFunctions& f = OptionalSystemFunctions();
+    EXPECT_NE(f.UpdateLayeredWindow, nullptr);
+    EXPECT_TRUE(f.IsNT);
+}
+
+}  // namespace
+}  // namespace taramel
