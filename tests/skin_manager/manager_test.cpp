@@ -122,6 +122,19 @@ TEST_F(SkinManagerTest, LayoutStoresInactiveAndLoadsNothing)
     EXPECT_FALSE(layout->IsDefault());
 }
 
+TEST_F(SkinManagerTest, LayoutStoringActiveAnnouncesOnceWithoutRepaint)
+{
+    auto layout = std::make_unique<TsSkinManager>(nullptr);
+    layout->BeginLoading();
+    layout->SetSkinDirectory(ManagerFixtures());
+    layout->SetSkinName("Topaz");
+    EXPECT_TRUE(log.entries.empty());  // read, not yet announced
+    layout->EndLoading();
+    EXPECT_EQ(FormCodes(), Codes{CMD_NEW_SKIN});
+    EXPECT_TRUE(layout->SkinReady());
+    EXPECT_EQ(layout->SkinInfo(), "6.5");
+}
+
 TEST_F(SkinManagerTest, NameWhileInactiveOnlyStoresThenActiveLoads)
 {
     manager->SetActive(false);
