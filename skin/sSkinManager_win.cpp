@@ -365,7 +365,9 @@ void TsSkinManager::SetIsDefault(bool isDefault)
     SetDefaultManager(this);
     if (!active_) {
         RemoveSkin();
-    } else {
+    } else if (!tables_.Sections.empty()) {
+        // Only a skin that was loaded is announced: a manager that is on but
+        // has read nothing yet must not report a skin as ready.
         AnnounceSkin(true);
         RepaintForms();
     }

@@ -457,6 +457,26 @@ TEST_F(SkinManagerTest, IsDefaultMovesToTheManagerSetLast)
     EXPECT_FALSE(manager->IsDefault());
 }
 
+TEST_F(SkinManagerTest, IsDefaultAnnouncesOnlyALoadedSkin)
+{
+    // On (the default) but nothing read yet: nothing to announce.
+    auto fresh = std::make_unique<TsSkinManager>(nullptr);
+    log.entries.clear();
+    fresh->SetIsDefault(true);
+    EXPECT_TRUE(fresh->IsDefault());
+    EXPECT_TRUE(log.entries.empty());
+    EXPECT_EQ(fresh->SkinInfo(), "N/A");
+    EXPECT_FALSE(DialogHookInstalled());
+
+    // A loaded skin is announced again, with the repaint twice over.
+    fresh.reset();
+    Load("Topaz");
+    log.entries.clear();
+    manager->SetIsDefault(true);
+    EXPECT_EQ(FormCodes(), (Codes{CMD_NEW_SKIN, CMD_ANIMATION_DONE, CMD_REPAINT, CMD_ANIMATION_DONE, CMD_REPAINT}));
+    EXPECT_EQ(manager->SkinInfo(), "6.5");
+}
+
 TEST_F(SkinManagerTest, HotWindowGetsEnterAndLeave)
 {
     std::unique_ptr<TForm> second(NewForm());
