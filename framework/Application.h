@@ -38,7 +38,11 @@ public:
     template <class Form>
     Form* CreateForm()
     {
-        auto* form = new Form(this);
+        Form* form = nullptr;
+        {
+            TLoadingScope loading;
+            form = new Form(this);
+        }
         FormCreated(form);
         return form;
     }

@@ -4,8 +4,17 @@
 
 namespace taramel {
 
+namespace {
+thread_local int loadingScopes = 0;
+}
+
+TComponent::TLoadingScope::TLoadingScope() { ++loadingScopes; }
+TComponent::TLoadingScope::~TLoadingScope() { --loadingScopes; }
+
 TComponent::TComponent(TComponent* owner) : owner_(owner)
 {
+    if (loadingScopes > 0)
+        state_ |= csLoading | csReading;
     if (owner_)
         owner_->Insert(this);
 }
@@ -40,6 +49,14 @@ TComponent* TComponent::FindComponent(const std::string& name) const
         if (component->name_ == name)
             return component;
     return nullptr;
+}
+
+void TComponent::EndLoadingAll()
+{
+    for (TComponent* component : std::vector<TComponent*>(components_))
+        component->EndLoadingAll();
+    if (IsLoading())
+        EndLoading();
 }
 
 void TComponent::EndLoading()

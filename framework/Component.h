@@ -53,6 +53,20 @@ public:
     void BeginLoading() { state_ |= csLoading | csReading; }
     void EndLoading();
 
+    // Ends the loading of every owned component (and theirs), then of this one.
+    void EndLoadingAll();
+
+    // While a scope lives, every component constructed on this thread starts
+    // loading: a form's layout is built inside one, and its components get
+    // Loaded when the form is complete.
+    class TLoadingScope {
+    public:
+        TLoadingScope();
+        ~TLoadingScope();
+        TLoadingScope(const TLoadingScope&) = delete;
+        TLoadingScope& operator=(const TLoadingScope&) = delete;
+    };
+
     // Frees every owned component, last first. Runs from the destructors of
     // classes whose owned components must go before their own resources.
     void DestroyComponents();

@@ -84,6 +84,8 @@ public:
     void SetText(const std::string& text) { SetCaption(text); }
 
     bool MouseInControl() const { return mouseInControl_; }
+    // The system cursor shown over the control (IDC_ARROW and the like); null for the parent's.
+    LPCWSTR Cursor = nullptr;
 
     TWindowProc WindowProc;
     // Direct dispatch: the message goes through WindowProc at once, also for

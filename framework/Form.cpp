@@ -25,6 +25,7 @@ TCustomForm::~TCustomForm()
 void TCustomForm::AfterConstruction()
 {
     try {
+        EndLoadingAll();
         HandleNeeded();
         DoCreate();
     } catch (...) {

@@ -77,6 +77,13 @@ HWND TWinControl::Handle()
 
 void TWinControl::CreateHandle()
 {
+    // The parent's window comes first, and making it makes the windows of
+    // all its children, this one included.
+    if (Parent() && !Parent()->HandleAllocated()) {
+        Parent()->HandleNeeded();
+        if (handle_)
+            return;
+    }
     TCreateParams params;
     CreateParams(params);
     if (!params.WndParent && (params.Style & WS_CHILD))
@@ -595,6 +602,18 @@ void TWinControl::WMCtlColor(TMessage& m)
 
 void TWinControl::WMSetCursor(TMessage& m)
 {
+    if (reinterpret_cast<HWND>(m.WParam) == handle_ && LOWORD(m.LParam) == HTCLIENT) {
+        POINT point;
+        GetCursorPos(&point);
+        ScreenToClient(handle_, &point);
+        TControl* control = ControlAtPos(point);
+        LPCWSTR cursor = control && control->Cursor ? control->Cursor : Cursor;
+        if (cursor) {
+            SetCursor(LoadCursorW(nullptr, cursor));
+            m.Result = 1;
+            return;
+        }
+    }
     DefaultHandler(m);
 }
 

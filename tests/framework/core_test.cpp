@@ -100,6 +100,25 @@ TEST(Form, RegistersItsWindowClassUnderItsClassName)
     EXPECT_FALSE(IsWindowVisible(Application->Handle()));
 }
 
+TEST(WinControl, AskingAChildForItsWindowFirstMakesOneWindowEach)
+{
+    const int windows = HandleCount(THandleKind::Window);
+    {
+        TTestForm form(nullptr);
+        auto* panel = new TWinControl(&form);
+        panel->SetParent(&form);
+        auto* inner = new TWinControl(&form);
+        inner->SetParent(panel);
+        // The innermost first: its parents' windows are made on the way.
+        HWND innerWindow = inner->Handle();
+        EXPECT_EQ(HandleCount(THandleKind::Window), windows + 3);
+        EXPECT_EQ(GetParent(innerWindow), panel->Handle());
+        EXPECT_EQ(FindWindowExW(panel->Handle(), nullptr, L"TWinControl", nullptr), innerWindow);
+        EXPECT_EQ(FindWindowExW(panel->Handle(), innerWindow, L"TWinControl", nullptr), nullptr);
+    }
+    EXPECT_EQ(HandleCount(THandleKind::Window), windows);
+}
+
 TEST(Form, ClientSizeAndBorderStyles)
 {
     struct Case {

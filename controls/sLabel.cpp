@@ -1,0 +1,50 @@
+#include "controls/sLabel.h"
+
+#include "controls/BitBtn.h"
+#include "framework/Form.h"
+
+#include <shellapi.h>
+
+namespace taramel {
+
+TsWebLabel::TsWebLabel(TComponent* owner) : TsLabel(owner)
+{
+    hoverFont_.SetColor(clBlue);
+    hoverFont_.SetStyle(fsUnderline);
+    Cursor = IDC_HAND;
+}
+
+void TsWebLabel::MouseEnter()
+{
+    if (!hovering_) {
+        hovering_ = true;
+        normalFont_ = Font();
+        Font().Assign(hoverFont_);
+    }
+    TsLabel::MouseEnter();
+}
+
+void TsWebLabel::MouseLeave()
+{
+    if (hovering_) {
+        hovering_ = false;
+        Font().Assign(normalFont_);
+    }
+    TsLabel::MouseLeave();
+}
+
+void TsWebLabel::MouseDown(TMouseButton button, unsigned shift, int x, int y)
+{
+    TsLabel::MouseDown(button, shift, x, y);
+    if (button == TMouseButton::mbLeft && !Url.empty())
+        OpenTarget();
+}
+
+void TsWebLabel::OpenTarget()
+{
+    TCustomForm* form = GetParentForm(this);
+    HWND owner = form && form->HandleAllocated() ? form->Handle() : nullptr;
+    ShellExecuteA(owner, "open", Url.c_str(), nullptr, nullptr, SW_SHOW);
+}
+
+}  // namespace taramel
