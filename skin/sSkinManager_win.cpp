@@ -9,6 +9,7 @@
 #include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/Unicode.h"
+#include "images/ComposeImage32.h"
 #include "images/acPNG.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinFiles_win.h"
@@ -132,19 +133,6 @@ std::unique_ptr<TBitmap> CopyImageState(const TSkinTables& t, int imageIndex, in
         }
     }
     return copy;
-}
-
-// Pixels that are white with alpha 0 carry no shadow: they become 0.
-void ClearClearWhite(TBitmap& bitmap)
-{
-    if (bitmap.Empty() || bitmap.PixelFormat() != TPixelFormat::pf32bit)
-        return;
-    for (int y = 0; y < bitmap.Height(); ++y) {
-        std::uint8_t* p = bitmap.ScanLine(y);
-        for (int x = 0; x < bitmap.Width(); ++x, p += 4)
-            if (p[0] == 255 && p[1] == 255 && p[2] == 255 && p[3] == 0)
-                std::memset(p, 0, 4);
-    }
 }
 
 std::unique_ptr<TBitmap> CopyOf(const TBitmap& source)
@@ -658,8 +646,8 @@ void TsSkinManager::PrepareShadows()
         activeShadow_ = CopyOf(BuiltInShadow(true));
         inactiveShadow_ = CopyOf(BuiltInShadow(false));
     }
-    ClearClearWhite(*activeShadow_);
-    ClearClearWhite(*inactiveShadow_);
+    ClearWhiteTransparent(*activeShadow_);
+    ClearWhiteTransparent(*inactiveShadow_);
 }
 
 }  // namespace taramel

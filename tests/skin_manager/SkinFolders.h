@@ -75,4 +75,33 @@ private:
     std::string path_;
 };
 
+// The fixture skin "Topaz" put beside the test program as a folder (or
+// another fixture file as its packed file "Topaz.asz"), until Remove or the end.
+class TTopazBesideProgram {
+public:
+    explicit TTopazBesideProgram(const std::string& packedFixture = {})
+        : folder_(Win32SkinFileSystem().ExeFolder() + "Topaz"), packed_(folder_ + ".asz")
+    {
+        if (Win32SkinFileSystem().DirectoryExists(folder_) || Win32SkinFileSystem().FileExists(packed_))
+            ADD_FAILURE() << "left over from an earlier run: " << folder_;
+        if (!packedFixture.empty()) {
+            EXPECT_TRUE(CopyFileA((ManagerFixtures() + "\\" + packedFixture).c_str(), packed_.c_str(), FALSE));
+            return;
+        }
+        CreateDirectoryA(folder_.c_str(), nullptr);
+        EXPECT_TRUE(CopyFileA((ManagerFixtures() + "\\Topaz\\Options.dat").c_str(),
+                              (folder_ + "\\Options.dat").c_str(), FALSE));
+    }
+    ~TTopazBesideProgram() { Remove(); }
+    void Remove() const
+    {
+        DeleteFileA((folder_ + "\\Options.dat").c_str());
+        RemoveDirectoryA(folder_.c_str());
+        DeleteFileA(packed_.c_str());
+    }
+
+private:
+    std::string folder_, packed_;
+};
+
 }  // namespace taramel::testing_support

@@ -29,21 +29,22 @@ std::unique_ptr<TsSkinManager> LayoutManager()
     return manager;
 }
 
-TEST(StartUp, TopazBesideTheProgramIsFoundReadAndAnnounced)
-{
-    const std::string beside = Win32SkinFileSystem().ExeFolder() + "Topaz";
-    ASSERT_FALSE(Win32SkinFileSystem().DirectoryExists(beside)) << "left over from an earlier run: " << beside;
-    CreateDirectoryA(beside.c_str(), nullptr);
-    ASSERT_TRUE(CopyFileA((ManagerFixtures() + "\\Topaz\\Options.dat").c_str(), (beside + "\\Options.dat").c_str(),
-                          FALSE));
+// A plain form watched for skin commands, and the layout's manager.
+class StartUp : public ::testing::Test {
+protected:
+    void SetUp() override { log.Watch(form.get(), "form", false); }
+
     ReportCatcher reports;
-    std::unique_ptr<TForm> form(NewForm());
+    std::unique_ptr<TForm> form{NewForm()};
     TCommandLog log;
-    log.Watch(form.get(), "form", false);
-    auto manager = LayoutManager();
+    std::unique_ptr<TsSkinManager> manager = LayoutManager();
+};
+
+TEST_F(StartUp, TopazBesideTheProgramIsFoundReadAndAnnounced)
+{
+    TTopazBesideProgram topaz;
     ActivateSkinBesideProgram(*manager, "Topaz");
-    DeleteFileA((beside + "\\Options.dat").c_str());
-    RemoveDirectoryA(beside.c_str());
+    topaz.Remove();
 
     EXPECT_TRUE(manager->Active());
     EXPECT_EQ(manager->SkinInfo(), "6.5");
@@ -55,14 +56,9 @@ TEST(StartUp, TopazBesideTheProgramIsFoundReadAndAnnounced)
     EXPECT_TRUE(reports.reports.empty());
 }
 
-TEST(StartUp, NoSkinBesideTheProgramStaysUnskinnedInSilence)
+TEST_F(StartUp, NoSkinBesideTheProgramStaysUnskinnedInSilence)
 {
     ASSERT_FALSE(Win32SkinFileSystem().DirectoryExists(Win32SkinFileSystem().ExeFolder() + "Topaz"));
-    ReportCatcher reports;
-    std::unique_ptr<TForm> form(NewForm());
-    TCommandLog log;
-    log.Watch(form.get(), "form", false);
-    auto manager = LayoutManager();
     ActivateSkinBesideProgram(*manager, "Topaz");
     EXPECT_FALSE(manager->Active());
     EXPECT_EQ(manager->SkinInfo(), "N/A");
