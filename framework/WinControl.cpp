@@ -348,6 +348,19 @@ void TWinControl::BoundsChanged()
         Parent()->AlignControls();
 }
 
+void TWinControl::SetParent(TWinControl* parent)
+{
+    if (parent == Parent())
+        return;
+    if (handle_ && !parent)
+        DestroyHandle();
+    TControl::SetParent(parent);
+    if (handle_ && parent && parent->HandleAllocated() && GetParent(handle_) != parent->handle_) {
+        ::SetParent(handle_, parent->handle_);
+        MoveWindow(handle_, Left(), Top(), Width(), Height(), TRUE);
+    }
+}
+
 RECT TWinControl::ClientRect() const
 {
     RECT rect{0, 0, Width(), Height()};

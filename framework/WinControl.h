@@ -52,6 +52,9 @@ public:
     // starting after `current` among this control's descendants.
     TWinControl* FindNextControl(TWinControl* current, bool forward) const;
 
+    // Moves an existing window under the new parent's; without a parent the
+    // window goes (a child window cannot stand alone).
+    void SetParent(TWinControl* parent) override;
     RECT ClientRect() const override;
     void SetBounds(int left, int top, int width, int height) override;
     std::string Caption() const override;

@@ -119,6 +119,57 @@ TEST(WinControl, AskingAChildForItsWindowFirstMakesOneWindowEach)
     EXPECT_EQ(HandleCount(THandleKind::Window), windows);
 }
 
+TEST(WinControl, MovingToAnotherParentMovesTheWindow)
+{
+    TTestForm form(nullptr);
+    auto* left = new TWinControl(&form);
+    left->SetParent(&form);
+    auto* right = new TWinControl(&form);
+    right->SetParent(&form);
+    auto* child = new TWinControl(&form);
+    child->SetParent(left);
+    HWND window = child->Handle();
+    child->SetParent(right);
+    EXPECT_EQ(child->Handle(), window);
+    EXPECT_EQ(GetParent(window), right->Handle());
+    EXPECT_EQ(left->ControlCount(), 0);
+    const int windows = HandleCount(THandleKind::Window);
+    child->SetParent(nullptr);
+    EXPECT_FALSE(child->HandleAllocated());
+    EXPECT_EQ(HandleCount(THandleKind::Window), windows - 1);
+    EXPECT_THROW(child->Handle(), Exception);
+}
+
+TEST(Form, TabMovesTheFocusInTabOrder)
+{
+    auto* form = Application->CreateForm<TTestForm>();
+    std::vector<TWinControl*> controls;
+    for (int i = 0; i < 4; ++i) {
+        auto* control = new TWinControl(form);
+        control->SetBounds(i * 30, 0, 20, 20);
+        control->SetTabStop(true);
+        control->SetParent(form);
+        controls.push_back(control);
+    }
+    // Keyboard order as the main window's buttons have it: 2, 3, 0, 1.
+    controls[2]->SetTabOrder(0);
+    controls[3]->SetTabOrder(1);
+    controls[0]->SetTabOrder(2);
+    controls[1]->SetTabOrder(3);
+    EXPECT_EQ(controls[0]->TabOrder(), 2);
+    controls[1]->SetEnabled(false);
+    form->Show();
+    controls[2]->SetFocus();
+    std::vector<TWinControl*> visited;
+    for (int i = 0; i < 4; ++i) {
+        PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+        Application->ProcessMessages();
+        visited.push_back(TWinControl::FromHandle(GetFocus()));
+    }
+    EXPECT_EQ(visited, (std::vector<TWinControl*>{controls[3], controls[0], controls[2], controls[3]}));
+    delete form;
+}
+
 TEST(Form, ClientSizeAndBorderStyles)
 {
     struct Case {
@@ -283,6 +334,23 @@ TEST(WinControl, GraphicChildrenGetMouseEnterLeaveAndClicks)
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(20, 15));
     SendMessageW(window, WM_LBUTTONUP, 0, Point(20, 15));
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(WinControl, WindowedControlHearsMouseEnterAndLeave)
+{
+    TTestForm form(nullptr);
+    auto* panel = new TWinControl(&form);
+    panel->SetBounds(0, 0, 100, 100);
+    panel->SetParent(&form);
+    std::vector<std::string> events;
+    panel->OnMouseEnter = [&](TObject*) { events.push_back("enter"); };
+    panel->OnMouseLeave = [&](TObject*) { events.push_back("leave"); };
+    SendMessageW(panel->Handle(), WM_MOUSEMOVE, 0, Point(5, 5));
+    SendMessageW(panel->Handle(), WM_MOUSEMOVE, 0, Point(6, 6));
+    EXPECT_TRUE(panel->MouseInControl());
+    SendMessageW(panel->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_FALSE(panel->MouseInControl());
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "leave"}));
 }
 
 TEST(WinControl, ParentPaintsGraphicChildrenThroughTheirWindowProcedure)
