@@ -63,10 +63,14 @@ public:
     // The box of pixels in `area` that differ from `background`.
     RECT InkBox(RECT area, COLORREF background) const
     {
+        return BoxOf(area, [&](COLORREF pixel) { return pixel != background; });
+    }
+    RECT BoxOf(RECT area, const std::function<bool(COLORREF)>& ink) const
+    {
         RECT box{area.right, area.bottom, area.left, area.top};
         for (int y = area.top; y < area.bottom; ++y)
             for (int x = area.left; x < area.right; ++x)
-                if (Pixel(x, y) != background) {
+                if (ink(Pixel(x, y))) {
                     box.left = std::min<LONG>(box.left, x);
                     box.top = std::min<LONG>(box.top, y);
                     box.right = std::max<LONG>(box.right, x + 1);
