@@ -193,6 +193,8 @@ void TWinControl::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case WM_PAINT: return WMPaint(m);
+    // Painting into a DC we are given, for printing and screenshots.
+    case WM_PRINTCLIENT: return WMPaint(m);
     case WM_ERASEBKGND: return WMEraseBkgnd(m);
     case WM_SIZE: return WMSize(m);
     case WM_MOVE: return WMMove(m);

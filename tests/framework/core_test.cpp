@@ -375,6 +375,24 @@ TEST(WinControl, ParentPaintsGraphicChildrenThroughTheirWindowProcedure)
     EXPECT_EQ(GetPixel(memory.Get(), 9, 20), RGB(255, 255, 255));
 }
 
+TEST(WinControl, PrintingAWindowPaintsItsWindowlessChildren)
+{
+    TTestForm form(nullptr);
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    form.SetBounds(0, 0, 100, 80);
+    form.SetColor(clWhite);
+    auto* probe = new TProbe(&form);
+    probe->SetBounds(10, 20, 30, 40);
+    probe->SetParent(&form);
+    TWindowDC screen(form.Handle());
+    TMemoryDC memory(screen.Get());
+    TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 100, 80));
+    TSelectObject select(memory.Get(), bitmap.Get());
+    ASSERT_TRUE(PrintWindow(form.Handle(), memory.Get(), 0));
+    EXPECT_EQ(GetPixel(memory.Get(), 15, 25), RGB(255, 0, 0));
+    EXPECT_EQ(GetPixel(memory.Get(), 5, 5), RGB(255, 255, 255));
+}
+
 TEST(WinControl, WindowProcedureCanBeTakenOverAndGivenBack)
 {
     TTestForm form(nullptr);
