@@ -40,6 +40,18 @@ TEST(LoaderSections, ColorIsConvertedButHotColorIsNot)
     EXPECT_EQ(GlobalHotColor(s.tables), SysColor(15));
 }
 
+TEST(LoaderSections, RecordDefaultsAgreeWithTheKeyTables)
+{
+    const TsGeneralData section;
+#define TARAMEL_CHECK_SECTION(field, key, kind, def) EXPECT_EQ(section.field, def) << key;
+    TARAMEL_SECTION_KEYS(TARAMEL_CHECK_SECTION)
+#undef TARAMEL_CHECK_SECTION
+    const TsSkinData global;
+#define TARAMEL_CHECK_GLOBAL(field, key, kind, def) EXPECT_EQ(global.field, def) << key;
+    TARAMEL_GLOBAL_KEYS(TARAMEL_CHECK_GLOBAL)
+#undef TARAMEL_CHECK_GLOBAL
+}
+
 TEST(LoaderSections, DefaultsOfEveryKey)
 {
     MiniSkin s;
