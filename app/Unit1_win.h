@@ -18,8 +18,8 @@ namespace taramel {
 
 // The maker's web site: the caption of the address links and the target of
 // every site link of the program.
-inline constexpr const char* kMakerSiteCaption = "www.example.com/taramel";
-inline constexpr const char* kMakerSiteAddress = "https://www.example.com/taramel";
+inline constexpr const char* kMakerSiteCaption = "example.com/taramel";
+inline constexpr const char* kMakerSiteAddress = "https://example.com/taramel";
 
 class TForm1 : public TForm, public CardView {
 public:

@@ -10,6 +10,7 @@
 #include "app/Unit3_win.h"
 #include "framework/Application.h"
 #include "framework/Handles.h"
+#include "framework/Unicode.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
