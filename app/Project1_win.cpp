@@ -4,12 +4,15 @@
 #include "app/Unit2_win.h"
 #include "app/Unit3_win.h"
 #include "framework/Application.h"
+#include "skin/sSkinManager_win.h"
 
 namespace taramel {
 
 int RunProgram()
 {
     try {
+        // The skinning engine's own set-up comes before any window exists.
+        InitializeSkinEngine();
         Application->Initialize();
         Application->SetTitle("Тарамел");
         // Each form reports an error of its creation handler itself and

@@ -125,6 +125,18 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     Timer1->SetInterval(1000);
     Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };
 
+    // The program's one skin manager, stored switched off: the settings
+    // dialog's creation points it at the executable's folder and switches it on.
+    sSkinManager1 = new TsSkinManager(this);
+    sSkinManager1->BeginLoading();
+    sSkinManager1->SetName("sSkinManager1");
+    sSkinManager1->SetActive(false);
+    sSkinManager1->SetSkinDirectory("D:\\Taramel\\Skins");
+    sSkinManager1->SetSkinName("Topaz");
+    sSkinManager1->MenuSupport.IcoLineSkin = "ICOLINE";
+    sSkinManager1->MenuSupport.ExtraLineFontName = "Tahoma";
+    sSkinManager1->MenuSupport.ExtraLineFontHeight = -11;
+
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& action) { FormClose(s, action); };
     FinishLoading(*this);

@@ -13,6 +13,7 @@
 #include "controls/sStatusBar.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
+#include "skin/sSkinManager_win.h"
 
 namespace taramel {
 
@@ -43,6 +44,7 @@ public:
     TsBitBtn* sBitBtn1;
     TsBitBtn* sBitBtn2;
     TTimer* Timer1;
+    TsSkinManager* sSkinManager1;
 
     // Draws the random picks of the button and the timer alike.
     TCardGenerator Generator;

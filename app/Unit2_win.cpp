@@ -5,6 +5,8 @@
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
 #include "app/Unit1_win.h"
+#include "framework/Application.h"
+#include "skin/sSkinManager_win.h"
 
 namespace taramel {
 
@@ -117,6 +119,16 @@ void TForm2::LoadSettings()
 
 void TForm2::FormCreate(TObject*)
 {
+    // A skin that cannot be read is reported and the program goes on without
+    // it; the settings are still read, or the next OK would overwrite them
+    // with the layout's choices.
+    if (Form1 && Form1->sSkinManager1) {
+        try {
+            ActivateSkinBesideProgram(*Form1->sSkinManager1, "Topaz");
+        } catch (...) {
+            Application->HandleException();
+        }
+    }
     LoadSettings();
 }
 

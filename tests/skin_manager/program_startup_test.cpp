@@ -1,0 +1,104 @@
+// The program's own windows at start-up: the main window carries the skin
+// manager inactive, and the settings dialog's creation switches it on with
+// the skin "Topaz" beside the program.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/Unit1_win.h"
+#include "app/Unit2_win.h"
+#include "skin/SkinFiles_win.h"
+#include "skin/acSkinPack.h"
+#include "skin/sSkinManager_win.h"
+#include "tests/framework/TestSupport.h"
+#include "tests/skin_manager/Recorder.h"
+#include "tests/skin_manager/SkinFolders.h"
+#include "windows/acDials_win.h"
+
+namespace taramel {
+namespace {
+
+using namespace testing_support;
+
+class ProgramStartUp : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char previous[MAX_PATH];
+        GetCurrentDirectoryA(MAX_PATH, previous);
+        previousFolder_ = previous;
+        WriteText(work_ / "test.txt", "Q1\r\nA1\r\nQ2\r\nA2\r\n");
+        SetCurrentDirectoryA(work_.Path().c_str());
+    }
+    void TearDown() override
+    {
+        delete Form2;
+        delete Form1;
+        SetCurrentDirectoryA(previousFolder_.c_str());
+    }
+    // Creates the main window and, watching it, the settings dialog.
+    void Start()
+    {
+        Application->CreateForm<TForm1>();
+        ASSERT_NE(Form1, nullptr);
+        ASSERT_NE(Form1->sSkinManager1, nullptr);
+        const TsSkinManager& m = *Form1->sSkinManager1;
+        // As the main window's layout stores it.
+        EXPECT_EQ(m.SkinName(), "Topaz");
+        EXPECT_EQ(m.SkinInfo(), "N/A");
+        EXPECT_EQ(m.MenuSupport.IcoLineSkin, "ICOLINE");
+        EXPECT_TRUE(m.Tables().Sections.empty());
+        log.Watch(Form1, "main", false);
+        Application->CreateForm<TForm2>();
+        ASSERT_NE(Form2, nullptr);
+    }
+
+    ReportCatcher reports;
+    TScratchFolder work_{"manager_program"};
+    TCommandLog log;
+    std::string previousFolder_;
+};
+
+TEST_F(ProgramStartUp, SettingsDialogSwitchesTopazOn)
+{
+    TTopazBesideProgram topaz;
+    Start();
+    topaz.Remove();
+
+    const TsSkinManager& m = *Form1->sSkinManager1;
+    EXPECT_TRUE(m.Active());
+    EXPECT_EQ(m.SkinInfo(), "6.5");
+    EXPECT_EQ(m.SkinDirectory(), Win32SkinFileSystem().ExeFolder());
+    EXPECT_EQ(log.CodesOf("main"), (std::vector<std::uint16_t>{CMD_NEW_SKIN, CMD_ANIMATION_DONE, CMD_REPAINT}));
+    EXPECT_TRUE(DialogHookInstalled());
+    EXPECT_TRUE(reports.reports.empty()) << reports.reports.front();
+}
+
+TEST_F(ProgramStartUp, WithoutTopazTheProgramRunsUnskinnedInSilence)
+{
+    ASSERT_FALSE(Win32SkinFileSystem().DirectoryExists(Win32SkinFileSystem().ExeFolder() + "Topaz"));
+    Start();
+    const TsSkinManager& m = *Form1->sSkinManager1;
+    EXPECT_FALSE(m.Active());
+    EXPECT_EQ(m.SkinInfo(), "N/A");
+    EXPECT_FALSE(DialogHookInstalled());
+    EXPECT_TRUE(reports.reports.empty()) << reports.reports.front();
+}
+
+// A broken skin is reported, and the dialog still reads the settings and
+// shows the first card.
+TEST_F(ProgramStartUp, BrokenTopazIsReportedAndStartUpGoesOn)
+{
+    TTopazBesideProgram topaz("Broken.asz");
+    Start();
+    topaz.Remove();
+    ASSERT_EQ(reports.reports.size(), 1u);
+    EXPECT_EQ(reports.reports[0], std::string(kNotPackedSkin) + ".");
+    EXPECT_FALSE(Form1->sSkinManager1->Active());
+    EXPECT_EQ(Form1->sSkinManager1->SkinInfo(), "N/A");
+    // The card shown comes from the deck, whatever index the settings hold.
+    EXPECT_EQ(Form1->sLabel1->Caption().substr(0, 1), "Q");
+}
+
+}  // namespace
+}  // namespace taramel
