@@ -17,6 +17,7 @@
 #include "skin/SkinLookups.h"
 #include "skin/SkinPlace.h"
 #include "skin/SkinState.h"
+#include "skin/StoredSkinLoader.h"
 #include "skin/acSkinPack.h"
 #include "windows/acDials_win.h"
 
@@ -435,9 +436,7 @@ bool TsSkinManager::LoadTables()
         source.Files = &files;
         LoadSkin(source, settings, tables_);
     } else {
-        tables_.Clear();
-        RefreshCommonIndexes(tables_);
-        throw Exception("The stored skin \"" + place.SkinName + "\" holds no packed skin data");
+        LoadStoredSkin(InternalSkins.Items[static_cast<std::size_t>(place.StoredIndex)], settings, tables_);
     }
     tables_.SkinData.SkinPath = place.SkinPath;
     return true;

@@ -298,6 +298,37 @@ TEST_F(SkinManagerTest, PackedFileWinsOverFolder)
     EXPECT_EQ(manager->SkinInfo(), "6.5");
 }
 
+TEST_F(SkinManagerTest, StoredSkinsServeWhenNothingIsOnDisk)
+{
+    // One stored as packed bytes, one as collections; the named one is
+    // taken, else the first.
+    TsStoredSkin packed;
+    packed.Name = "Kept";
+    const std::string options = "[GLOBALINFO]\r\nVERSION=8\r\n[PANEL]\r\nCOLOR=7\r\n";
+    packed.Data = WritePackedSkin({{"Options.dat", std::vector<std::uint8_t>(options.begin(), options.end())}});
+    TsStoredSkin collected;
+    collected.Name = "Collected";
+    collected.Version = 9;
+    TsSkinGeneral panel;
+    panel.SectionName = "PANEL";
+    panel.Color = "11";
+    collected.GeneralData.push_back(panel);
+    manager->InternalSkins.Items = {std::move(packed), std::move(collected)};
+
+    struct Case {
+        const char* name;
+        const char* info;
+        std::int32_t color;
+    };
+    for (const Case& c : {Case{"Collected", "9", 11}, Case{"Kept", "8", 7}, Case{"Unknown", "8", 7}}) {
+        Load(c.name, "Z:\\no such skins");
+        EXPECT_TRUE(manager->Active()) << c.name;
+        EXPECT_EQ(manager->SkinInfo(), c.info) << c.name;
+        EXPECT_EQ(SectionColor("PANEL"), c.color) << c.name;
+        EXPECT_EQ(FormCodes(), kAnnounced) << c.name;
+    }
+}
+
 TEST_F(SkinManagerTest, HueAndSaturationReloadFromDiskWithoutAnnouncing)
 {
     TScratchFolder dir("manager_hue");
