@@ -6,7 +6,6 @@
 #include "controls/SkinDelivery_win.h"
 #include "controls/sMessages.h"
 #include "framework/Application.h"
-#include "framework/Exception.h"
 #include "framework/Form.h"
 #include "framework/Unicode.h"
 #include "images/ComposeImage32.h"
