@@ -10,6 +10,8 @@
 #include "framework/Unicode.h"
 #include "images/ComposeImage32.h"
 #include "images/acPNG.h"
+#include "render/Bitmap_win.h"
+#include "render/SysColors_win.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinFiles_win.h"
 #include "skin/SkinLoader.h"
@@ -188,6 +190,10 @@ std::function<void(const std::string& text)>& SkinVersionMessage()
 void InitializeSkinEngine()
 {
     RegisterSkinCommandMessage();
+    // Work bitmaps become DIB sections, so that text and screen copies draw
+    // into the same pixels, and colour lookups see the system's own scheme.
+    InstallDibSectionStorage();
+    InstallWin32SysColors();
     SetCurrentSkinFileSystem(&Win32SkinFileSystem());
     TacOptionalFunctions& functions = OptionalFunctionsSlot();
     functions.IsNT = (GetVersion() & 0x80000000u) == 0;
