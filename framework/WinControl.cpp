@@ -102,6 +102,9 @@ void TWinControl::CreateHandle()
         } else {
             wc.style = params.ClassStyle;
             wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+            // The program's icon in title bars and on the task bar; a program
+            // without one gets the system's.
+            wc.hIcon = LoadIconW(instance, L"MAINICON");
         }
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = &InitialWndProc;
