@@ -1,8 +1,7 @@
 #include "render/IntegerText.h"
 
-#include <cstdint>
-
 #include "framework/Exception.h"
+#include "framework/IntegerText.h"
 
 namespace taramel {
 
@@ -18,46 +17,10 @@ std::string NotAnIntegerMessage(std::string_view text)
 
 bool TryStrToInt(std::string_view text, int& value)
 {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    bool hex = false;
-    if (i < text.size() && text[i] == '$') {
-        hex = true;
-        ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        hex = true;
-        i += 2;
-    }
-    if (i == text.size())
+    const auto parsed = ParseIntegerText(text);
+    if (!parsed)
         return false;
-    std::uint64_t v = 0;
-    for (; i < text.size(); ++i) {
-        const char ch = text[i];
-        int digit;
-        if (ch >= '0' && ch <= '9')
-            digit = ch - '0';
-        else if (hex && ch >= 'a' && ch <= 'f')
-            digit = ch - 'a' + 10;
-        else if (hex && ch >= 'A' && ch <= 'F')
-            digit = ch - 'A' + 10;
-        else
-            return false;
-        v = v * (hex ? 16 : 10) + static_cast<unsigned>(digit);
-        if (v > (hex ? 0xFFFFFFFFull : 0x80000000ull))
-            return false;
-    }
-    if (hex) {
-        const auto bits = static_cast<std::uint32_t>(v);
-        value = static_cast<int>(negative ? 0u - bits : bits);
-        return true;
-    }
-    if (!negative && v > 0x7FFFFFFFull)
-        return false;
-    value = negative ? static_cast<int>(-static_cast<std::int64_t>(v)) : static_cast<int>(v);
+    value = *parsed;
     return true;
 }
 

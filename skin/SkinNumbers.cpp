@@ -5,60 +5,21 @@
 #include <string>
 
 #include "framework/Exception.h"
+#include "framework/IntegerText.h"
+#include "render/IntegerText.h"
 
 namespace taramel {
 
-namespace {
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-}  // namespace
-
 std::optional<std::int32_t> ParseSkinInteger(std::string_view s)
 {
-    std::size_t i = 0;
-    while (i < s.size() && s[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
-        negative = s[i++] == '-';
-    bool hex = false;
-    if (i < s.size() && (s[i] == '$' || s[i] == 'x' || s[i] == 'X')) {
-        hex = true;
-        ++i;
-    } else if (i + 1 < s.size() && s[i] == '0' && (s[i + 1] == 'x' || s[i + 1] == 'X')) {
-        hex = true;
-        i += 2;
-    }
-    if (i >= s.size())
-        return std::nullopt;
-    std::uint64_t value = 0;
-    const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
-    for (; i < s.size(); ++i) {
-        int d = hex ? HexDigit(s[i]) : (s[i] >= '0' && s[i] <= '9' ? s[i] - '0' : -1);
-        if (d < 0)
-            return std::nullopt;
-        value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(d);
-        if (value > limit)
-            return std::nullopt;
-    }
-    auto bits = static_cast<std::uint32_t>(value);
-    if (negative)
-        bits = 0u - bits;
-    return static_cast<std::int32_t>(bits);
+    return ParseIntegerText(s);
 }
 
 std::int32_t StrictSkinInteger(std::string_view text)
 {
     if (auto v = ParseSkinInteger(text))
         return *v;
-    throw Exception("'" + std::string(text) + "' is not a valid integer value");
+    throw Exception(NotAnIntegerMessage(text));
 }
 
 std::int32_t SkinIntegerOr(std::string_view text, std::int32_t def)

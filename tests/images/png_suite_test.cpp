@@ -99,10 +99,11 @@ TEST(PngSuite, InterlacedFilesEqualTheirPlainTwins)
         for (int y = 0; y < plain.Height(); ++y)
             for (int x = 0; x < plain.Width(); ++x)
                 ASSERT_EQ(inter.PixelColor(x, y), plain.PixelColor(x, y)) << name << " " << x << "," << y;
-        if (plain.PixelFormat() == TPixelFormat::pf32bit)
+        if (plain.PixelFormat() == TPixelFormat::pf32bit) {
             for (int y = 0; y < plain.Height(); ++y)
                 ASSERT_TRUE(std::equal(inter.ScanLine(y), inter.ScanLine(y) + 4 * plain.Width(), plain.ScanLine(y)))
                     << name << " row " << y;
+        }
         ++pairs;
     }
     EXPECT_EQ(pairs, 30);

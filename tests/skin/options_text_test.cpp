@@ -64,8 +64,9 @@ TEST(SkinNumbers, IntegerSyntax)
     for (const IntCase& c : cases) {
         auto v = ParseSkinInteger(c.text);
         EXPECT_EQ(v.has_value(), c.ok) << c.text;
-        if (c.ok && v)
+        if (c.ok && v) {
             EXPECT_EQ(*v, c.value) << c.text;
+        }
     }
 }
 
