@@ -216,9 +216,16 @@ void TForm1::sBitBtn4Click(TObject*)
         Form2->ShowModal();
 }
 
+void TForm1::OpenWithShell(HWND owner, const char* address)
+{
+    // The result is not examined: without a browser nothing happens.
+    ShellExecuteA(owner, "open", address, nullptr, nullptr, SW_SHOW);
+}
+
 void TForm1::OpenMakerSite()
 {
-    ShellExecuteA(Handle(), "open", kMakerSiteAddress, nullptr, nullptr, SW_SHOW);
+    if (OpenWebAddress)
+        OpenWebAddress(Handle(), kMakerSiteAddress);
 }
 
 void TForm1::sSpeedButton31Click(TObject*)

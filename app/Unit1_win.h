@@ -15,6 +15,8 @@
 #include "framework/Timer.h"
 #include "skin/sSkinManager_win.h"
 
+#include <functional>
+
 namespace taramel {
 
 // The maker's web site: the caption of the address links and the target of
@@ -45,6 +47,11 @@ public:
     TsBitBtn* sBitBtn2;
     TTimer* Timer1;
     TsSkinManager* sSkinManager1;
+
+    // Hands a web address to the shell with the window as owner; tests put
+    // their own here so that no browser starts.
+    std::function<void(HWND owner, const char* address)> OpenWebAddress = OpenWithShell;
+    static void OpenWithShell(HWND owner, const char* address);
 
     // Draws the random picks of the button and the timer alike.
     TCardGenerator Generator;

@@ -10,7 +10,7 @@
 namespace taramel {
 
 inline constexpr const char* kAuthorName = "Ерлан Тасболатов";
-inline constexpr const char* kAuthorMail = "erlan@example.com";
+inline constexpr const char* kAuthorMail = "tas@example.com";
 inline constexpr const char* kAuthorIcq = "318-204-657";
 
 class TForm3 : public TForm {

@@ -148,7 +148,7 @@ TEST_F(Layout, AboutDialog)
     });
     EXPECT_EQ(f.Caption(), "О программе...");
     EXPECT_EQ(f.sWebLabel1->Url, "https://example.com/taramel");
-    EXPECT_EQ(f.sWebLabel3->Url, "mailto:erlan@example.com");
+    EXPECT_EQ(f.sWebLabel3->Url, "mailto:tas@example.com");
     EXPECT_EQ(f.sWebLabel1->Font().Color(), 239106368);
     EXPECT_EQ(f.sWebLabel1->HoverFont().Style(), unsigned(fsUnderline));
     Form3->Hide();

@@ -1,0 +1,67 @@
+// The site links of the main window, the About dialog's web labels and the
+// logo the dialog shows.
+#include "FormsFixture.h"
+
+#include "images/BmpReader.h"
+
+namespace taramel::forms_test {
+namespace {
+
+class Links : public FormsTest {};
+
+TEST_F(Links, StatusBarButtonsOpenTheSiteWithTheMainWindowAsOwner)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    Form1->Show();
+    std::vector<std::pair<HWND, std::string>> opened;
+    Form1->OpenWebAddress = [&](HWND owner, const char* address) { opened.emplace_back(owner, address); };
+    ClickGraphic(Form1->sSpeedButton31);
+    ClickGraphic(Form1->sSpeedButton1);
+    ASSERT_EQ(opened.size(), 2u);
+    for (const auto& [owner, address] : opened) {
+        EXPECT_EQ(owner, Form1->Handle());
+        EXPECT_EQ(address, "https://example.com/taramel");
+    }
+    EXPECT_EQ(Form1->sSpeedButton31->Caption(), "example.com/taramel");
+    EXPECT_EQ(Form1->sSpeedButton1->Caption(), "Тестник по ЕНТ - \"Кварцеон\"");
+    EXPECT_TRUE(reports.empty());
+    Form1->Hide();
+}
+
+TEST_F(Links, WebLabelTakesTheHoverFontWhileTheMouseIsOverIt)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    Form3->Show();
+    TsWebLabel* link = Form3->sWebLabel1;
+    HWND panel = Form3->sPanel1->Handle();
+    SendMessageW(panel, WM_MOUSEMOVE, 0, MAKELPARAM(link->Left() + 5, link->Top() + 5));
+    EXPECT_EQ(link->Font().Style(), unsigned(fsUnderline));
+    EXPECT_EQ(ColorToRGB(link->Font().Color()), ColorToRGB(clBlue));
+    EXPECT_EQ(link->Font().Height(), -16);
+    SendMessageW(panel, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(link->Font().Style(), 0u);
+    EXPECT_EQ(link->Font().Color(), 239106368);
+    Form3->Hide();
+}
+
+TEST(Logo, IsA120By120PictureWithSmoothAlphaEdges)
+{
+    const std::string bytes = ReadBytes(std::string(TARAMEL_SOURCE_DIR) + "/resources/Logo.bmp");
+    TBitmap logo;
+    LoadBmpFromMemory(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), logo);
+    ASSERT_EQ(logo.Width(), 120);
+    ASSERT_EQ(logo.Height(), 120);
+    ASSERT_EQ(logo.PixelFormat(), TPixelFormat::pf32bit);
+    auto alpha = [&](int x, int y) { return logo.ScanLine(y)[x * 4 + 3]; };
+    EXPECT_EQ(alpha(0, 0), 0);
+    EXPECT_EQ(alpha(119, 119), 0);
+    EXPECT_EQ(alpha(60, 60), 255);
+    // Somewhere along the disc's edge the coverage is partial.
+    bool partial = false;
+    for (int x = 0; x < 60 && !partial; ++x)
+        partial = alpha(x, 60) > 0 && alpha(x, 60) < 255;
+    EXPECT_TRUE(partial);
+}
+
+}  // namespace
+}  // namespace taramel::forms_test
