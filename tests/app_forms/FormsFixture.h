@@ -20,6 +20,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/MessagePump.h"
+#include "tests/support/WinTestFiles.h"
+
 namespace taramel::forms_test {
 
 // A deck of `lines` lines "Q0", "A1", "Q2", ... in CR LF lines.
@@ -33,26 +36,12 @@ inline std::string NumberedDeck(int lines)
 
 inline void WriteBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << path;
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
+    ASSERT_TRUE(testsupport::WriteWholeFile(path, bytes)) << path;
 }
 
 inline std::string ReadBytes(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return "<missing>";
-    std::string bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(h);
-    return bytes;
+    return testsupport::ReadWholeFile(path).value_or("<missing>");
 }
 
 inline void RemovePath(const std::string& path)
@@ -62,26 +51,8 @@ inline void RemovePath(const std::string& path)
         RemoveDirectoryA(path.c_str());
 }
 
-inline void Pump(int ms)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-    while (std::chrono::steady_clock::now() < end) {
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-}
-
-inline bool PumpUntil(const std::function<bool()>& done, int limitMs)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        Application->ProcessMessages();
-        Sleep(5);
-    }
-    return true;
-}
+using testsupport::Pump;
+using testsupport::PumpUntil;
 
 // A left click in the middle of a windowed control, through its window.
 inline void ClickWindow(TWinControl* control)

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "tests/support/WinTestFiles.h"
+
 namespace taramel::testing {
 
 class TempFolder {
@@ -56,25 +58,12 @@ private:
 
 inline void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(h);
+    testsupport::WriteWholeFile(path, bytes);
 }
 
 inline std::string ReadFileBytes(const std::string& path)
 {
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(h, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(h);
-    return bytes;
+    return testsupport::ReadWholeFile(path).value_or(std::string());
 }
 
 }  // namespace taramel::testing

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/MessagePump.h"
+
 namespace taramel::testing_support {
 
 // Collects what the common error report would have shown.
@@ -23,23 +25,8 @@ public:
     std::vector<std::string> reports;
 };
 
-// Runs the message loop until `done` or until `limitMs` passed; true when done.
-inline bool PumpUntil(const std::function<bool()>& done, int limitMs)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        Application->ProcessMessages();
-        Sleep(1);
-    }
-    return true;
-}
-
-inline void Pump(int ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
+using testsupport::Pump;
+using testsupport::PumpUntil;
 
 inline LPARAM Point(int x, int y)
 {
