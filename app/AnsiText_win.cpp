@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/Unicode.h"
+
 namespace taramel {
 
 std::wstring AnsiToWide(std::string_view ansi)
@@ -14,20 +16,9 @@ std::wstring AnsiToWide(std::string_view ansi)
     return wide;
 }
 
-std::string WideToUtf8(std::wstring_view wide)
-{
-    if (wide.empty())
-        return std::string();
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(), n, nullptr, nullptr);
-    return utf8;
-}
-
 std::string AnsiToUtf8(std::string_view ansi)
 {
-    return WideToUtf8(AnsiToWide(ansi));
+    return Narrow(AnsiToWide(ansi));
 }
 
 }  // namespace taramel

@@ -1,5 +1,5 @@
-// Conversions between the ANSI code page (deck lines, profile values, paths
-// handed to the A functions) and the UTF-8 the program's messages are kept in.
+// Conversions from the ANSI code page (deck lines, profile values, paths
+// handed to the A functions); UTF-8 and UTF-16 convert in framework/Unicode.h.
 #pragma once
 
 #include <string>
@@ -8,7 +8,6 @@
 namespace taramel {
 
 std::wstring AnsiToWide(std::string_view ansi);
-std::string WideToUtf8(std::wstring_view wide);
 std::string AnsiToUtf8(std::string_view ansi);
 
 }  // namespace taramel

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/AnsiText_win.h"
 #include "framework/Exception.h"
+#include "framework/Unicode.h"
 
 namespace taramel {
 namespace {
@@ -23,7 +23,7 @@ std::wstring FullPath(const std::wstring& name)
 
 [[noreturn]] void RaiseCannotOpen(const std::wstring& name, DWORD code)
 {
-    throw Exception("Cannot open file \"" + WideToUtf8(FullPath(name)) + "\". " + SystemErrorText(code));
+    throw Exception("Cannot open file \"" + Narrow(FullPath(name)) + "\". " + SystemErrorText(code));
 }
 
 // Closes the handle however the read ends.
@@ -53,7 +53,7 @@ std::string SystemErrorText(unsigned long code)
             break;
         message.pop_back();
     }
-    return WideToUtf8(message);
+    return Narrow(message);
 }
 
 std::string ReadDeckFile(const std::wstring& name)
