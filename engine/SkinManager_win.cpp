@@ -1,4 +1,5 @@
 #include "engine/SkinManager_win.h"
+#include "engine/WindowSkinning_win.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,7 +21,6 @@
 #include "skin/SkinState.h"
 #include "skin/StoredSkinLoader.h"
 #include "skin/PackedSkin.h"
-#include "windows/WindowHook.h"
 
 namespace taramel {
 
@@ -531,8 +531,9 @@ void TsSkinManager::AnnounceSkin(bool repaint)
         BroadcastSkinCommand(CMD_NEW_SKIN);
     }
     tables_.SkinData.Active = true;
-    if (IsDefault() && !hookInstalled_) {
-        InstallDialogHook();
+    WindowSkinning* windows = RegisteredWindowSkinning();
+    if (IsDefault() && !hookInstalled_ && windows != nullptr) {
+        windows->InstallHook();
         hookInstalled_ = true;
     }
     if (repaint)
@@ -559,8 +560,9 @@ void TsSkinManager::RemoveSkin()
 {
     {
         TFlagScope removing(SkinRemoving);
-        if (IsDefault() && hookInstalled_) {
-            RemoveDialogHook();
+        WindowSkinning* windows = RegisteredWindowSkinning();
+        if (IsDefault() && hookInstalled_ && windows != nullptr) {
+            windows->RemoveHook();
             hookInstalled_ = false;
         }
         tables_.SkinData.Active = false;
