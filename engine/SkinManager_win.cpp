@@ -1,4 +1,6 @@
 #include "engine/SkinManager_win.h"
+
+#include "base/ScopedFlag.h"
 #include "engine/WindowSkinning_win.h"
 
 #include <cstdio>
@@ -25,18 +27,6 @@
 namespace taramel {
 
 namespace {
-
-// Sets a process-wide flag for a scope and clears it however the scope ends.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TFlagScope() { flag_ = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 constexpr const char* kDefaultSkinDirectory = "c:\\Skins";
 constexpr TacShadowMargins kBuiltInShadowMargins{11, 7, 11, 11};

@@ -411,7 +411,7 @@ TEST(Controls, ShapePenInMaskModeAndsWithTheBackground)
 {
     TControlsForm form(nullptr);
     form.SetBounds(0, 0, 200, 100);
-    form.SetColor(RGBColor(0xF0, 0x80, 0x0F));
+    form.SetColor(MakeColor(0xF0, 0x80, 0x0F));
     auto* shape = Make<TShape>(&form, &form, 7, 7, 100, 50);
     shape->Brush().Color = clWhite;
     shape->Pen().Color = clRed;
