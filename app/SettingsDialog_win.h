@@ -3,12 +3,7 @@
 // window reads at every step; OK stores them, Cancel brings back the file's.
 #pragma once
 
-#include "controls/sBitBtn.h"
-#include "controls/sGroupBox.h"
-#include "controls/sLabel.h"
-#include "controls/sPanel.h"
-#include "controls/sRadioButton.h"
-#include "controls/sSpinEdit.h"
+#include "controls/SkinnedControls.h"
 #include "framework/Form.h"
 
 namespace taramel {

@@ -1,14 +1,7 @@
 // The standard and skinned controls driven through their windows' messages.
 #include "app/Deck.h"
-#include "controls/sAlphaListBox.h"
-#include "controls/sBitBtn.h"
-#include "controls/sGroupBox.h"
-#include "controls/sLabel.h"
-#include "controls/sPanel.h"
-#include "controls/sRadioButton.h"
-#include "controls/sSpeedButton.h"
-#include "controls/sSpinEdit.h"
-#include "controls/sStatusBar.h"
+#include "controls/SkinnedControls.h"
+#include "controls/WebLabel.h"
 #include "controls/Image.h"
 #include "controls/Shape.h"
 #include "base/Exception.h"
@@ -495,13 +488,13 @@ TEST(Controls, SpeedButtonOnStatusBarGetsHotAndClicks)
     EXPECT_EQ(bar->Width(), 499);
     HWND window = bar->Handle();
     SendMessageW(window, WM_MOUSEMOVE, 0, Point(10, 10));
-    EXPECT_EQ(link->State(), 1);
+    EXPECT_EQ(link->State().ImageIndex(), 1);
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 10));
-    EXPECT_EQ(link->State(), 2);
+    EXPECT_EQ(link->State().ImageIndex(), 2);
     SendMessageW(window, WM_LBUTTONUP, 0, Point(10, 10));
     EXPECT_EQ(clicks, 1);
     SendMessageW(window, WM_MOUSEMOVE, 0, Point(400, 10));
-    EXPECT_EQ(link->State(), 0);
+    EXPECT_EQ(link->State().ImageIndex(), 0);
 }
 
 TEST(Controls, HandleCountsComeBackAfterAThousandChanges)

@@ -1,4 +1,4 @@
-#include "controls/sLabel.h"
+#include "controls/WebLabel.h"
 
 #include "controls/BitBtn.h"
 #include "framework/Form.h"
