@@ -45,11 +45,13 @@ TEST(DrawGlyph, TheBottomLeftColourIsTransparent)
     DrawGlyph(*glyph, *dst, {1, 1}, GlyphDraw{});
     EXPECT_EQ(Get(*dst, 1, 1), kWhite);
     EXPECT_EQ(Get(*dst, 2, 2), (Bgra{0, 0, 255, 0}));
-    // Blended at 40 % in the normal state: 255 - 0.4 * 255 = 153.
+    // Blended at 40 % in the normal state: the destination keeps 40 %.
     GlyphDraw blend;
     blend.BlendPercent = 40;
-    DrawGlyph(*glyph, *dst, {1, 1}, blend);
-    EXPECT_EQ(Get(*dst, 2, 2), (Bgra{102, 102, 255, 0}));
+    auto dstB = Canvas(5, 5, kWhite);
+    DrawGlyph(*glyph, *dstB, {1, 1}, blend);
+    EXPECT_EQ(Get(*dstB, 2, 2), (Bgra{102, 102, 255, 0}));
+    EXPECT_EQ(Get(*dstB, 1, 1), kWhite);
     // Disabled and greyed: the grey of (0, 255, 255) is 170; the key is the
     // grey of the bottom-left green (85).
     Set(*glyph, 1, 1, {0, 255, 255, 0});
