@@ -306,6 +306,72 @@ void DrawMaskRect(const TSkinTables& tables, TBitmap& destination, TRect r, bool
         StretchNineEdges(destination, n, centre, *src);
 }
 
+void DrawMaskRegionParts(const TSkinTables& tables, TBitmap& destination, int state, const TsMaskData& mask,
+                         TAOR& cut)
+{
+    const TBitmap* srcBmp = MaskSourceBitmap(tables, mask);
+    const PixelView dst(&destination), src(srcBmp);
+    if (!dst.Valid() || !src.Valid() || mask.ImageCount < 1 || dst.Width < 2 || dst.Height < 2)
+        return;
+    NineParts n{};
+    n.d = {0, 0, dst.Width, dst.Height};
+    n.wl = std::max<int>(mask.WL, 0);
+    n.wt = std::max<int>(mask.WT, 0);
+    n.wr = std::max<int>(mask.WR, 0);
+    n.wb = std::max<int>(mask.WB, 0);
+    ShrinkBorders(dst.Width, n.wl, n.wr);
+    ShrinkBorders(dst.Height, n.wt, n.wb);
+    n.w = StateImageWidth(mask);
+    n.h = StateImageHeight(mask);
+    n.cw = std::max(0, n.w - n.wl - n.wr);
+    n.ch = std::max(0, n.h - n.wt - n.wb);
+    n.ox = mask.ImageRect.Left + ClampState(mask, state) * n.w;
+    n.oy = mask.ImageRect.Top;
+    const bool masked = mask.MaskType > 0;
+    const int maskOffset = mask.ImageRect.Height() / 2;
+    const bool centre = (mask.StretchMode & 4) != 0;
+    const bool stretch = (mask.StretchMode & 1) && mask.ImageCount != 1;
+    auto corner = [&](TRect to, TRect from) {
+        int cols = 0, rows = 0;
+        if (!ClipPair(to, from, dst.Width, dst.Height, src.Width, src.Height - (masked ? maskOffset : 0), cols,
+                      rows))
+            return;
+        for (int j = 0; j < rows; ++j) {
+            int run = -1;
+            for (int i = 0; i <= cols; ++i) {
+                const std::uint8_t* s = i < cols ? src.At(from.Left + i, from.Top + j) : nullptr;
+                const bool key = s && PixelIs(s, TransparentKey);
+                if (key && run < 0)
+                    run = i;
+                if (!key && run >= 0) {
+                    cut.push_back({to.Left + run, to.Top + j, to.Left + i, to.Top + j + 1});
+                    run = -1;
+                }
+                if (!s || key)
+                    continue;
+                std::uint8_t* d = dst.At(to.Left + i, to.Top + j);
+                if (masked)
+                    MaskMix(d, s, src.At(from.Left + i, from.Top + j + maskOffset));
+                else
+                    CopyBgr(d, s);
+                if (dst.Is32())
+                    d[3] = 255;
+            }
+        }
+    };
+    DrawNine(n, centre && !stretch, corner, [&](TRect to, TRect from) {
+        if (stretch)
+            return;
+        if (masked)
+            CopyMaskPart(destination, to, from, mask, false, EmptyBgCache, *srcBmp);
+        else
+            CopyBitmapRect(destination, to.Left, to.Top, *srcBmp,
+                           TRect{from.Left, from.Top, from.Left + to.Width(), from.Top + to.Height()});
+    });
+    if (stretch)
+        StretchNineEdges(destination, n, centre, *srcBmp);
+}
+
 void BlendMaskImage(TRect to, TRect from, TBitmap& destination, const TsMaskData& mask, int drawMode, TColor key,
                     const TBitmap& source)
 {

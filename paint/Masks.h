@@ -79,4 +79,13 @@ void CopyImageThroughMask(TBitmap& destination, TRect to, TRect from, bool useBa
 void CollectKeyRects(const TSkinTables& tables, TAOR& rects, int targetWidth, const TsMaskData& mask, bool bottom,
                      int y);
 
+// The nine parts of a border image's state over the whole bitmap, for a
+// window shape: the corners' non-key pixels are copied (through the mask half
+// of a masked image) and their key-colour runs appended to `cut` as
+// one-pixel-high rectangles to remove from the window's region; edges are
+// tiled, or stretched with StretchMode bit 0 unless the image has a single
+// state; the centre is drawn when StretchMode bit 2 is set.
+void DrawMaskRegionParts(const TSkinTables& tables, TBitmap& destination, int state, const TsMaskData& mask,
+                         TAOR& cut);
+
 }  // namespace taramel
