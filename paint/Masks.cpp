@@ -103,16 +103,17 @@ void CopyMaskPart(TBitmap& destination, TRect to, TRect from, const TsMaskData& 
     else
         mode = useBackground ? kSolidKey : kKeepKey;
     const bool alphaAll = mode == kFromParent && dst.Is32() && parent.Is32();
+    const int db = dst.Bpp, sb = src.Bpp;
     for (int j = 0; j < rows; ++j) {
         const int dy = to.Top + j;
-        for (int i = 0; i < cols; ++i) {
-            const int dx = to.Left + i;
-            std::uint8_t* d = dst.At(dx, dy);
-            const std::uint8_t* s = src.At(from.Left + i, from.Top + j);
+        std::uint8_t* d = dst.At(to.Left, dy);
+        const std::uint8_t* s = src.At(from.Left, from.Top + j);
+        const std::uint8_t* m = src.At(from.Left, maskTop + j);
+        for (int i = 0; i < cols; ++i, d += db, s += sb, m += sb) {
             if (mode != kNoKey && PixelIs(s, TransparentKey)) {
                 if (mode == kFromParent) {
                     // Outside the parent's picture the pixel stays as it is.
-                    if (const std::uint8_t* p = BgPixel(parent, bg, dx, dy)) {
+                    if (const std::uint8_t* p = BgPixel(parent, bg, to.Left + i, dy)) {
                         CopyBgr(d, p);
                         if (alphaAll)
                             d[3] = 255;
@@ -122,7 +123,7 @@ void CopyMaskPart(TBitmap& destination, TRect to, TRect from, const TsMaskData& 
                 }
                 continue;
             }
-            MaskMix(d, s, src.At(from.Left + i, maskTop + j));
+            MaskMix(d, s, m);
             if (alphaAll)
                 d[3] = 255;
         }
