@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "paint/Glyphs.h"
 #include "paint/Masks.h"
 #include "paint/SectionPaint.h"

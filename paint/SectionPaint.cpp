@@ -13,7 +13,7 @@
 #include "render/SysColors.h"
 #include "render/WorkBitmaps.h"
 #include "skin/SkinLookups.h"
-#include "skin/sConst.h"
+#include "skin/SkinKeys.h"
 
 namespace taramel {
 

@@ -8,8 +8,8 @@
 
 #include "paint/BgCache.h"
 #include "render/Bitmap.h"
-#include "render/Geometry.h"
-#include "skin/SkinData.h"
+#include "base/Geometry.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

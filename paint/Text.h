@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "render/Bitmap.h"
-#include "render/Color.h"
-#include "render/Geometry.h"
-#include "skin/SkinData.h"
+#include "base/Color.h"
+#include "base/Geometry.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 bad=$(grep -rlE '#\s*include\s*[<"](windows|winuser|wingdi|commctrl|shellapi|shlobj|uxtheme|dwmapi|windowsx)\.h[>"]' \
-        app skin paint render images framework/Exception.h 2>/dev/null | grep -vE '_win\.(cpp|h)$' || true)
+        app skin paint render images base 2>/dev/null | grep -vE '_win\.(cpp|h)$' || true)
 if [ -n "$bad" ]; then
   echo "Windows headers in the portable core:"
   echo "$bad"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinLoader.h"
 

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "render/Bitmap.h"
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 #include "tests/render/PixelFixture.h"
 
 namespace taramel::test {
