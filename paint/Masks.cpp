@@ -25,15 +25,16 @@ const TBitmap* MaskSourceBitmap(const TSkinTables& tables, const TsMaskData& mas
     return tables.MasterBitmap.get();
 }
 
+// A rectangle turned inside out is empty: its sizes count as 0.
 int StateImageWidth(const TsMaskData& mask)
 {
-    const int w = mask.ImageRect.Width();
+    const int w = std::max(0, mask.ImageRect.Width());
     return mask.ImageCount > 0 ? w / mask.ImageCount : w;
 }
 
 int StateImageHeight(const TsMaskData& mask)
 {
-    const int h = mask.ImageRect.Height();
+    const int h = std::max(0, mask.ImageRect.Height());
     return mask.MaskType > 0 ? h / 2 : h;
 }
 
@@ -70,6 +71,9 @@ bool ClipPair(TRect& to, TRect& from, int dstW, int dstH, int srcW, int srcH, in
     return cols >= 1 && rows >= 1;
 }
 
+// Rows from a picture row down to its mask row.
+int MaskRowOffset(const TsMaskData& mask) { return std::max(0, mask.ImageRect.Height() / 2); }
+
 // The parent's pixel under destination (x, y), or null outside its picture.
 const std::uint8_t* BgPixel(const PixelView& bg, const BgCache& cache, int x, int y)
 {
@@ -95,7 +99,7 @@ void CopyMaskPart(TBitmap& destination, TRect to, TRect from, const TsMaskData& 
     int cols = 0, rows = 0;
     if (!ClipPair(to, from, dst.Width, dst.Height, src.Width, src.Height, cols, rows))
         return;
-    const int maskTop = std::min(from.Top + mask.ImageRect.Height() / 2, src.Height - rows);
+    const int maskTop = std::min(from.Top + MaskRowOffset(mask), src.Height - rows);
     const PixelView parent(bg.HasBitmap ? bg.Bitmap : nullptr);
     enum { kFromParent, kNoKey, kKeepKey, kSolidKey } mode;
     if (bg.HasBitmap)
@@ -329,7 +333,7 @@ void DrawMaskRegionParts(const TSkinTables& tables, TBitmap& destination, int st
     n.ox = mask.ImageRect.Left + ClampState(mask, state) * n.w;
     n.oy = mask.ImageRect.Top;
     const bool masked = mask.MaskType > 0;
-    const int maskOffset = mask.ImageRect.Height() / 2;
+    const int maskOffset = MaskRowOffset(mask);
     const bool centre = (mask.StretchMode & 4) != 0;
     const bool stretch = (mask.StretchMode & 1) && mask.ImageCount != 1;
     auto corner = [&](TRect to, TRect from) {

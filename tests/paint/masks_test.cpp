@@ -204,6 +204,22 @@ TEST(Masks, ImagesWithoutAStateCountDrawNothingFromTheMasterAndNeverDivideByZero
     EXPECT_EQ(Get(*dst2, 0, 0), kWhite);
 }
 
+TEST(Masks, AnUpsideDownRectangleIsEmptyAndNeverMovesTheMaskRowsOutOfTheBitmap)
+{
+    PaintTables pt(16, 16, kRed);
+    pt.Paint(0, 0, 2, 2, kKey);
+    const int m = pt.AddMask({{0, 12, 16, 2}, 2, 1, 4, 3, 3, 3, 3});
+    EXPECT_EQ(StateImageHeight(pt.Mask(m)), 0);
+    auto dst = Canvas(12, 12, kWhite);
+    DrawMaskRect(pt.t, *dst, {0, 0, 12, 12}, true, true, 1, pt.Mask(m), EmptyBgCache);
+    DrawMaskImage(pt.t, *dst, {0, 0}, 0, EmptyBgCache, pt.Mask(m), 1);
+    TAOR cut;
+    DrawMaskRegionParts(pt.t, *dst, 0, pt.Mask(m), cut);
+    // Only whole rows of the image are read; the picture keeps its place.
+    CopyMaskPart(*dst, {0, 0, 12, 12}, {0, 0, 12, 12}, pt.Mask(m), false, EmptyBgCache, pt.Master());
+    EXPECT_EQ(Get(*dst, 5, 5), kRed);
+}
+
 TEST(CopyKeyPart, KeyPixelsFollowTheCacheAndAThirtyTwoBitDestinationGetsAlpha)
 {
     PaintTables pt(2, 1, kRed);
