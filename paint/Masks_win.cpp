@@ -2,28 +2,9 @@
 
 #include <algorithm>
 
+#include "paint/GdiObjects_win.h"
+
 namespace taramel {
-
-namespace {
-
-// A rectangular region deleted when it goes out of scope.
-class RectRegion {
-public:
-    explicit RectRegion(const TRect& r) : rgn_(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom)) {}
-    ~RectRegion()
-    {
-        if (rgn_)
-            DeleteObject(rgn_);
-    }
-    RectRegion(const RectRegion&) = delete;
-    RectRegion& operator=(const RectRegion&) = delete;
-    HRGN Get() const { return rgn_; }
-
-private:
-    HRGN rgn_;
-};
-
-}  // namespace
 
 void DrawMaskRegion(const TSkinTables& tables, TBitmap& destination, HRGN region, int state, const TsMaskData& mask)
 {
@@ -34,7 +15,7 @@ void DrawMaskRegion(const TSkinTables& tables, TBitmap& destination, HRGN region
     // Removing (rather than toggling) each run keeps a pixel out even when
     // two runs meet it.
     for (const TRect& r : cut) {
-        RectRegion run(r);
+        const OwnedGdi<HRGN> run(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
         if (run.Get())
             CombineRgn(region, region, run.Get(), RGN_DIFF);
     }

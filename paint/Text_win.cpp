@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "paint/GdiObjects_win.h"
 #include "render/SysColors.h"
 
 namespace taramel {
@@ -19,37 +20,6 @@ std::wstring Wide(std::string_view s)
 }
 
 COLORREF Ref(TColor c) { return static_cast<COLORREF>(ResolveColor(c)) & 0xFFFFFF; }
-
-// Saves the DC's whole state and gives it back.
-class SavedDC {
-public:
-    explicit SavedDC(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
-    ~SavedDC() { RestoreDC(dc_, id_); }
-    SavedDC(const SavedDC&) = delete;
-    SavedDC& operator=(const SavedDC&) = delete;
-
-private:
-    HDC dc_;
-    int id_;
-};
-
-// A GDI object deleted when it goes out of scope.
-template <class Handle>
-class Owned {
-public:
-    explicit Owned(Handle h = nullptr) : h_(h) {}
-    ~Owned()
-    {
-        if (h_)
-            DeleteObject(h_);
-    }
-    Owned(const Owned&) = delete;
-    Owned& operator=(const Owned&) = delete;
-    Handle Get() const { return h_; }
-
-private:
-    Handle h_;
-};
 
 void DrawPasses(HDC dc, const std::wstring& w, const std::vector<TextPass>& passes, UINT flags, const RECT& rect)
 {
@@ -77,16 +47,18 @@ TColor CurrentTextColor(HDC dc) { return static_cast<TColor>(GetTextColor(dc)); 
 
 void DrawSkinText(HDC dc, std::string_view text, const SkinTextRequest& q, UINT flags, const RECT& rect)
 {
-    SavedDC saved(dc);
-    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
     if (text.empty())
         return;
     // The owner's font, underlined for a hot web button, lives only for this
-    // call, so the DC's own font is never changed for later drawing.
+    // call, so the DC's own font is never changed for later drawing. It is
+    // made before the DC's state is saved, so that it is deselected (by the
+    // restore) before it is deleted.
     HFONT font = q.Font ? q.Font : static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
-    const Owned<HFONT> underlined(q.Underline && font ? UnderlinedCopy(font) : nullptr);
+    const OwnedGdi<HFONT> underlined(q.Underline && font ? UnderlinedCopy(font) : nullptr);
     if (underlined.Get())
         font = underlined.Get();
+    SavedDC saved(dc);
+    IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
     if (font)
         SelectObject(dc, font);
     static const TSkinTables kNoSkin;
@@ -145,8 +117,8 @@ std::string FitTextWithEllipsis(HDC dc, std::string_view text, int width)
 
 void DrawFrame3D(HDC dc, RECT& rect, TColor topLeft, int& count, TColor bottomRight)
 {
-    Owned<HPEN> light(CreatePen(PS_SOLID, 1, Ref(topLeft)));
-    Owned<HPEN> dark(CreatePen(PS_SOLID, 1, Ref(bottomRight)));
+    OwnedGdi<HPEN> light(CreatePen(PS_SOLID, 1, Ref(topLeft)));
+    OwnedGdi<HPEN> dark(CreatePen(PS_SOLID, 1, Ref(bottomRight)));
     HGDIOBJ oldPen = SelectObject(dc, light.Get());
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     rect.right -= 1;
