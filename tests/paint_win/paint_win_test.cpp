@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "paint/Masks_win.h"
+#include "paint/SectionPaint_win.h"
 #include "paint/Text_win.h"
 #include "render/Bitmap_win.h"
 #include "render/SysColors.h"
@@ -166,6 +167,46 @@ TEST_F(PaintWin, StretchNinePartCopiesCornersAndTilesEdgesWithoutLoopingOnEmptyC
     StretchNinePart(d2, s, c);
     EXPECT_EQ(At(d2, 10, 6), RGB(0, 0, 0));
     EXPECT_EQ(At(d2, 19, 11), RGB(255, 0, 0));
+}
+
+TEST_F(PaintWin, BorderStripsCopyTheFrameAndNothingOutsideTheArea)
+{
+    // A 10 x 8 area copied into a larger memory bitmap, which does not clip
+    // at the area's edge.
+    TBitmap src(16, 16, TPixelFormat::pf24bit), dst(16, 16, TPixelFormat::pf24bit);
+    Fill(src, {0, 0, 255, 0});
+    HDC s = BitmapDC(src), d = BitmapDC(dst);
+    CopyBorderStrips(d, 2, s, 10, 8);
+    for (auto [x, y] : {std::pair{0, 0}, {9, 0}, {9, 7}, {0, 7}, {1, 4}, {8, 4}, {5, 1}, {5, 6}})
+        EXPECT_EQ(At(d, x, y), RGB(255, 0, 0)) << x << "," << y;
+    for (auto [x, y] : {std::pair{5, 4}, {10, 0}, {10, 7}, {9, 8}, {0, 8}, {11, 3}})
+        EXPECT_EQ(At(d, x, y), RGB(0, 0, 0)) << x << "," << y;
+}
+
+TEST_F(PaintWin, SectionsPaintOntoADeviceContextAndByName)
+{
+    PaintTables pt(2, 2);
+    TsGeneralData panel;
+    panel.SectionName = "PANEL";
+    panel.Color = 0x0000FF;
+    pt.t.Sections.push_back(panel);
+    TsGeneralData label = panel;
+    label.SectionName = "LABEL";
+    label.Color = 0x00FF00;
+    label.Transparency = 100;
+    pt.t.Sections.push_back(label);
+    TBitmap screen(20, 20, TPixelFormat::pf24bit);
+    HDC dc = BitmapDC(screen);
+    PaintSectionToDC(pt.t, 0, "PANEL", EmptyBgCache, dc, {0, 0}, {4, 4, 12, 12}, 0, true);
+    EXPECT_EQ(At(dc, 4, 4), RGB(255, 0, 0));
+    EXPECT_EQ(At(dc, 11, 11), RGB(255, 0, 0));
+    EXPECT_EQ(At(dc, 12, 12), RGB(0, 0, 0));
+    // A see-through section found by its fallback name shows what the DC shows.
+    TBitmap b(6, 6, TPixelFormat::pf24bit);
+    EXPECT_EQ(PaintSectionByName(pt.t, b, "NOSUCH", "LABEL", dc, 0, {2, 2, 8, 8}), 1);
+    EXPECT_EQ(b.PixelColor(0, 0), 0);
+    EXPECT_EQ(b.PixelColor(3, 3), 0x0000FF);
+    EXPECT_EQ(PaintSectionByName(pt.t, b, "NOSUCH", "NONE", dc, 0, {2, 2, 8, 8}), -1);
 }
 
 }  // namespace
