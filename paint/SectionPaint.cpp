@@ -1,6 +1,7 @@
 #include "paint/SectionPaint.h"
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 
 #include "paint/Masks.h"
@@ -91,9 +92,26 @@ Texture TextureOf(const TSkinTables& t, int sectionIndex, std::string_view secti
     return tex;
 }
 
-std::unique_ptr<TBitmap> WorkBitmapLike(const TBitmap& target, int w, int h)
+// The work bitmaps of a paint: one for a see-through look's own background,
+// one for a gradient laid over a texture. They are kept between paints
+// (making a bitmap, a DIB section in the program, costs more than clearing
+// one) and handed out cleared, as a new one would be; a paint never nests
+// inside another of the same slot.
+enum ScratchSlot { kOwnLook = 0, kGradientOver = 1 };
+
+TBitmap& Scratch(ScratchSlot slot, const TBitmap& target, int w, int h)
 {
-    return target.PixelFormat() == TPixelFormat::pf32bit ? CreateWorkBitmap32(w, h) : CreateWorkBitmap24(w, h);
+    thread_local std::unique_ptr<TBitmap> pool[2];
+    const bool is32 = target.PixelFormat() == TPixelFormat::pf32bit;
+    std::unique_ptr<TBitmap>& b = pool[slot];
+    if (!b || b->Width() != w || b->Height() != h || (b->PixelFormat() == TPixelFormat::pf32bit) != is32) {
+        b = is32 ? CreateWorkBitmap32(w, h) : CreateWorkBitmap24(w, h);
+        return *b;
+    }
+    const std::size_t bytes = static_cast<std::size_t>(w) * (is32 ? 4 : 3);
+    for (int y = 0; y < h; ++y)
+        std::memset(b->ScanLine(y), 0, bytes);
+    return *b;
 }
 
 void Fill(TBitmap& bmp, const TRect& r, TColor c)
@@ -150,11 +168,11 @@ void PaintOwn(const OwnBackground& o, TBitmap& t, const TRect& r)
     };
     if (l.GradientPercent > 0) {
         if (textured) {
-            auto over = WorkBitmapLike(t, r.Width(), r.Height());
-            gradient(*over, {0, 0, r.Width(), r.Height()});
+            TBitmap& over = Scratch(kGradientOver, t, r.Width(), r.Height());
+            gradient(over, {0, 0, r.Width(), r.Height()});
             const int w = o.Kind == Variant::Section ? PercentToWeight(l.ImagePercent)
                                                       : ClampByte(l.ImagePercent * 256 / 100);
-            BlendBitmaps(t, *over, w, r.Left, r.Top, {0, 0, r.Width(), r.Height()});
+            BlendBitmaps(t, over, w, r.Left, r.Top, {0, 0, r.Width(), r.Height()});
         } else {
             gradient(t, r);
         }
@@ -189,10 +207,10 @@ void PaintBackground(const TSkinTables& tables, const Look& l, const Texture& te
         }
         // The own background goes into a bitmap of its own and is laid over
         // the parent's share, so the parent shows through by its percent.
-        auto own = WorkBitmapLike(dst, r.Width(), r.Height());
-        PaintOwn({tables, l, tex, bg, kind, false}, *own, {0, 0, r.Width(), r.Height()});
+        TBitmap& own = Scratch(kOwnLook, dst, r.Width(), r.Height());
+        PaintOwn({tables, l, tex, bg, kind, false}, own, {0, 0, r.Width(), r.Height()});
         CopyParent(dst, r, bg, target.OffsetX, target.OffsetY);
-        BlendBitmaps(dst, *own, PercentToWeight(l.Transparency), r.Left, r.Top, {0, 0, r.Width(), r.Height()});
+        BlendBitmaps(dst, own, PercentToWeight(l.Transparency), r.Left, r.Top, {0, 0, r.Width(), r.Height()});
         return;
     }
     // A see-through look without a parent's picture takes the cache's colour
