@@ -81,7 +81,7 @@ void TCustomLabel::AdjustSize()
     SetBounds(Left(), Top(), size.cx, size.cy);
 }
 
-void TCustomLabel::DrawLabelText(TCanvas& canvas, RECT rect)
+void TCustomLabel::DrawLabelText(TCanvas& canvas, RECT rect, bool engraveDisabled)
 {
     const std::string text = Caption();
     const UINT flags = TextFlags();
@@ -92,7 +92,7 @@ void TCustomLabel::DrawLabelText(TCanvas& canvas, RECT rect)
         const int room = (rect.bottom - rect.top) - height;
         rect.top += layout_ == TTextLayout::tlCenter ? room / 2 : room;
     }
-    if (!Enabled()) {
+    if (!Enabled() && engraveDisabled) {
         // The system's engraved look of disabled text.
         RECT shifted = rect;
         OffsetRect(&shifted, 1, 1);

@@ -36,8 +36,9 @@ protected:
     void FontChanged() override;
     // The flags of DrawText for the current settings.
     UINT TextFlags() const;
-    // Draws the text in `rect` with `canvas`'s font (greyed when disabled).
-    void DrawLabelText(TCanvas& canvas, RECT rect);
+    // Draws the text in `rect` with `canvas`'s font (engraved when disabled,
+    // unless the caller chose the disabled colour itself).
+    void DrawLabelText(TCanvas& canvas, RECT rect, bool engraveDisabled = true);
 
 private:
     void AdjustSize();

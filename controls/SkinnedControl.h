@@ -1,7 +1,8 @@
 // The one base of every skinned control: a standard control of the framework
 // with the skin state of its kind (the class code chooses the default skin
-// section), and its window procedure taken over so that skin commands meet
-// the skinned control first. A skinned control adds only what differs.
+// section), and its window procedure taken over so that skin commands and
+// the messages that change the look meet the skin state first. A skinned
+// control adds only what differs.
 #pragma once
 
 #include "engine/ControlSkinState.h"
@@ -14,11 +15,11 @@ namespace taramel {
 
 class TComponent;
 
-template <class Standard, TControlClass Code>
+template <class Standard, TControlClass Code, bool WithCache = false>
 class TSkinnedControl : public Standard {
 public:
     explicit TSkinnedControl(TComponent* owner)
-        : Standard(owner), skinData_(std::make_unique<TsCommonData>(this, Code))
+        : Standard(owner), skinData_(std::make_unique<TsCommonData>(this, Code, WithCache))
     {
     }
     TsCommonData* SkinData() const { return skinData_.get(); }
@@ -31,14 +32,35 @@ protected:
     }
     void WndProc(TMessage& message) override
     {
-        if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message))
+        if (message.Msg == SM_ALPHACMD) {
+            if (HandleSkinCommand(message))
+                return;
+            if (skinData_->HandleSkinCommand(message)) {
+                AfterCommonCommand(message);
+                return;
+            }
+            Standard::WndProc(message);
+            return;
+        }
+        if (HandleSkinnedMessage(message))
+            return;
+        if (skinData_->HandleWindowMessage(message))
             return;
         Standard::WndProc(message);
     }
-    // Answers a skin command itself (true), or leaves it to the standard
-    // control (false). None is answered yet: until the control paints from
-    // the skin it answers as the standard control does.
+    // The control's own answer to a skin command (true: answered, the
+    // common handling is skipped).
     virtual bool HandleSkinCommand(TMessage& /*message*/) { return false; }
+    // The control's own reaction to a window message before the common one.
+    virtual bool HandleSkinnedMessage(TMessage& /*message*/) { return false; }
+    // After the common handling: a control whose look changed repaints.
+    virtual void AfterCommonCommand(TMessage& message)
+    {
+        const auto code = SkinCommandOf(message.WParam);
+        if ((code == CMD_REPAINT || code == CMD_REMOVE_SKIN) && !this->IsLoading() && !this->IsDestroying())
+            this->Invalidate();
+    }
+    bool SkinnedNow() const { return skinData_->Skinned(true); }
 
 private:
     std::unique_ptr<TsCommonData> skinData_;

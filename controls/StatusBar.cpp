@@ -26,15 +26,41 @@ void TStatusBar::CreateParams(TCreateParams& params)
 
 void TStatusBar::CreateWnd()
 {
-    SendMessageW(Handle(), SB_SIMPLE, TRUE, 0);
-    SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Widen(simpleText_).c_str()));
+    SendTexts();
 }
 
 void TStatusBar::SetSimpleText(const std::string& text)
 {
     simpleText_ = text;
     if (HandleAllocated())
-        SendMessageW(Handle(), SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Widen(simpleText_).c_str()));
+        SendTexts();
+}
+
+void TStatusBar::SetPanels(const std::vector<TStatusPanel>& panels)
+{
+    panels_ = panels;
+    if (HandleAllocated())
+        SendTexts();
+    Invalidate();
+}
+
+void TStatusBar::SendTexts()
+{
+    HWND bar = Handle();
+    SendMessageW(bar, SB_SIMPLE, panels_.empty() ? TRUE : FALSE, 0);
+    if (panels_.empty()) {
+        SendMessageW(bar, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Widen(simpleText_).c_str()));
+        return;
+    }
+    std::vector<int> edges;
+    int right = 0;
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        right += panels_[i].Width;
+        edges.push_back(i + 1 == panels_.size() ? -1 : right);
+    }
+    SendMessageW(bar, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
+    for (std::size_t i = 0; i < panels_.size(); ++i)
+        SendMessageW(bar, SB_SETTEXTW, i, reinterpret_cast<LPARAM>(Widen(panels_[i].Text).c_str()));
 }
 
 }  // namespace taramel

@@ -1,7 +1,10 @@
 #include "controls/WebLabel.h"
 
 #include "controls/BitBtn.h"
+#include "engine/SkinManager_win.h"
 #include "framework/Form.h"
+#include "skin/SkinLookups.h"
+#include "skin/SkinState.h"
 
 #include <shellapi.h>
 
@@ -40,11 +43,24 @@ void TsWebLabel::MouseDown(TMouseButton button, unsigned shift, int x, int y)
         OpenTarget();
 }
 
+TColor TsWebLabel::SkinTextColor() const
+{
+    TsSkinManager* m = DefaultManager();
+    if (!UseSkinColor || m == nullptr || !m->SkinReady())
+        return 0xFF00FF;
+    const TSkinTables& t = m->Tables();
+    const int global = FindSection(t, "GLOBALINFO");
+    if (!SectionExists(t, global))
+        return 0xFF00FF;
+    const TColor c = t.Sections[global].FontColor[hovering_ ? 2 : 4];
+    return c == -1 ? 0xFF00FF : c;
+}
+
 void TsWebLabel::OpenTarget()
 {
     TCustomForm* form = GetParentForm(this);
     HWND owner = form && form->HandleAllocated() ? form->Handle() : nullptr;
-    ShellExecuteA(owner, "open", Url.c_str(), nullptr, nullptr, SW_SHOW);
+    ShellExecuteA(owner, "open", Url.c_str(), nullptr, nullptr, ShowMode);
 }
 
 }  // namespace taramel
