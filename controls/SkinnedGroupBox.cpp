@@ -8,7 +8,9 @@
 #include "paint/SectionPaint.h"
 #include "paint/SectionPaint_win.h"
 #include "paint/Text_win.h"
+#include "render/BitmapCopy.h"
 #include "render/Bitmap_win.h"
+#include "render/WorkBitmaps.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinState.h"
 
@@ -106,16 +108,27 @@ void TsGroupBox::RebuildCache()
         const int state = Focused() ? 1 : 0;
         const TRect cr{std::max<LONG>(0, caption.left), std::max<LONG>(0, caption.top), caption.right,
                        caption.bottom};
+        // A section over part of the cache, painted at the origin of a
+        // bitmap of its own (with the background under that origin).
+        auto paintAt = [&](int index, const std::string& name, const BgCache& under) {
+            if (cr.Width() <= 0 || cr.Height() <= 0)
+                return;
+            auto work = CreateWorkBitmap24(cr.Width(), cr.Height());
+            PaintSection(t, index, name, under, {}, {work.get(), {0, 0, cr.Width(), cr.Height()}}, state, true);
+            CopyBitmapRect(cache, cr.Left, cr.Top, *work, {0, 0, cr.Width(), cr.Height()});
+        };
         int index = captionSkin_.empty() ? -1 : FindSection(t, captionSkin_);
         if (SectionExists(t, index)) {
-            PaintSection(t, index, captionSkin_, BgCacheFromBitmap(cache, 0, 0), {}, {&cache, cr}, state, true);
+            TBitmap copy;
+            copy.Assign(cache);
+            paintAt(index, captionSkin_, BgCacheFromBitmap(copy, cr.Left, cr.Top));
         } else {
             index = captionSkin_.empty() ? FindSection(t, "CHECKBOX") : -1;
             // Without a caption section the parent shows behind the text, so
             // the frame line never runs through it.
             parentInto(caption);
             if (SectionExists(t, index))
-                PaintSection(t, index, "CHECKBOX", bg, {}, {&cache, cr}, state, true);
+                paintAt(index, "CHECKBOX", Offset(bg, cr.Left, cr.Top));
         }
         SkinTextRequest request;
         request.Tables = &t;

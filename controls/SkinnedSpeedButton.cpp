@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "controls/ButtonLayout.h"
 #include "engine/ControlPaint_win.h"
 #include "engine/SkinManager_win.h"
-#include "paint/Glyphs.h"
 #include "paint/Masks.h"
 #include "paint/SectionPaint_win.h"
 #include "paint/Text_win.h"
@@ -86,11 +86,17 @@ int TsSpeedButton::SkinState() const
 
 RECT TsSpeedButton::CaptionRect(int tw, int th) const
 {
-    const TRect client{0, 0, Width(), Height()};
-    const GlyphTextLayout layout = LayoutGlyphAndText(client, 0, 0, tw, th, false, Spacing, Margin, gaCenter,
-                                                      glGlyphLeft);
-    RECT r{layout.TextRect.Left - 1 + TextOffset, layout.TextRect.Top, layout.TextRect.Right + 2 + TextOffset,
-           layout.TextRect.Bottom};
+    ButtonLayoutInput in;
+    in.Width = Width();
+    in.Height = Height();
+    in.TextWidth = tw;
+    in.TextHeight = th;
+    in.Margin = Margin;
+    in.Spacing = Spacing;
+    in.DropDownWidth = ButtonStyle == TToolButtonStyle::tbsDropDown ? 16 : 0;
+    in.CaptionShown = ShowCaption && !Caption().empty();
+    const RECT t = LayoutButton(in).Text;
+    RECT r{t.left - 1 + TextOffset, t.top, t.right + 2 + TextOffset, t.bottom};
     if (SkinState() == 2)
         OffsetRect(&r, 1, 1);
     return r;
@@ -143,7 +149,7 @@ void TsSpeedButton::RebuildCache()
         PaintControlSection(data, bg, true, cache, all, state);
         if (ShowCaption && !Caption().empty())
             if (HDC dc = BitmapDC(cache)) {
-                RECT measure{0, 0, std::max(0, Width() - 2 * Margin), 0};
+                RECT measure{0, 0, std::max(0, Width() - 2 * std::max(0, Margin)), 0};
                 SelectObject(dc, Font().Handle());
                 DrawTextUtf8(dc, Caption(), measure, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
                 const RECT r = CaptionRect(measure.right - measure.left, measure.bottom - measure.top);

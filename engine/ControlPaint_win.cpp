@@ -10,7 +10,9 @@
 #include "paint/Masks.h"
 #include "paint/SectionPaint.h"
 #include "paint/SectionPaint_win.h"
+#include "render/BitmapCopy.h"
 #include "render/Bitmap_win.h"
+#include "render/WorkBitmaps.h"
 #include "render/SysColors.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinState.h"
@@ -157,6 +159,15 @@ void PaintControlSection(const TsCommonData& data, const BgCache& bg, bool fillC
         return;
     if (rect.Left < 0 || rect.Top < 0 || rect.Right > bitmap.Width() || rect.Bottom > bitmap.Height())
         return;
+    if (rect.Left != 0 || rect.Top != 0) {
+        // Painted at the origin of a bitmap of its own and copied in: every
+        // part of the painting then reads the background at the same place.
+        auto work = CreateWorkBitmap24(rect.Width(), rect.Height());
+        PaintControlSection(data, Offset(bg, rect.Left, rect.Top), fillCentre, *work,
+                            {0, 0, rect.Width(), rect.Height()}, state);
+        CopyBitmapRect(bitmap, rect.Left, rect.Top, *work, {0, 0, rect.Width(), rect.Height()});
+        return;
+    }
     TColor custom = 0xFF00FF;
     if (data.CustomColor() && data.OwnerControl() != nullptr)
         custom = static_cast<TColor>(ColorToRGB(data.OwnerControl()->Color()));

@@ -40,7 +40,8 @@ BgCache ParentBgCache(TControl* control);
 
 // The control's section in `state` over `bg` into the rectangle of the
 // bitmap: background, border image (hidden in the normal state when its
-// stretch mode says so) and corner images. Nothing when not skinned.
+// stretch mode says so) and corner images. `bg` gives the picture under the
+// bitmap's origin. Nothing when not skinned.
 void PaintControlSection(const TsCommonData& data, const BgCache& bg, bool fillCentre, TBitmap& bitmap,
                          const TRect& rect, int state);
 // The same over the background asked from the control's parent.

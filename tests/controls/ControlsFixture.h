@@ -1,0 +1,127 @@
+// A form of skinned controls over the controls test skin, and reading back
+// what a window paints (WM_PRINTCLIENT into a memory bitmap).
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FormLayout_win.h"
+#include "controls/SkinnedControls.h"
+#include "controls/WebLabel.h"
+#include "engine/SkinManager_win.h"
+#include "framework/Form.h"
+#include "tests/support/MessagePump.h"
+
+namespace taramel::testing_support {
+
+// The pixels of a window as it paints itself into a bitmap of its size.
+class TCapture {
+public:
+    explicit TCapture(TWinControl& control) : width_(control.Width()), height_(control.Height())
+    {
+        BITMAPINFO bi{};
+        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB};
+        HDC screen = GetDC(nullptr);
+        HDC dc = CreateCompatibleDC(screen);
+        void* bits = nullptr;
+        HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+        ReleaseDC(nullptr, screen);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        // A colour no control paints: what nobody painted stays visible.
+        const RECT all{0, 0, width_, height_};
+        HBRUSH marker = CreateSolidBrush(RGB(1, 2, 3));
+        FillRect(dc, &all, marker);
+        DeleteObject(marker);
+        SendMessageW(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        GdiFlush();
+        const auto* p = static_cast<const std::uint32_t*>(bits);
+        pixels_.assign(p, p + width_ * height_);
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    // As a colour value 0x00BBGGRR.
+    COLORREF At(int x, int y) const
+    {
+        const std::uint32_t v = pixels_.at(static_cast<std::size_t>(y * width_ + x));
+        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+    }
+    // How many pixels of the rectangle have exactly this colour.
+    int Count(const RECT& r, COLORREF c) const
+    {
+        int n = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                n += At(x, y) == c ? 1 : 0;
+        return n;
+    }
+
+private:
+    int width_, height_;
+    std::vector<std::uint32_t> pixels_;
+};
+
+inline std::string ControlsSkinFolder()
+{
+    return std::string(TARAMEL_TEST_DATA) + "\\skins";
+}
+
+class SkinnedControlsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        manager = std::make_unique<TsSkinManager>(nullptr);
+        manager->SetActive(false);
+        manager->SetSkinDirectory(ControlsSkinFolder());
+        manager->SetSkinName("Controls");
+        form = new TForm(Application);
+        form->AfterConstruction();
+        form->SetBounds(10, 10, 460, 300);
+    }
+    void TearDown() override
+    {
+        delete form;
+        manager.reset();
+    }
+    // Controls made while the form loads, then the form shown.
+    template <class Control>
+    Control* Add(TWinControl* parent, int left, int top, int width, int height)
+    {
+        static int counter = 0;
+        const std::string name = "c" + std::to_string(++counter);
+        return MakeControl<Control>(form, parent, name.c_str(), left, top, width, height);
+    }
+    void ShowForm()
+    {
+        FinishLoading(*form);
+        form->Show();
+        testsupport::Pump(50);
+    }
+    void SkinOn()
+    {
+        manager->SetActive(true);
+        ASSERT_TRUE(manager->SkinReady());
+        testsupport::Pump(30);
+    }
+    void SkinOff()
+    {
+        manager->SetActive(false);
+        testsupport::Pump(30);
+    }
+
+    std::unique_ptr<TsSkinManager> manager;
+    TForm* form = nullptr;
+};
+
+constexpr COLORREF Rgb(int r, int g, int b) { return RGB(r, g, b); }
+
+inline int Red(COLORREF c) { return GetRValue(c); }
+inline int Green(COLORREF c) { return GetGValue(c); }
+inline int Blue(COLORREF c) { return GetBValue(c); }
+
+}  // namespace taramel::testing_support
