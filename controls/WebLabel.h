@@ -22,8 +22,6 @@ protected:
     void MouseEnter() override;
     void MouseLeave() override;
     void MouseDown(TMouseButton button, unsigned shift, int x, int y) override;
-    // Hands the target to the shell; the result is not examined.
-    virtual void OpenTarget();
 
 private:
     TFont hoverFont_;
