@@ -12,7 +12,7 @@ TForm3* Form3 = nullptr;
 
 namespace {
 
-constexpr TColor kTextColor = RGBColor(36, 44, 53);
+constexpr TColor kTextColor = MakeColor(36, 44, 53);
 // The links' colour value as the layout stores it; only its low three bytes
 // (red 64, green 121, blue 64) reach the screen.
 constexpr TColor kLinkColor = 239106368;
@@ -92,7 +92,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner)
     Image1 = MakeControl<TImage>(this, sPanel1, "Image1", 303, 8, 120, 120);
     Image1->Transparent = true;
     LoadLogo(*Image1);
-    FinishLoading(*this);
+    EndLoadingAll();
 }
 
 TForm3::~TForm3()
