@@ -13,6 +13,8 @@ const std::vector<Command>& SkinToolCommands()
         {"unpack", "FILE.asz FOLDER", "write the files of a packed skin into a folder", 2, 2, UnpackCommand},
         {"list", "FOLDER [0|1|2]", "list the skins of a folder: 0 folders, 1 packed, 2 both", 1, 2, ListCommand},
         {"dump", "SKIN", "show how the engine reads a packed skin file or a skin folder", 1, 1, DumpCommand},
+        {"lint", "SKIN", "check a skin: missing parents and files, bad images, unknown keys, weak text contrast", 1, 1,
+         LintCommand},
     };
     return commands;
 }

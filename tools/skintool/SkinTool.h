@@ -35,5 +35,8 @@ void UnpackCommand(const Arguments& arguments, std::ostream& out);
 void ListCommand(const Arguments& arguments, std::ostream& out);
 // dump SKIN: a packed file (.asz) or a skin folder, read as the engine reads it.
 void DumpCommand(const Arguments& arguments, std::ostream& out);
+// lint SKIN: findings one per line ("error: " or "warning: "), then a count;
+// a skin with errors fails (exit status 1).
+void LintCommand(const Arguments& arguments, std::ostream& out);
 
 }  // namespace taramel::skintool

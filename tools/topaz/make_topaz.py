@@ -562,12 +562,13 @@ def build(folder):
     for prefix, (w, h, scale) in (("BICON", big), ("SICON", small)):
         for kind, name in (("close", "CLOSE"), ("max", "MAX"), ("min", "MIN"), ("norm", "NORM"), ("help", "HELP")):
             g.append((prefix + name, glyph(caption_button(kind, w, h, scale))))
-    w, h, scale = big
-    for kind, name in (("close", "CLOSE"), ("max", "MAX"), ("min", "MIN")):
-        file_name = "GLOW_%s.PNG" % name
-        files[file_name] = write_png(caption_glow(kind, w, h, scale, glow_margin))
-        g.append(("BICON%sGLOW0" % name, "!%s!1!0!3!%d!%d!%d!%d" % (file_name, glow_margin, glow_margin,
-                                                                     glow_margin, glow_margin)))
+    # Glows of the hot caption buttons; dialogs have small ones.
+    for prefix, (w, h, scale) in (("BICON", big), ("SICON", small)):
+        for kind, name in (("close", "CLOSE"), ("max", "MAX"), ("min", "MIN")):
+            file_name = "GLOW_%s%s.PNG" % (prefix[0], name)
+            files[file_name] = write_png(caption_glow(kind, w, h, scale, glow_margin))
+            g.append(("%s%sGLOW0" % (prefix, name), "!%s!1!0!3!%d!%d!%d!%d" % (file_name, glow_margin, glow_margin,
+                                                                               glow_margin, glow_margin)))
     for name in ("CLOSE", "MAX", "MIN"):
         g.append(("BICON%sGLOW" % name, str(glow_margin)))
         g.append(("BICON%sGLOWMARGIN" % name, str(glow_margin)))
