@@ -1,6 +1,6 @@
 #include "app/Deck.h"
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 

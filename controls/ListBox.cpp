@@ -1,6 +1,6 @@
 #include "controls/ListBox.h"
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 

@@ -2,7 +2,7 @@
 
 #include <zlib.h>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "images/Crc32.h"
 
 namespace taramel {

@@ -8,7 +8,7 @@
 #include "skin/OptionsText.h"
 #include "skin/SkinImageKeys.h"
 #include "skin/TextContrast.h"
-#include "skin/sConst.h"
+#include "skin/SkinKeys.h"
 
 namespace taramel {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "render/Color.h"
-#include "skin/SkinData.h"
+#include "base/Color.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

@@ -11,7 +11,7 @@
 #include "controls/sStatusBar.h"
 #include "controls/Image.h"
 #include "controls/Shape.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 #include "framework/Unicode.h"

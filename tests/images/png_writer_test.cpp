@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "images/PngWriter.h"
-#include "framework/Exception.h"
-#include "images/acPNG.h"
+#include "base/Exception.h"
+#include "images/PngReader.h"
 
 namespace taramel {
 namespace {

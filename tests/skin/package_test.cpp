@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "skin/SkinFiles.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 #include "tests/skin/package_fixtures.h"
 
 namespace taramel {

@@ -1,7 +1,7 @@
 // The skin manager's tests drive real windows on the one GUI thread, after
 // the engine's own start-up; no report or version message may block.
 #include "framework/Application.h"
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // lint SKIN: what in a skin the engine would skip, misread or show badly.
 #include <algorithm>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "skin/SkinLint.h"
 #include "tools/skintool/OpenSkin.h"
 #include "tools/skintool/SkinTool.h"

@@ -1,6 +1,6 @@
 #include "tools/skintool/OpenSkin.h"
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "skin/OptionsText.h"
 
 namespace taramel::skintool {

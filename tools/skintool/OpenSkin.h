@@ -8,7 +8,7 @@
 
 #include "skin/SkinFiles.h"
 #include "skin/SkinLoader.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 
 namespace taramel::skintool {
 

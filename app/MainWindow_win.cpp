@@ -1,4 +1,4 @@
-#include "app/Unit1_win.h"
+#include "app/MainWindow_win.h"
 
 #include "app/AnsiText_win.h"
 #include "app/CardNavigation.h"
@@ -6,8 +6,8 @@
 #include "app/FormLayout_win.h"
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
-#include "app/Unit2_win.h"
-#include "app/Unit3_win.h"
+#include "app/SettingsDialog_win.h"
+#include "app/AboutDialog_win.h"
 #include "framework/Application.h"
 
 #include <shellapi.h>

@@ -1,10 +1,10 @@
-#include "app/Project1_win.h"
+#include "app/Startup_win.h"
 
-#include "app/Unit1_win.h"
-#include "app/Unit2_win.h"
-#include "app/Unit3_win.h"
+#include "app/MainWindow_win.h"
+#include "app/SettingsDialog_win.h"
+#include "app/AboutDialog_win.h"
 #include "framework/Application.h"
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
 
 namespace taramel {
 

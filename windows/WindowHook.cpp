@@ -1,6 +1,6 @@
-#include "windows/acDials_win.h"
+#include "windows/WindowHook.h"
 
-#include "controls/SkinDelivery_win.h"
+#include "engine/SkinDelivery_win.h"
 #include "framework/Application.h"
 
 namespace taramel {

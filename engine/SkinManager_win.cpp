@@ -1,15 +1,15 @@
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "controls/SkinDelivery_win.h"
-#include "controls/sMessages.h"
+#include "engine/SkinDelivery_win.h"
+#include "engine/SkinCommand_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Unicode.h"
 #include "images/ComposeImage32.h"
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 #include "render/Bitmap_win.h"
 #include "render/SysColors_win.h"
 #include "skin/SkinFiles.h"
@@ -19,8 +19,8 @@
 #include "skin/SkinPlace.h"
 #include "skin/SkinState.h"
 #include "skin/StoredSkinLoader.h"
-#include "skin/acSkinPack.h"
-#include "windows/acDials_win.h"
+#include "skin/PackedSkin.h"
+#include "windows/WindowHook.h"
 
 namespace taramel {
 

@@ -13,7 +13,7 @@
 #include "controls/sStatusBar.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "skin/SkinFiles.h"
 
 namespace taramel {
