@@ -12,7 +12,7 @@ TForm3* Form3 = nullptr;
 
 namespace {
 
-constexpr TColor kTextColor = RGBColor(36, 44, 53);
+constexpr TColor kTextColor = MakeColor(36, 44, 53);
 // The links' colour value as the layout stores it; only its low three bytes
 // (red 64, green 121, blue 64) reach the screen.
 constexpr TColor kLinkColor = 239106368;

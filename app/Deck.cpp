@@ -4,11 +4,6 @@
 
 namespace taramel {
 
-std::string ListIndexErrorText(int index)
-{
-    return "List index out of bounds (" + std::to_string(index) + ")";
-}
-
 void TDeck::Assign(const std::vector<std::string>& lines)
 {
     lines_ = lines;

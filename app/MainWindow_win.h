@@ -4,6 +4,7 @@
 
 #include "app/CardGenerator.h"
 #include "app/CardView.h"
+#include "app/DeckStore.h"
 #include "controls/Shape.h"
 #include "controls/sAlphaListBox.h"
 #include "controls/sBitBtn.h"
@@ -16,6 +17,7 @@
 #include "engine/SkinManager_win.h"
 
 #include <functional>
+#include <memory>
 
 namespace taramel {
 
@@ -75,6 +77,8 @@ public:
     void Timer1Timer(TObject* sender);
 
 private:
+    std::unique_ptr<TListDeckStore<TListBox>> deck_;
+
     // One step in the order chosen on the settings dialog.
     void NextCard();
     void OpenMakerSite();

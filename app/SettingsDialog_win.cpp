@@ -75,7 +75,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
     sLabel1 = MakeControl<TsLabel>(this, sGroupBox2, "sLabel1", 16, 88, 68, 16);
     sLabel1->SetAutoSize(false);
     sLabel1->SetCaption("В секундах:");
-    SetFont(sLabel1->Font(), 13, 0, RGBColor(36, 44, 53));
+    SetFont(sLabel1->Font(), 13, 0, MakeColor(36, 44, 53));
     sLabel1->SetEnabled(false);
 
     sSpinEdit1 = MakeControl<TsSpinEdit>(this, sGroupBox2, "sSpinEdit1", 112, 85, 57, 24);

@@ -5,6 +5,7 @@
 #include "app/AboutDialog_win.h"
 #include "framework/Application.h"
 #include "engine/SkinManager_win.h"
+#include "windows/WindowHook.h"
 
 namespace taramel {
 
@@ -12,6 +13,7 @@ int RunProgram()
 {
     try {
         // The skinning engine's own set-up comes before any window exists.
+        InitializeWindowSkinning();
         InitializeSkinEngine();
         Application->Initialize();
         Application->SetTitle("Тарамел");

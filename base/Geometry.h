@@ -1,5 +1,5 @@
-// Rectangles and points of the pixel code. Right and Bottom are exclusive
-// unless an operation says its rectangle is inclusive.
+// Rectangles, points and sizes of the whole program. Right and Bottom are
+// exclusive unless an operation says its rectangle is inclusive.
 #pragma once
 
 namespace taramel {
@@ -18,6 +18,12 @@ struct TRect {
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
     bool operator==(const TRect&) const = default;
+};
+
+struct TSize {
+    int cx = 0;
+    int cy = 0;
+    bool operator==(const TSize&) const = default;
 };
 
 }  // namespace taramel

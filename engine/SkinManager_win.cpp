@@ -1,5 +1,8 @@
 #include "engine/SkinManager_win.h"
 
+#include "base/ScopedFlag.h"
+#include "engine/WindowSkinning_win.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -20,23 +23,10 @@
 #include "skin/SkinState.h"
 #include "skin/StoredSkinLoader.h"
 #include "skin/PackedSkin.h"
-#include "windows/WindowHook.h"
 
 namespace taramel {
 
 namespace {
-
-// Sets a process-wide flag for a scope and clears it however the scope ends.
-class TFlagScope {
-public:
-    explicit TFlagScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~TFlagScope() { flag_ = false; }
-    TFlagScope(const TFlagScope&) = delete;
-    TFlagScope& operator=(const TFlagScope&) = delete;
-
-private:
-    bool& flag_;
-};
 
 constexpr const char* kDefaultSkinDirectory = "c:\\Skins";
 constexpr TacShadowMargins kBuiltInShadowMargins{11, 7, 11, 11};
@@ -531,8 +521,9 @@ void TsSkinManager::AnnounceSkin(bool repaint)
         BroadcastSkinCommand(CMD_NEW_SKIN);
     }
     tables_.SkinData.Active = true;
-    if (IsDefault() && !hookInstalled_) {
-        InstallDialogHook();
+    WindowSkinning* windows = RegisteredWindowSkinning();
+    if (IsDefault() && !hookInstalled_ && windows != nullptr) {
+        windows->InstallHook();
         hookInstalled_ = true;
     }
     if (repaint)
@@ -559,8 +550,9 @@ void TsSkinManager::RemoveSkin()
 {
     {
         TFlagScope removing(SkinRemoving);
-        if (IsDefault() && hookInstalled_) {
-            RemoveDialogHook();
+        WindowSkinning* windows = RegisteredWindowSkinning();
+        if (IsDefault() && hookInstalled_ && windows != nullptr) {
+            windows->RemoveHook();
             hookInstalled_ = false;
         }
         tables_.SkinData.Active = false;

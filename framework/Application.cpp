@@ -6,6 +6,7 @@
 #include "framework/Messages.h"
 #include "framework/Timer.h"
 #include "framework/Unicode.h"
+#include "render/SysColors_win.h"
 
 #include <algorithm>
 
@@ -48,6 +49,8 @@ TApplication::~TApplication()
 
 void TApplication::Initialize()
 {
+    // Colours named by system index follow the system's scheme.
+    InstallWin32SysColors();
     Handle();
 }
 

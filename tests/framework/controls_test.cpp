@@ -268,8 +268,9 @@ TEST(Controls, ListBoxFollowsTheDeckRules)
     auto* list = Make<TsListBox>(&form, &form, 11, 104, 478, 33);
     list->SetVisible(false);
     TDeck deck;
+    TListDeckStore<TListBox> listDeck(*list);
     const std::vector<std::string> lines = {"Вопрос", "\xC0\xED\xF2\xE0", "third", "fourth"};
-    for (DeckStore* store : std::initializer_list<DeckStore*>{&deck, list}) {
+    for (DeckStore* store : std::initializer_list<DeckStore*>{&deck, &listDeck}) {
         store->Assign(lines);
         EXPECT_EQ(store->Count(), 4);
         EXPECT_EQ(store->ItemIndex(), -1);
@@ -410,7 +411,7 @@ TEST(Controls, ShapePenInMaskModeAndsWithTheBackground)
 {
     TControlsForm form(nullptr);
     form.SetBounds(0, 0, 200, 100);
-    form.SetColor(RGBColor(0xF0, 0x80, 0x0F));
+    form.SetColor(MakeColor(0xF0, 0x80, 0x0F));
     auto* shape = Make<TShape>(&form, &form, 7, 7, 100, 50);
     shape->Brush().Color = clWhite;
     shape->Pen().Color = clRed;
