@@ -30,7 +30,7 @@ std::set<std::string> KnownKeys(bool global)
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-std::string RectText(const TsRect& r)
+std::string RectText(const TRect& r)
 {
     char text[64];
     std::snprintf(text, sizeof text, "(%d, %d, %d, %d)", r.Left, r.Top, r.Right, r.Bottom);

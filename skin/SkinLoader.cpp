@@ -115,7 +115,7 @@ private:
         return ReadFile(FolderPath(name));
     }
 
-    void Note(TSkinFileNote::TKind kind, std::string_view file, const TsRect& rect = {}) const
+    void Note(TSkinFileNote::TKind kind, std::string_view file, const TRect& rect = {}) const
     {
         if (set_.FileNotes)
             set_.FileNotes(TSkinFileNote{kind, noteSection_, noteKey_, std::string(file), rect});

@@ -49,7 +49,7 @@ struct TSkinFileNote {
     TKind Kind = Read;
     std::string Section, Key;  // where the declaration stands
     std::string File;          // the file name as looked up (empty for OutsideMaster)
-    TsRect Rect;               // OutsideMaster: the rectangle asked for
+    TRect Rect;               // OutsideMaster: the rectangle asked for
 };
 
 struct TSkinLoadSettings {
