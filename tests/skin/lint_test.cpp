@@ -2,6 +2,8 @@
 // stands, and a sound skin gives no findings.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "skin/SkinFiles.h"
 #include "skin/SkinLint.h"
 #include "tests/skin/loader_bmp.h"
+#include "tools/skintool/SkinTool.h"
 
 namespace taramel {
 namespace {
@@ -108,6 +111,33 @@ TEST_F(Lint, SkinThatDoesNotLoadIsOneError)
     EXPECT_EQ(findings[0].Level, TLintFinding::Error);
     EXPECT_NE(findings[0].Text.find("does not load: 'soft' is not a valid integer value"), std::string::npos)
         << findings[0].Text;
+}
+
+// The command: findings one a line, a count, and exit status 1 only for errors.
+TEST(LintCommand, ExitStatusFollowsErrorsNotWarnings)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "taramel-lint-command";
+    struct Case {
+        const char* options;
+        int code;
+        const char* line;
+    };
+    const Case cases[] = {
+        {"[A]\r\nPARENTCLASS=B\r\n", 1, "error: [A] PARENTCLASS: the parent section \"B\" does not exist\n"},
+        {"[A]\r\nCOLOUR=1\r\n", 0, "warning: [A] COLOUR: the engine does not read this key (a typo?)\n"},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        std::ofstream(folder / "Options.dat", std::ios::binary) << c.options;
+        std::ostringstream out, err;
+        EXPECT_EQ(skintool::RunSkinTool({"lint", folder.string()}, out, err), c.code) << out.str() << err.str();
+        EXPECT_NE(out.str().find(c.line), std::string::npos) << out.str();
+        EXPECT_NE(out.str().find(c.code ? ": 1 error, 0 warnings" : ": 0 errors, 1 warning"), std::string::npos)
+            << out.str();
+    }
+    fs::remove_all(folder);
 }
 
 }  // namespace
