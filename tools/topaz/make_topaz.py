@@ -643,10 +643,12 @@ def build(folder):
     b += [("GRADIENTPERCENT", "100"), ("GRADIENTDATA", "%d;%d;100;0;0" % (C(WHITE), C(rgb("F1EEE9")))),
           ("HOTGRADIENTPERCENT", "100"), ("HOTGRADIENTDATA", "%d;%d;100;0;0" % (C(rgb("FFF6E6")), C(TOPAZ_PALE))),
           ("FADINGENABLED", "TRUE"), ("FADINGITERATIONS", "5"), ("SHOWFOCUS", "TRUE"),
-          ("GLOW", "0"), ("GLOWMARGIN", "3")]
+          ("GLOW", "1"), ("GLOWMARGIN", "3")]
     textual.append(("BUTTON (lower band)", TEXT, rgb("F1EEE9")))
     textual.append(("BUTTON (pressed)", TEXT, TOPAZ_SOFT))
     b.append(("BORDERSMASK", frame(frame_states(14, 6, button_looks, 4, hint=rgb("F6F3EF")), (6, 6, 6, 6), 4)))
+    # A warm halo around a hot button, shown in a layered window under it:
+    # with the margin of 3 the ring outside the button is 5 pixels wide.
     halo = Layer(24, 24)
     for y in range(24):
         for x in range(24):
