@@ -92,7 +92,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner)
     Image1 = MakeControl<TImage>(this, sPanel1, "Image1", 303, 8, 120, 120);
     Image1->Transparent = true;
     LoadLogo(*Image1);
-    FinishLoading(*this);
+    EndLoadingAll();
 }
 
 TForm3::~TForm3()
