@@ -126,8 +126,10 @@ private:
                                     const std::vector<std::uint8_t>& bytes, std::string_view name) const
     {
         // A picture of width 0 is skipped, whatever its reader would say of it.
-        if (DeclaredPictureWidth(bytes) == 0)
+        if (DeclaredPictureWidth(bytes) == 0) {
+            Note(TSkinFileNote::Unreadable, name);
             return nullptr;
+        }
         auto bitmap = std::make_unique<TBitmap>();
         if (decoder)
             decoder(bytes.data(), bytes.size(), *bitmap);

@@ -53,18 +53,20 @@ TEST_F(Lint, FindsEachKindOfFaultWhereItStands)
     // A 30 x 20 master bitmap.
     fs.AddFile(kPath + "MASTER.BMP", test::Bmp24(30, 20));
     fs.AddFile(kPath + "SPARE.BMP", test::Bmp24(4, 4));
+    fs.AddFile(kPath + "EMPTY.PNG", std::vector<std::uint8_t>{});
     const std::string options =
         "[GLOBALINFO]\r\nMASTERBITMAP=MASTER.BMP\r\nCOLOR=16777215\r\nFONTCOLOR=0\r\n"
         "BOXCHECKED=@0000,0000,0030,0010,3,1\r\n"       // sound: three states of 10
         "RADIOCHECKED=@0000,0000,0020,0010,3,1\r\n"     // 20 does not divide by 3
         "SMALLCHECKED=@0000,0000,0020,0010,0,1\r\n"     // no state images
         "CHECK=@0000,0000,0040,0010,2,1\r\n"            // wider than the master
+        "EXBORDER=!EMPTY.PNG!1!0!0\r\n"                 // no picture in the file
         "[BUTTON]\r\nPARENTCLASS=PANEL\r\nCOLOUR=255\r\n"  // missing parent; misspelt key
         "GLYPHMASK=!GONE.PNG!3!0!4\r\n"                 // missing file
         "[EDIT]\r\nPARENTCLASS=Base\r\nFONTCOLOR=8421504\r\nCOLOR=8421504\r\nHOTFONTCOLOR=0\r\n"  // grey on grey
         "[BASE]\r\nHOTFONTCOLOR=16777215\r\nHOTCOLOR=16777215\r\n"             // white on white when hot
         "[LOOP1]\r\nPARENTCLASS=LOOP2\r\n[LOOP2]\r\nPARENTCLASS=LOOP1\r\n";
-    const auto findings = Run(options, {"MASTER.BMP", "SPARE.BMP"});
+    const auto findings = Run(options, {"MASTER.BMP", "SPARE.BMP", "EMPTY.PNG"});
 
     const Expected expected[] = {
         {TLintFinding::Warning, "BUTTON", "COLOUR", "does not read"},
@@ -74,6 +76,7 @@ TEST_F(Lint, FindsEachKindOfFaultWhereItStands)
         {TLintFinding::Error, "LOOP2", "PARENTCLASS", "circle"},
         {TLintFinding::Error, "GLOBALINFO", "CHECK", "(0, 0, 40, 10) lies outside the master bitmap (30 x 20)"},
         {TLintFinding::Error, "BUTTON", "GLYPHMASK", "\"GONE.PNG\" is missing"},
+        {TLintFinding::Error, "GLOBALINFO", "EXBORDER", "\"EMPTY.PNG\" holds no picture"},
         {TLintFinding::Error, "GLOBALINFO", "RADIOCHECKED", "width 20 does not divide into 3"},
         {TLintFinding::Error, "GLOBALINFO", "SMALLCHECKED", "image count is 0"},
         {TLintFinding::Error, "EDIT", "FONTCOLOR", "contrast of 1.00:1"},
