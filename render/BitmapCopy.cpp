@@ -21,6 +21,15 @@ void CopyBitmapRect(TBitmap& destination, int x, int y, const TBitmap& source, T
     const int db = BytesPerPixel(df);
     if (sf != df && (sf == TPixelFormat::pf8bit || df == TPixelFormat::pf8bit))
         return;
+    if (&source != &destination && sf == df) {
+        // Two bitmaps never overlap: rows straight from one to the other.
+        const std::uint8_t* s0 = source.Row0() + r.Left * sb;
+        std::uint8_t* d0 = destination.Row0() + x * db;
+        const std::ptrdiff_t ss = source.Stride(), ds = destination.Stride();
+        for (int j = 0; j < h; ++j)
+            std::memcpy(d0 + (y + j) * ds, s0 + (r.Top + j) * ss, static_cast<std::size_t>(w) * sb);
+        return;
+    }
     // Copy rows through a buffer so that overlapping areas of one bitmap
     // read the original pixels.
     std::vector<std::uint8_t> rows(static_cast<std::size_t>(w) * sb * h);

@@ -93,12 +93,20 @@ void FadeRectToColor(TBitmap& bitmap, TRect r, int percent, TColor c)
     r.Top = std::max(r.Top, 0);
     r.Right = std::min(r.Right, bitmap.Width() - 1);
     r.Bottom = std::min(r.Bottom, bitmap.Height() - 1);
+    // The result of a channel depends only on its byte: one table per channel
+    // of the same real arithmetic, so the pixels are those of the formula.
+    std::uint8_t table[3][256];
+    for (int ch = 0; ch < 3; ++ch)
+        for (int v = 0; v < 256; ++v)
+            table[ch][v] = RoundToByte(f * v + (1 - f) * cc[ch]);
     const int bpp = BytesPerPixel(bitmap.PixelFormat());
     for (int y = r.Top; y <= r.Bottom; ++y) {
         std::uint8_t* p = bitmap.ScanLine(y) + r.Left * bpp;
-        for (int x = r.Left; x <= r.Right; ++x, p += bpp)
-            for (int ch = 0; ch < 3; ++ch)
-                p[ch] = RoundToByte(f * p[ch] + (1 - f) * cc[ch]);
+        for (int x = r.Left; x <= r.Right; ++x, p += bpp) {
+            p[0] = table[0][p[0]];
+            p[1] = table[1][p[1]];
+            p[2] = table[2][p[2]];
+        }
     }
 }
 

@@ -77,7 +77,12 @@ inline std::uint8_t RoundToByte(double v)
         return 0;
     if (v >= 255.5)
         return 255;
-    return static_cast<std::uint8_t>(RoundEven(v));
+    // RoundEven without a library call (which the 32-bit runtime makes
+    // slowly): adding 1.5 * 2^52 leaves no fraction bits, so the SSE2 sum is
+    // rounded to the nearest integer, ties to even, exactly as nearbyint does
+    // in the default rounding mode; v is inside -0.5..255.5 here.
+    constexpr double kShift = 6755399441055744.0;
+    return static_cast<std::uint8_t>(static_cast<int>((v + kShift) - kShift));
 }
 
 // Real-factor blend: f is the share of the destination that remains.

@@ -102,6 +102,26 @@ if [ ! -f "$DEPS_PREFIX/i686-w64-mingw32/lib/libjpeg.a" ]; then
   rm -rf "$work"
 fi
 
+# Google Benchmark for i686-w64-mingw32, built from Debian's source package,
+# so that the benchmarks also run as 32-bit programs under wine.
+if [ ! -f "$DEPS_PREFIX/i686-w64-mingw32/lib/libbenchmark.a" ]; then
+  work="$(mktemp -d)"
+  (
+    cd "$work"
+    fetch_upstream benchmark
+    src="$(find . -maxdepth 1 -type d -name 'benchmark-*' | head -1)"
+    cmake -S "$src" -B build -G Ninja -Wno-dev \
+      -DCMAKE_TOOLCHAIN_FILE="$HERE/../cmake/mingw-i686.cmake" \
+      -DCMAKE_BUILD_TYPE=Release \
+      -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX/i686-w64-mingw32" \
+      -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF \
+      -DBENCHMARK_ENABLE_WERROR=OFF -DBENCHMARK_ENABLE_LTO=OFF -DBUILD_SHARED_LIBS=OFF >/dev/null
+    cmake --build build >/dev/null
+    $SUDO cmake --install build >/dev/null
+  )
+  rm -rf "$work"
+fi
+
 # PngSuite, from libpng's source package, for the PNG conformance tests.
 if [ ! -f "$DEPS_PREFIX/pngsuite/basn0g01.png" ]; then
   work="$(mktemp -d)"

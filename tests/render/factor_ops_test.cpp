@@ -2,6 +2,11 @@
 
 #include "PixelFixture.h"
 #include "render/FactorOps.h"
+#include "render/PixelMath.h"
+
+#include <cmath>
+#include <random>
+#include <vector>
 #include "render/SysColors.h"
 
 namespace taramel {
@@ -115,6 +120,28 @@ TEST(ColourMixing, MixAndAverageExactValues)
     EXPECT_EQ(AverageColors(0xFFFFFF, 0x000000), TColor{0x7E7E7E});
     EXPECT_EQ(AverageColors(0x000000, 0xFFFFFF), TColor{0x808080});
     EXPECT_EQ(AverageColors(MakeColor(0xFF, 0, 0, 0xFF), 0x00FF00), TColor{0x00807E});  // high byte dropped
+}
+
+}  // namespace
+}  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(RoundToByte, RoundsLikeNearbyIntWithTiesToEven)
+{
+    std::mt19937 gen(5);
+    std::uniform_real_distribution<double> any(-0.49, 255.49);
+    std::vector<double> values;
+    for (int i = 0; i <= 510; ++i)
+        values.push_back(i / 2.0);  // every tie and every integer
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(any(gen));
+    for (double v : values)
+        ASSERT_EQ(RoundToByte(v), static_cast<int>(std::nearbyint(v))) << v;
+    EXPECT_EQ(RoundToByte(-0.7), 0);
+    EXPECT_EQ(RoundToByte(255.5), 255);
+    EXPECT_EQ(RoundToByte(std::nan("")), 0);
 }
 
 }  // namespace
