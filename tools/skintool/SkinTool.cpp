@@ -15,6 +15,11 @@ const std::vector<Command>& SkinToolCommands()
         {"dump", "SKIN", "show how the engine reads a packed skin file or a skin folder", 1, 1, DumpCommand},
         {"lint", "SKIN", "check a skin: missing parents and files, bad images, unknown keys, weak text contrast", 1, 1,
          LintCommand},
+        {"paint", "SKIN SECTION WIDTH HEIGHT STATE OUT.png [--parent COLOR|SECTION] [--hue N] [--saturation N]",
+         "paint one section at a size and state (0 normal, 1 hot, 2 pressed, 3 disabled)", 6, 12, PaintCommand},
+        {"preview", "SKIN OUT.png [--hue N] [--saturation N]",
+         "one labelled sheet of every section in every state and the skin's marks and caption buttons", 2, 6,
+         PreviewCommand},
     };
     return commands;
 }
