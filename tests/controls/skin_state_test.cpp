@@ -124,6 +124,40 @@ TEST_F(SkinStateTest, SeeThroughContainerHandsOnThePictureFromItsOwnPlace)
     DeleteDC(dc);
 }
 
+TEST_F(SkinStateTest, GroupBoxWithCaptionSkinPaintsTheAskedPlaceOfItsPicture)
+{
+    auto* panel = Add<TsPanel>(form, 0, 0, 300, 200);
+    auto* group = Add<TsGroupBox>(panel, 40, 30, 185, 121);
+    group->SetCaption("Порядок");
+    group->SetCaptionSkin("WHITE");
+    ShowForm();
+    SkinOn();
+    const TCapture own(*group);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BackgroundInfo info;
+    info.PaintNow = 1;
+    info.TargetDC = dc;
+    info.Area = {0, 0, 20, 20};
+    info.OffsetX = 50;
+    info.OffsetY = 60;
+    EXPECT_EQ(RequestParentBackground(info, group, true), 1);
+    EXPECT_EQ(info.Kind, bikBitmap);
+    for (int y : {0, 10, 19})
+        EXPECT_EQ(GetPixel(dc, 5, y), own.At(55, 60 + y)) << y;
+    BackgroundInfo asked;
+    RequestParentBackground(asked, group, false);
+    EXPECT_EQ(asked.Kind, bikBitmap);
+    EXPECT_EQ(asked.OffsetX, 0);
+    EXPECT_EQ(asked.Bitmap, group->SkinData()->CacheBmp.get());
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
 TEST_F(SkinStateTest, ControlWithoutParentPaintingThroughItsCacheCountsAsUpdating)
 {
     SkinOn();
