@@ -161,6 +161,7 @@ void TForm1::ShowCard()
 void TForm1::SetQuestion(const std::string& line)
 {
     sLabel1->SetCaption(AnsiToUtf8(line));
+    cardShown_ = true;
 }
 
 void TForm1::SetAnswer(const std::string& line)
@@ -175,6 +176,8 @@ void TForm1::FormCreate(TObject*)
 
 void TForm1::FormClose(TObject*, TCloseAction&)
 {
+    if (!cardShown_)
+        return;
     // A settings file that refuses the write is reported, but must not keep
     // the user from leaving the program: the close goes on.
     try {

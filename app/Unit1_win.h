@@ -75,6 +75,11 @@ public:
     void Timer1Timer(TObject* sender);
 
 private:
+    // Whether a line of the deck reached the question label in this run.
+    // Until then the stored position is what the user left last time, and a
+    // deck that could not be read (missing, locked, empty) must not wipe it.
+    bool cardShown_ = false;
+
     // One step in the order chosen on the settings dialog.
     void NextCard();
     void OpenMakerSite();

@@ -190,6 +190,13 @@ void TApplication::HandleException()
 
 void TApplication::ShowException(const std::string& message)
 {
+    if (reporting_)
+        return;
+    struct ReportingScope {
+        bool& flag;
+        explicit ReportingScope(bool& f) : flag(f) { flag = true; }
+        ~ReportingScope() { flag = false; }
+    } scope(reporting_);
     const std::string text = ExceptionReportText(message);
     if (OnException) {
         OnException(text);
