@@ -9,9 +9,9 @@ std::string ListIndexErrorText(int index)
     return "List index out of bounds (" + std::to_string(index) + ")";
 }
 
-void TDeck::Assign(const std::vector<std::string>& lines)
+void TDeck::Assign(std::vector<std::string> lines)
 {
-    lines_ = lines;
+    lines_ = std::move(lines);
     itemIndex_ = -1;
 }
 

@@ -1,5 +1,7 @@
 #include "app/DeckLines.h"
 
+#include <cstdint>
+
 namespace taramel {
 
 std::vector<std::string> SplitDeckLines(std::string_view bytes)
@@ -8,7 +10,13 @@ std::vector<std::string> SplitDeckLines(std::string_view bytes)
     if (nul != std::string_view::npos)
         bytes = bytes.substr(0, nul);
 
+    // Counted first, so that a deck of millions of lines is stored in one
+    // allocation instead of being copied on every growth of the list.
+    std::size_t breaks = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        breaks += bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n'));
     std::vector<std::string> lines;
+    lines.reserve(breaks + 1);
     std::size_t start = 0;
     std::size_t i = 0;
     while (i < bytes.size()) {
@@ -26,6 +34,52 @@ std::vector<std::string> SplitDeckLines(std::string_view bytes)
     if (start < bytes.size())
         lines.emplace_back(bytes.substr(start));
     return lines;
+}
+
+namespace {
+
+void AppendUtf8(std::string& out, std::uint32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string Utf16LeToUtf8(std::string_view bytes)
+{
+    const std::size_t units = bytes.size() / 2;
+    auto unit = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[2 * i])) |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[2 * i + 1])) << 8;
+    };
+    std::string out;
+    out.reserve(units * 2);
+    for (std::size_t i = 0; i < units; ++i) {
+        const std::uint32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
+            AppendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (unit(i + 1) - 0xDC00));
+            ++i;
+        } else if (u >= 0xD800 && u <= 0xDFFF) {
+            AppendUtf8(out, 0xFFFD);
+        } else {
+            AppendUtf8(out, u);
+        }
+    }
+    return out;
 }
 
 }  // namespace taramel

@@ -14,7 +14,7 @@ public:
     virtual ~DeckStore() = default;
 
     // Replaces every line; nothing is selected afterwards.
-    virtual void Assign(const std::vector<std::string>& lines) = 0;
+    virtual void Assign(std::vector<std::string> lines) = 0;
     virtual int Count() const = 0;
     // Raises "List index out of bounds (%d)" for an index that names no line.
     virtual std::string Line(int index) const = 0;

@@ -16,7 +16,7 @@ public:
     explicit TListBox(TComponent* owner);
     std::string ClassName() const override { return "TListBox"; }
 
-    void Assign(const std::vector<std::string>& lines) override;
+    void Assign(std::vector<std::string> lines) override;
     int Count() const override { return static_cast<int>(items_.size()); }
     std::string Line(int index) const override;
     int ItemIndex() const override;
@@ -37,6 +37,11 @@ protected:
     void WndProc(TMessage& message) override;
 
 private:
+    // Gives the window the number of lines (when it exists).
+    void SetWindowCount();
+    void WMGetText(TMessage& message);
+    void CNDrawItem(TMessage& message);
+
     std::vector<std::string> items_;
     int itemIndex_ = -1;
     int itemHeight_ = 16;

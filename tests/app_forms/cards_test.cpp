@@ -76,6 +76,30 @@ TEST_F(Cards, DeckLinesReachTheLabelsFromTheAnsiCodePage)
     EXPECT_EQ(Answer(), "Ответ");
 }
 
+TEST_F(Cards, ADeckSavedWithAByteOrderMarkShowsTheSameCards)
+{
+    const std::string ansi = "\xC2\xEE\xEF\xF0\xEE\xF1 1\r\n\xCE\xF2\xE2\xE5\xF2 1\r\n\xC2\xEE\xEF\xF0\xEE\xF1 2\r\n"
+                             "\xCE\xF2\xE2\xE5\xF2 2\r\n";
+    const std::wstring wide = L"Вопрос 1\r\nОтвет 1\r\nВопрос 2\r\nОтвет 2\r\n";
+    std::string utf16 = "\xFF\xFE";
+    utf16.append(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
+    const std::string files[] = {ansi, "\xEF\xBB\xBF" + Narrow(wide), utf16};
+    for (const std::string& file : files) {
+        WriteBytes(folder_ + "test.txt", file);  // UTF-16 holds NUL bytes
+        StartProgram(nullptr);
+        EXPECT_TRUE(reports.empty());
+        EXPECT_EQ(Question(), "Вопрос 1");
+        EXPECT_EQ(Answer(), "Ответ 1");
+        ClickWindow(Form2->sRadioButton2);
+        ClickWindow(Form1->sBitBtn1);
+        EXPECT_EQ(Question(), "Вопрос 2");
+        EXPECT_EQ(Answer(), "Ответ 2");
+        delete Form3;
+        delete Form2;
+        delete Form1;
+    }
+}
+
 TEST_F(Cards, TimerAdvancesOnlyInTimerModeAndTakesTheNewIntervalAtTheNextTick)
 {
     StartProgram(NumberedDeck(10).c_str());

@@ -303,9 +303,12 @@ TEST(Controls, ListBoxFollowsTheDeckRules)
     EXPECT_EQ(SendMessageW(window, LB_GETCURSEL, 0, 0), 3);
     list->SetItemIndex(7);
     EXPECT_EQ(SendMessageW(window, LB_GETCURSEL, 0, 0), LB_ERR);
-    char text[32] = {};
-    SendMessageA(window, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "third");
+    // The window keeps no text of its own and answers with the stored lines.
+    wchar_t text[32] = {};
+    EXPECT_EQ(SendMessageW(window, LB_GETTEXTLEN, 1, 0), 4);
+    EXPECT_EQ(SendMessageW(window, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text)), 5);
+    EXPECT_STREQ(text, L"third");
+    EXPECT_EQ(SendMessageW(window, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(text)), LB_ERR);
     EXPECT_FALSE(IsWindowVisible(window));
 }
 
