@@ -1,13 +1,8 @@
 #include "app/Deck.h"
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
-
-std::string ListIndexErrorText(int index)
-{
-    return "List index out of bounds (" + std::to_string(index) + ")";
-}
 
 void TDeck::Assign(std::vector<std::string> lines)
 {

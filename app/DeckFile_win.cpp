@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "framework/Unicode.h"
 
 namespace taramel {

@@ -1,11 +1,12 @@
 // What the card deck needs of the list that holds its lines and the current
-// index. The program keeps the deck in its hidden list box; tests and tools use
-// the plain TDeck. Both follow the same rules, so the navigation steps are
+// index. The program keeps the deck in its hidden list box (through
+// TListDeckStore); tests and tools use the plain TDeck. Both follow the same rules, so the navigation steps are
 // written once against this interface.
 #pragma once
 
 #include <string>
 #include <vector>
+#include <utility>
 
 namespace taramel {
 
@@ -25,7 +26,20 @@ public:
     virtual void SetItemIndex(int index) = 0;
 };
 
-// The text of the error for a line that does not exist.
-std::string ListIndexErrorText(int index);
+// The deck kept in a list of the window framework (the program's hidden list
+// box), which has the same five members and rules but knows nothing of decks.
+template <class List>
+class TListDeckStore final : public DeckStore {
+public:
+    explicit TListDeckStore(List& list) : list_(list) {}
+    void Assign(std::vector<std::string> lines) override { list_.Assign(std::move(lines)); }
+    int Count() const override { return list_.Count(); }
+    std::string Line(int index) const override { return list_.Line(index); }
+    int ItemIndex() const override { return list_.ItemIndex(); }
+    void SetItemIndex(int index) override { list_.SetItemIndex(index); }
+
+private:
+    List& list_;
+};
 
 }  // namespace taramel

@@ -6,7 +6,7 @@
 
 #include "app/AnsiText_win.h"
 #include "app/SettingsValues.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "framework/IntegerText.h"
+#include "base/IntegerText.h"
 
 namespace taramel {
 

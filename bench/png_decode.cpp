@@ -15,7 +15,7 @@
 #include <random>
 #include <vector>
 
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 
 namespace {
 

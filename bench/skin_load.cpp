@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "skin/SkinLoader.h"
-#include "render/Color.h"
-#include "skin/acSkinPack.h"
+#include "base/Color.h"
+#include "skin/PackedSkin.h"
 #include "tests/skin/loader_bmp.h"
 
 namespace {

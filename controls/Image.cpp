@@ -1,6 +1,6 @@
 #include "controls/Image.h"
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 #include <cstring>
 

@@ -1,8 +1,8 @@
 #include "controls/ListBox.h"
 
-#include "app/AnsiText_win.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "framework/Graphics.h"
+#include "framework/Unicode.h"
 
 #include <algorithm>
 
@@ -99,6 +99,22 @@ void TListBox::SetItemHeight(int height)
         SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, height);
 }
 
+namespace {
+
+// Lines are bytes in the ANSI code page.
+std::wstring AnsiToWide(const std::string& ansi)
+{
+    if (ansi.empty())
+        return std::wstring();
+    const int size = static_cast<int>(ansi.size());
+    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), n);
+    return wide;
+}
+
+}  // namespace
+
 void TListBox::WMGetText(TMessage& m)
 {
     // The window has no text of its own: it answers with the stored lines.
@@ -128,7 +144,7 @@ void TListBox::CNDrawItem(TMessage& m)
     if (selected)
         canvas.Font.SetColor(clHighlightText);
     rect.left += 2;
-    canvas.DrawText(rect, AnsiToUtf8(items_[item->itemID]), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    canvas.DrawText(rect, Narrow(AnsiToWide(items_[item->itemID])), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (item->itemState & ODS_FOCUS)
         DrawFocusRect(item->hDC, &item->rcItem);
 }

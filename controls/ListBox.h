@@ -1,26 +1,29 @@
-// The system's list box, also usable as the store of the card deck. The lines
-// are kept as the bytes they were given (the deck's code page) beside the
-// window, so they come back unchanged whatever the window can show; the
-// window shows them and holds the selection.
+// The system's list box. The lines are kept as the bytes they were given (the
+// ANSI code page) beside the window, so they come back unchanged whatever the
+// window can show; the window shows them and holds the selection.
 #pragma once
 
-#include "app/DeckStore.h"
 #include "framework/WinControl.h"
 
+#include <string>
 #include <vector>
 
 namespace taramel {
 
-class TListBox : public TWinControl, public DeckStore {
+class TListBox : public TWinControl {
 public:
     explicit TListBox(TComponent* owner);
     std::string ClassName() const override { return "TListBox"; }
 
-    void Assign(std::vector<std::string> lines) override;
-    int Count() const override { return static_cast<int>(items_.size()); }
-    std::string Line(int index) const override;
-    int ItemIndex() const override;
-    void SetItemIndex(int index) override;
+    // Replaces every line; nothing is selected afterwards.
+    void Assign(std::vector<std::string> lines);
+    int Count() const { return static_cast<int>(items_.size()); }
+    // Raises ListIndexErrorText for an index that names no line.
+    std::string Line(int index) const;
+    // The selected line, -1 when none.
+    int ItemIndex() const;
+    // An index that names no line selects nothing (-1).
+    void SetItemIndex(int index);
 
     void Add(const std::string& line);
     void Clear();

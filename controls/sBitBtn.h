@@ -2,7 +2,7 @@
 #pragma once
 
 #include "controls/BitBtn.h"
-#include "controls/sCommonData.h"
+#include "engine/ControlSkinState.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "controls/GroupBox.h"
-#include "controls/sCommonData.h"
+#include "engine/ControlSkinState.h"
 
 #include <memory>
 

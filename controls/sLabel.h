@@ -3,7 +3,7 @@
 #pragma once
 
 #include "controls/Label.h"
-#include "controls/sCommonData.h"
+#include "engine/ControlSkinState.h"
 
 #include <memory>
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "controls/SpeedButton.h"
-#include "controls/sCommonData.h"
+#include "engine/ControlSkinState.h"
 
 #include <memory>
 

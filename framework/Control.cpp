@@ -1,6 +1,6 @@
 #include "framework/Control.h"
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "framework/WinControl.h"
 
 #include <windowsx.h>

@@ -1,7 +1,7 @@
 #include "framework/Form.h"
 
 #include "framework/Application.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 

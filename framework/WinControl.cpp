@@ -1,7 +1,7 @@
 #include "framework/WinControl.h"
 
 #include "framework/Application.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "framework/Unicode.h"
 
 #include <windowsx.h>

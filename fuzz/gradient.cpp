@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "render/Gradient.h"
 
 using namespace taramel;

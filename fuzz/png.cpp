@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "images/PngErrors.h"
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "skin/SkinLoader.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 #include "tests/skin/loader_bmp.h"
 
 namespace {

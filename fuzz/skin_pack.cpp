@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "framework/Exception.h"
-#include "skin/acSkinPack.h"
+#include "base/Exception.h"
+#include "skin/PackedSkin.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "render/Bitmap.h"
-#include "render/Geometry.h"
+#include "base/Geometry.h"
 
 namespace taramel {
 

@@ -8,7 +8,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "render/Bitmap.h"
-#include "render/Geometry.h"
+#include "base/Geometry.h"
 
 namespace taramel {
 

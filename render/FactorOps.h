@@ -5,8 +5,8 @@
 #pragma once
 
 #include "render/Bitmap.h"
-#include "render/Color.h"
-#include "render/Geometry.h"
+#include "base/Color.h"
+#include "base/Geometry.h"
 
 namespace taramel {
 

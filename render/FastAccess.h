@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "render/Bitmap.h"
-#include "render/Color.h"
+#include "base/Color.h"
 
 namespace taramel {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "render/Bitmap.h"
-#include "render/Color.h"
-#include "render/Geometry.h"
+#include "base/Color.h"
+#include "base/Geometry.h"
 
 namespace taramel {
 

@@ -1,7 +1,7 @@
 #include "render/IntegerText.h"
 
-#include "framework/Exception.h"
-#include "framework/IntegerText.h"
+#include "base/Exception.h"
+#include "base/IntegerText.h"
 
 namespace taramel {
 

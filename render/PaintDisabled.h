@@ -2,7 +2,7 @@
 #pragma once
 
 #include "render/Bitmap.h"
-#include "render/Color.h"
+#include "base/Color.h"
 
 namespace taramel {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "render/PixelMath.h"
 
 namespace taramel {

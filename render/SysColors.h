@@ -4,7 +4,7 @@
 // Win32 build installs GetSysColor (InstallWin32SysColors in SysColors_win.h).
 #pragma once
 
-#include "render/Color.h"
+#include "base/Color.h"
 
 namespace taramel {
 

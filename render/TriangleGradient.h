@@ -6,7 +6,7 @@
 #include <span>
 
 #include "render/Bitmap.h"
-#include "render/Geometry.h"
+#include "base/Geometry.h"
 
 namespace taramel {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

@@ -6,7 +6,7 @@
 
 #include <ostream>
 
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

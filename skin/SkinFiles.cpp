@@ -5,7 +5,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "images/BmpReader.h"
 #include "images/JpegReader.h"
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 #include "render/SysColors.h"
 #include "skin/ColorAdjust.h"
 #include "skin/OptionsText.h"
@@ -14,7 +14,7 @@
 #include "skin/SkinFiles.h"
 #include "skin/SkinLoaderParts.h"
 #include "skin/SkinSectionReader.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 
 namespace taramel {
 

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "render/Bitmap.h"
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

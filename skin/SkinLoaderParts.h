@@ -6,7 +6,7 @@
 
 #include "render/Bitmap.h"
 #include "skin/OptionsText.h"
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 #include "skin/SkinLoader.h"
 
 namespace taramel {

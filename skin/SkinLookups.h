@@ -6,8 +6,8 @@
 
 #include <string_view>
 
-#include "render/Color.h"
-#include "skin/SkinData.h"
+#include "base/Color.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "framework/Exception.h"
-#include "framework/IntegerText.h"
+#include "base/Exception.h"
+#include "base/IntegerText.h"
 #include "render/IntegerText.h"
 
 namespace taramel {

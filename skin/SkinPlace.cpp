@@ -4,7 +4,7 @@
 
 #include "skin/SkinFiles.h"
 #include "skin/StoredSkins.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 
 namespace taramel {
 

@@ -4,7 +4,7 @@
 
 #include "render/SysColors.h"
 #include "skin/SkinNumbers.h"
-#include "skin/sConst.h"
+#include "skin/SkinKeys.h"
 
 namespace taramel {
 

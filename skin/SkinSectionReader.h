@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "skin/OptionsText.h"
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

@@ -3,7 +3,7 @@
 // collections. On any error the tables are left empty.
 #pragma once
 
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 #include "skin/SkinLoader.h"
 #include "skin/StoredSkins.h"
 

@@ -33,8 +33,9 @@ std::string EmptyLines(int count)
 double SecondsToLoad(TsListBox& list, const std::string& deck)
 {
     list.Clear();  // emptying the previous deck is not part of loading
+    TListDeckStore<TListBox> store(list);
     const auto start = std::chrono::steady_clock::now();
-    LoadDeck(list, deck);
+    LoadDeck(store, deck);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     return took.count();
 }

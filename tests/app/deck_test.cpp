@@ -7,7 +7,7 @@
 #include "app/CardNavigation.h"
 #include "app/Deck.h"
 #include "app/DeckLines.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel {
 namespace {

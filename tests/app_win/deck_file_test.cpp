@@ -5,7 +5,7 @@
 #include "app/CardNavigation.h"
 #include "app/Deck.h"
 #include "app/DeckFile_win.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "tests/app_win/TempFolder.h"
 
 namespace taramel {

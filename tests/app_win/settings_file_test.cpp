@@ -4,7 +4,7 @@
 
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "tests/app_win/TempFolder.h"
 
 namespace taramel {

@@ -1,5 +1,6 @@
 // The standard and skinned controls driven through their windows' messages.
 #include "app/Deck.h"
+#include "tests/support/InkBox.h"
 #include "controls/sAlphaListBox.h"
 #include "controls/sBitBtn.h"
 #include "controls/sGroupBox.h"
@@ -11,7 +12,7 @@
 #include "controls/sStatusBar.h"
 #include "controls/Image.h"
 #include "controls/Shape.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 #include "framework/Unicode.h"
@@ -67,16 +68,7 @@ public:
     }
     RECT BoxOf(RECT area, const std::function<bool(COLORREF)>& ink) const
     {
-        RECT box{area.right, area.bottom, area.left, area.top};
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (ink(Pixel(x, y))) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.right = std::max<LONG>(box.right, x + 1);
-                    box.bottom = std::max<LONG>(box.bottom, y + 1);
-                }
-        return box;
+        return testsupport::InkBoxOf(area, [&](int x, int y) { return ink(Pixel(x, y)); });
     }
 
 private:
@@ -268,8 +260,9 @@ TEST(Controls, ListBoxFollowsTheDeckRules)
     auto* list = Make<TsListBox>(&form, &form, 11, 104, 478, 33);
     list->SetVisible(false);
     TDeck deck;
+    TListDeckStore<TListBox> listDeck(*list);
     const std::vector<std::string> lines = {"Вопрос", "\xC0\xED\xF2\xE0", "third", "fourth"};
-    for (DeckStore* store : std::initializer_list<DeckStore*>{&deck, list}) {
+    for (DeckStore* store : std::initializer_list<DeckStore*>{&deck, &listDeck}) {
         store->Assign(lines);
         EXPECT_EQ(store->Count(), 4);
         EXPECT_EQ(store->ItemIndex(), -1);

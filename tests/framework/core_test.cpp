@@ -1,6 +1,6 @@
 // The core classes driven through real windows under the system's message loop.
 #include "framework/Application.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "framework/Form.h"
 #include "framework/Handles.h"
 #include "framework/Timer.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "images/PngErrors.h"
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 #include "tests/images/PngBuilder.h"
 
 namespace taramel {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "images/PngErrors.h"
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 
 namespace taramel {
 namespace {

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 
 namespace taramel {
 namespace {

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "images/acPNG_win.h"
+#include "images/PngReader_win.h"
 #include "tests/images/PngBuilder.h"
 
 namespace taramel {

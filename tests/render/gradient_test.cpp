@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PixelFixture.h"
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "render/Gradient.h"
 
 namespace taramel {

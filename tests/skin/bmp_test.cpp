@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "images/BmpReader.h"
 
 namespace taramel {

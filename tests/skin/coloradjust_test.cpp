@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/ColorAdjust.h"
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <jpeglib.h>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "images/JpegReader.h"
 
 namespace taramel {

@@ -7,7 +7,7 @@
 #include "skin/SkinDump.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinLoader.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 #include "tools/skintool/SkinTool.h"
 
 namespace taramel {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "render/Bitmap.h"
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinLoader.h"
 #include "tests/skin/loader_bmp.h"

@@ -2,7 +2,7 @@
 
 #include "loader_fixture.h"
 #include "skin/SkinLookups.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 
 namespace taramel {
 namespace {

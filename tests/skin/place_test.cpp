@@ -3,7 +3,7 @@
 #include "skin/SkinFiles.h"
 #include "skin/SkinPlace.h"
 #include "skin/StoredSkins.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 #include "tests/skin/package_fixtures.h"
 
 namespace taramel {

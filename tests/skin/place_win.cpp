@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "skin/SkinFiles_win.h"
 #include "skin/SkinPlace.h"
 #include "skin/StoredSkins.h"

@@ -5,7 +5,7 @@
 #include <map>
 #include <sstream>
 
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 #include "tools/skintool/SkinTool.h"
 
 namespace taramel {

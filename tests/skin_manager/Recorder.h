@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/sMessages.h"
+#include "engine/SkinCommand_win.h"
 #include "framework/Application.h"
 #include "framework/Control.h"
 #include "framework/Form.h"

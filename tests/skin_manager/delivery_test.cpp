@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "controls/SkinDelivery_win.h"
+#include "engine/SkinDelivery_win.h"
 #include "tests/skin_manager/Recorder.h"
 
 namespace taramel {

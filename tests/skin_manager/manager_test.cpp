@@ -4,16 +4,16 @@
 
 #include <memory>
 
-#include "controls/SkinDelivery_win.h"
-#include "framework/Exception.h"
+#include "engine/SkinDelivery_win.h"
+#include "base/Exception.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinState.h"
-#include "skin/acSkinPack.h"
-#include "skin/sSkinManager_win.h"
+#include "skin/PackedSkin.h"
+#include "engine/SkinManager_win.h"
 #include "tests/framework/TestSupport.h"
 #include "tests/skin_manager/Recorder.h"
 #include "tests/skin_manager/SkinFolders.h"
-#include "windows/acDials_win.h"
+#include "windows/WindowHook.h"
 
 namespace taramel {
 namespace {

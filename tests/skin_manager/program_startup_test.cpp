@@ -5,15 +5,15 @@
 
 #include <memory>
 
-#include "app/Unit1_win.h"
-#include "app/Unit2_win.h"
+#include "app/MainWindow_win.h"
+#include "app/SettingsDialog_win.h"
 #include "skin/SkinFiles_win.h"
-#include "skin/acSkinPack.h"
-#include "skin/sSkinManager_win.h"
+#include "skin/PackedSkin.h"
+#include "engine/SkinManager_win.h"
 #include "tests/framework/TestSupport.h"
 #include "tests/skin_manager/Recorder.h"
 #include "tests/skin_manager/SkinFolders.h"
-#include "windows/acDials_win.h"
+#include "windows/WindowHook.h"
 
 namespace taramel {
 namespace {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "skin/SkinLookups.h"
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
 #include "tests/framework/TestSupport.h"
 #include "tests/skin_manager/SkinFolders.h"
 

@@ -6,11 +6,11 @@
 #include <memory>
 
 #include "skin/SkinFiles_win.h"
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
 #include "tests/framework/TestSupport.h"
 #include "tests/skin_manager/Recorder.h"
 #include "tests/skin_manager/SkinFolders.h"
-#include "windows/acDials_win.h"
+#include "windows/WindowHook.h"
 
 namespace taramel {
 namespace {

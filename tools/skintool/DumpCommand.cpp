@@ -2,12 +2,12 @@
 #include <memory>
 #include <string>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "skin/OptionsText.h"
 #include "skin/SkinDump.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinLoader.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 #include "tools/skintool/SkinTool.h"
 
 namespace taramel::skintool {

@@ -4,11 +4,11 @@
 #include <fstream>
 #include <set>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinPlace.h"
 #include "skin/StoredSkins.h"
-#include "skin/acSkinPack.h"
+#include "skin/PackedSkin.h"
 #include "tools/skintool/SkinTool.h"
 #ifdef _WIN32
 #include "skin/SkinFiles_win.h"

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "framework/Exception.h"
+#include "base/Exception.h"
 
 namespace taramel::skintool {
 

@@ -1,4 +1,4 @@
-#include "app/Unit1_win.h"
+#include "app/MainWindow_win.h"
 
 #include "app/AnsiText_win.h"
 #include "app/CardNavigation.h"
@@ -6,8 +6,8 @@
 #include "app/FormLayout_win.h"
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
-#include "app/Unit2_win.h"
-#include "app/Unit3_win.h"
+#include "app/SettingsDialog_win.h"
+#include "app/AboutDialog_win.h"
 #include "framework/Application.h"
 
 #include <shellapi.h>
@@ -119,6 +119,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     sListBox1 = MakeControl<TsListBox>(this, sPanel3, "sListBox1", 11, 104, 478, 33);
     sListBox1->SetVisible(false);
     sListBox1->SetItemHeight(16);
+    deck_ = std::make_unique<TListDeckStore<TListBox>>(*sListBox1);
 
     Timer1 = new TTimer(this);
     Timer1->SetName("Timer1");
@@ -150,7 +151,7 @@ TForm1::~TForm1()
 
 DeckStore& TForm1::Deck()
 {
-    return *sListBox1;
+    return *deck_;
 }
 
 void TForm1::ShowCard()

@@ -1,15 +1,16 @@
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
+#include "engine/WindowSkinning_win.h"
 
 #include <cstdio>
 #include <cstring>
 
-#include "controls/SkinDelivery_win.h"
-#include "controls/sMessages.h"
+#include "engine/SkinDelivery_win.h"
+#include "engine/SkinCommand_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "framework/Unicode.h"
 #include "images/ComposeImage32.h"
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 #include "render/Bitmap_win.h"
 #include "render/SysColors_win.h"
 #include "skin/SkinFiles.h"
@@ -19,8 +20,7 @@
 #include "skin/SkinPlace.h"
 #include "skin/SkinState.h"
 #include "skin/StoredSkinLoader.h"
-#include "skin/acSkinPack.h"
-#include "windows/acDials_win.h"
+#include "skin/PackedSkin.h"
 
 namespace taramel {
 
@@ -531,8 +531,9 @@ void TsSkinManager::AnnounceSkin(bool repaint)
         BroadcastSkinCommand(CMD_NEW_SKIN);
     }
     tables_.SkinData.Active = true;
-    if (IsDefault() && !hookInstalled_) {
-        InstallDialogHook();
+    WindowSkinning* windows = RegisteredWindowSkinning();
+    if (IsDefault() && !hookInstalled_ && windows != nullptr) {
+        windows->InstallHook();
         hookInstalled_ = true;
     }
     if (repaint)
@@ -559,8 +560,9 @@ void TsSkinManager::RemoveSkin()
 {
     {
         TFlagScope removing(SkinRemoving);
-        if (IsDefault() && hookInstalled_) {
-            RemoveDialogHook();
+        WindowSkinning* windows = RegisteredWindowSkinning();
+        if (IsDefault() && hookInstalled_ && windows != nullptr) {
+            windows->RemoveHook();
             hookInstalled_ = false;
         }
         tables_.SkinData.Active = false;

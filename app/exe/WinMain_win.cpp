@@ -1,5 +1,5 @@
 // Program entry point.
-#include "app/Project1_win.h"
+#include "app/Startup_win.h"
 
 #include <windows.h>
 

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 
 namespace taramel {
 

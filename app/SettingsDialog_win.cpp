@@ -1,12 +1,12 @@
-#include "app/Unit2_win.h"
+#include "app/SettingsDialog_win.h"
 
 #include "app/CardNavigation.h"
 #include "app/FormLayout_win.h"
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
-#include "app/Unit1_win.h"
+#include "app/MainWindow_win.h"
 #include "framework/Application.h"
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
 
 namespace taramel {
 

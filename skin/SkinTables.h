@@ -11,7 +11,7 @@
 
 #include "render/Bitmap.h"
 #include "skin/SkinGradient.h"
-#include "skin/sConst.h"
+#include "skin/SkinKeys.h"
 
 namespace taramel {
 

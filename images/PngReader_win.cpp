@@ -1,4 +1,4 @@
-#include "images/acPNG_win.h"
+#include "images/PngReader_win.h"
 
 #include <algorithm>
 #include <cstring>

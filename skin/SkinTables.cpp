@@ -1,4 +1,4 @@
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 
 namespace taramel {
 

@@ -8,6 +8,11 @@
 
 namespace taramel {
 
+// Registers the window skinning with the skin manager, so that a default
+// manager installs the hook below when it announces a skin and removes it
+// with the skin. Called at start-up, before any skin is loaded.
+void InitializeWindowSkinning();
+
 // Installs the WH_CBT hook for the current thread (once) and creates the
 // list of hooked windows when there is none. False when the system refuses.
 bool InstallDialogHook();

@@ -1,10 +1,11 @@
-#include "app/Project1_win.h"
+#include "app/Startup_win.h"
 
-#include "app/Unit1_win.h"
-#include "app/Unit2_win.h"
-#include "app/Unit3_win.h"
+#include "app/MainWindow_win.h"
+#include "app/SettingsDialog_win.h"
+#include "app/AboutDialog_win.h"
 #include "framework/Application.h"
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
+#include "windows/WindowHook.h"
 
 namespace taramel {
 
@@ -12,6 +13,7 @@ int RunProgram()
 {
     try {
         // The skinning engine's own set-up comes before any window exists.
+        InitializeWindowSkinning();
         InitializeSkinEngine();
         Application->Initialize();
         Application->SetTitle("Тарамел");

@@ -1,7 +1,7 @@
-#include "app/Unit3_win.h"
+#include "app/AboutDialog_win.h"
 
 #include "app/FormLayout_win.h"
-#include "app/Unit1_win.h"
+#include "app/MainWindow_win.h"
 #include "images/BmpReader.h"
 
 #include <windows.h>

@@ -20,6 +20,12 @@ public:
 // ends in "." or in ")" (both below or equal) gets none. Text is UTF-8, whose
 // multi-byte characters all end in a byte above ".", just as their UTF-16
 // code units lie above it.
+// The error of a list asked for an item that does not exist.
+inline std::string ListIndexErrorText(int index)
+{
+    return "List index out of bounds (" + std::to_string(index) + ")";
+}
+
 inline std::string ExceptionReportText(std::string_view message)
 {
     std::string text(message);

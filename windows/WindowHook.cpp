@@ -1,6 +1,7 @@
-#include "windows/acDials_win.h"
+#include "windows/WindowHook.h"
 
-#include "controls/SkinDelivery_win.h"
+#include "engine/SkinDelivery_win.h"
+#include "engine/WindowSkinning_win.h"
 #include "framework/Application.h"
 
 namespace taramel {
@@ -41,6 +42,17 @@ void RemoveDialogHook()
     }
     ExtraSkinWindows().clear();
     listExists = false;
+}
+
+void InitializeWindowSkinning()
+{
+    class HookSkinning final : public WindowSkinning {
+    public:
+        bool InstallHook() override { return InstallDialogHook(); }
+        void RemoveHook() override { RemoveDialogHook(); }
+    };
+    static HookSkinning skinning;
+    RegisterWindowSkinning(&skinning);
 }
 
 bool DialogHookInstalled()

@@ -5,6 +5,7 @@
 #include "app/CardGenerator.h"
 #include "app/CardNavigation.h"
 #include "app/CardView.h"
+#include "app/DeckStore.h"
 #include "controls/Shape.h"
 #include "controls/sAlphaListBox.h"
 #include "controls/sBitBtn.h"
@@ -14,9 +15,10 @@
 #include "controls/sStatusBar.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
-#include "skin/sSkinManager_win.h"
+#include "engine/SkinManager_win.h"
 
 #include <functional>
+#include <memory>
 
 namespace taramel {
 
@@ -76,6 +78,7 @@ public:
     void Timer1Timer(TObject* sender);
 
 private:
+    std::unique_ptr<TListDeckStore<TListBox>> deck_;
     // Whether a line of the deck reached the question label in this run.
     // Until then the stored position is what the user left last time, and a
     // deck that could not be read (missing, locked, empty) must not wipe it.

@@ -1,4 +1,4 @@
-#include "controls/sCommonData.h"
+#include "engine/ControlSkinState.h"
 
 namespace taramel {
 

@@ -1,6 +1,6 @@
-#include "controls/SkinDelivery_win.h"
+#include "engine/SkinDelivery_win.h"
 
-#include "controls/sMessages.h"
+#include "engine/SkinCommand_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 

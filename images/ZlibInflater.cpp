@@ -1,4 +1,4 @@
-#include "images/LZ77Decoder.h"
+#include "images/ZlibInflater.h"
 
 #include <zlib.h>
 

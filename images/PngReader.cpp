@@ -1,4 +1,4 @@
-#include "images/acPNG.h"
+#include "images/PngReader.h"
 
 #include <zlib.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "images/ColorManager.h"
-#include "images/LZ77Decoder.h"
+#include "images/ZlibInflater.h"
 #include "images/PngErrors.h"
 #include "images/PngFilters.h"
 

@@ -14,7 +14,7 @@
 
 #include "framework/Component.h"
 #include "render/Bitmap.h"
-#include "skin/SkinData.h"
+#include "skin/SkinTables.h"
 #include "skin/StoredSkins.h"
 
 namespace taramel {

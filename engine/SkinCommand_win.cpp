@@ -1,4 +1,4 @@
-#include "controls/sMessages.h"
+#include "engine/SkinCommand_win.h"
 
 namespace taramel {
 
