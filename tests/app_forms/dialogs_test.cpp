@@ -61,6 +61,11 @@ TEST_F(Dialogs, SpinArrowsStayDrawnWhileTheFieldHasTheFocus)
     EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after typing";
     SendMessageW(spin->Handle(), WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after a step";
+    // The mouse over the field and away again (the themed frame lights up).
+    SendMessageW(spin->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "under the mouse";
+    SendMessageW(spin->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "mouse gone";
     // The field alone repainted, its background erased too.
     RedrawWindow(spin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after the field repainted";
