@@ -3,8 +3,8 @@
 #pragma once
 
 #include "controls/Image.h"
-#include "controls/sLabel.h"
-#include "controls/sPanel.h"
+#include "controls/SkinnedControls.h"
+#include "controls/WebLabel.h"
 #include "framework/Form.h"
 
 namespace taramel {

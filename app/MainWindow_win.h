@@ -7,12 +7,7 @@
 #include "app/CardView.h"
 #include "app/DeckStore.h"
 #include "controls/Shape.h"
-#include "controls/sAlphaListBox.h"
-#include "controls/sBitBtn.h"
-#include "controls/sLabel.h"
-#include "controls/sPanel.h"
-#include "controls/sSpeedButton.h"
-#include "controls/sStatusBar.h"
+#include "controls/SkinnedControls.h"
 #include "framework/Form.h"
 #include "framework/Timer.h"
 #include "engine/SkinManager_win.h"
@@ -50,11 +45,6 @@ public:
     TsBitBtn* sBitBtn2;
     TTimer* Timer1;
     TsSkinManager* sSkinManager1;
-
-    // Hands a web address to the shell with the window as owner; tests put
-    // their own here so that no browser starts.
-    std::function<void(HWND owner, const char* address)> OpenWebAddress = OpenWithShell;
-    static void OpenWithShell(HWND owner, const char* address);
 
     // Draws the random picks of the button and the timer alike.
     TCardGenerator Generator;

@@ -75,7 +75,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
     sLabel1 = MakeControl<TsLabel>(this, sGroupBox2, "sLabel1", 16, 88, 68, 16);
     sLabel1->SetAutoSize(false);
     sLabel1->SetCaption("В секундах:");
-    SetFont(sLabel1->Font(), 13, 0, RGBColor(36, 44, 53));
+    SetFont(sLabel1->Font(), 13, 0, MakeColor(36, 44, 53));
     sLabel1->SetEnabled(false);
 
     sSpinEdit1 = MakeControl<TsSpinEdit>(this, sGroupBox2, "sSpinEdit1", 112, 85, 57, 24);
@@ -87,7 +87,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
     sSpinEdit1->SetEnabled(false);
 
     OnCreate = [this](TObject* s) { FormCreate(s); };
-    FinishLoading(*this);
+    EndLoadingAll();
 }
 
 TForm2::~TForm2()
@@ -115,6 +115,31 @@ void TForm2::LoadSettings()
         sRadioButton3->SetChecked(true);
     if (Form1)
         Form1->ShowCard();
+}
+
+CardSettings* LiveCardSettings()
+{
+    return Form2;
+}
+
+bool TForm2::RandomOrder() const
+{
+    return sRadioButton1->Checked();
+}
+
+bool TForm2::NextCardByTimer() const
+{
+    return sRadioButton4->Checked();
+}
+
+int TForm2::TimerSeconds() const
+{
+    return sSpinEdit1->Value();
+}
+
+void TForm2::Edit()
+{
+    ShowModal();
 }
 
 void TForm2::FormCreate(TObject*)

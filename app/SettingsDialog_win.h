@@ -3,17 +3,13 @@
 // window reads at every step; OK stores them, Cancel brings back the file's.
 #pragma once
 
-#include "controls/sBitBtn.h"
-#include "controls/sGroupBox.h"
-#include "controls/sLabel.h"
-#include "controls/sPanel.h"
-#include "controls/sRadioButton.h"
-#include "controls/sSpinEdit.h"
+#include "app/CardSettings.h"
+#include "controls/SkinnedControls.h"
 #include "framework/Form.h"
 
 namespace taramel {
 
-class TForm2 : public TForm {
+class TForm2 : public TForm, public CardSettings {
 public:
     explicit TForm2(TComponent* owner);
     ~TForm2() override;
@@ -31,6 +27,12 @@ public:
     TsPanel* sPanel1;
     TsBitBtn* sBitBtn1;
     TsBitBtn* sBitBtn2;
+
+    // CardSettings: the live controls.
+    bool RandomOrder() const override;
+    bool NextCardByTimer() const override;
+    int TimerSeconds() const override;
+    void Edit() override;
 
     void FormCreate(TObject* sender);
     void sBitBtn1Click(TObject* sender);

@@ -4,12 +4,13 @@
 // where the caller allows it, "0x" or "0X"), and nothing after the digits.
 // A decimal value must fit 32 signed bits; hexadecimal may use all 32 bits
 // and spells the bit pattern, so "$FFFFFFFF" is -1 and "-$1" is -1.
-// Header-only and free of windows.h, like Exception.h, so that every part of
-// the portable core shares it.
+// StrToInt and TryStrToInt are the same rule for callers that want the
+// conversion error or a plain yes or no.
 #pragma once
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace taramel {
@@ -59,5 +60,15 @@ inline std::optional<std::int32_t> ParseIntegerText(std::string_view s, IntegerT
         bits = 0u - bits;
     return static_cast<std::int32_t>(bits);
 }
+
+// The conversion error's text for a word: "'%s' is not a valid integer value".
+std::string NotAnIntegerMessage(std::string_view text);
+
+// The value of the text by the rule above (with "0x"), or taramel::Exception
+// with NotAnIntegerMessage for anything else.
+int StrToInt(std::string_view text);
+
+// The same without raising: false for a text that is not an integer.
+bool TryStrToInt(std::string_view text, int& value);
 
 }  // namespace taramel

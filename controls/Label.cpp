@@ -1,7 +1,7 @@
 #include "controls/Label.h"
 
 #include "framework/Unicode.h"
-#include "render/TextLines.h"
+#include "render/TextWrap.h"
 
 #include <algorithm>
 #include <vector>

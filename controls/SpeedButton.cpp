@@ -14,11 +14,13 @@ void TSpeedButton::SetFlat(bool flat)
     Invalidate();
 }
 
-int TSpeedButton::State() const
+TControlState TSpeedButton::State() const
 {
-    if (pressed_ && MouseInControl())
-        return 2;
-    return MouseInControl() && Enabled() ? 1 : 0;
+    TControlState state;
+    state.Pressed = pressed_ && MouseInControl();
+    state.Hot = MouseInControl() && Enabled();
+    state.Disabled = !Enabled();
+    return state;
 }
 
 void TSpeedButton::MouseEnter()
@@ -60,18 +62,18 @@ void TSpeedButton::EnabledChanged()
 void TSpeedButton::Paint(TCanvas& canvas)
 {
     RECT rect = ClientRect();
-    const int state = State();
+    const TControlState state = State();
     if (!flat_) {
         DrawFrameControl(canvas.Handle(), &rect, DFC_BUTTON,
-                         DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (state == 2 ? DFCS_PUSHED : 0));
-    } else if (state > 0) {
-        DrawEdge(canvas.Handle(), &rect, state == 2 ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+                         DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (state.Pressed ? DFCS_PUSHED : 0));
+    } else if (state.Pressed || state.Hot) {
+        DrawEdge(canvas.Handle(), &rect, state.Pressed ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
     }
     RECT text = ClientRect();
-    if (state == 2)
+    if (state.Pressed)
         OffsetRect(&text, 1, 1);
     canvas.Font = Font();
-    if (!Enabled())
+    if (state.Disabled)
         canvas.Font.SetColor(clGrayText);
     canvas.DrawText(text, Caption(), DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }

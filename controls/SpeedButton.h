@@ -3,6 +3,7 @@
 #pragma once
 
 #include "framework/Control.h"
+#include "skin/ControlState.h"
 
 namespace taramel {
 
@@ -13,8 +14,9 @@ public:
 
     bool Flat() const { return flat_; }
     void SetFlat(bool flat);
-    // 0 normal, 1 hot, 2 pressed.
-    int State() const;
+    // Hot while the mouse is over it and it is enabled, pressed while the
+    // left button holds it down with the mouse over it.
+    TControlState State() const;
 
 protected:
     void Paint(TCanvas& canvas) override;

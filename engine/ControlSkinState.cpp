@@ -14,16 +14,16 @@ void TsCommonData::SetSkinSection(const std::string& section)
         skinSection_ = upper;
 }
 
-std::string TsCommonData::DefaultSection(int controlClass)
+std::string TsCommonData::DefaultSection(TControlClass controlClass)
 {
     switch (controlClass) {
-    case 3: case 97: return "EDIT";
-    case 33: return "RADIOBUTTON";
-    case 51: return "PANEL";
-    case 74: return "GROUPBOX";
-    case 92: return "SPEEDBUTTON";
-    case 93: return "BUTTON";
-    case 151: return "STATUSBAR";
+    case TControlClass::Edit: case TControlClass::ListBox: return "EDIT";
+    case TControlClass::RadioButton: return "RADIOBUTTON";
+    case TControlClass::Panel: return "PANEL";
+    case TControlClass::GroupBox: return "GROUPBOX";
+    case TControlClass::SpeedButton: return "SPEEDBUTTON";
+    case TControlClass::Button: case TControlClass::BitButton: return "BUTTON";
+    case TControlClass::StatusBar: return "STATUSBAR";
     default: return "";
     }
 }

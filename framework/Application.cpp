@@ -1,11 +1,13 @@
 #include "framework/Application.h"
 
 #include "base/Exception.h"
+#include "base/ScopedFlag.h"
 #include "framework/Form.h"
 #include "framework/Handles.h"
 #include "framework/Messages.h"
 #include "framework/Timer.h"
 #include "framework/Unicode.h"
+#include "render/SysColors_win.h"
 
 #include <algorithm>
 
@@ -48,6 +50,8 @@ TApplication::~TApplication()
 
 void TApplication::Initialize()
 {
+    // Colours named by system index follow the system's scheme.
+    InstallWin32SysColors();
     Handle();
 }
 
@@ -192,11 +196,7 @@ void TApplication::ShowException(const std::string& message)
 {
     if (reporting_)
         return;
-    struct ReportingScope {
-        bool& flag;
-        explicit ReportingScope(bool& f) : flag(f) { flag = true; }
-        ~ReportingScope() { flag = false; }
-    } scope(reporting_);
+    const TFlagScope reporting(reporting_);
     const std::string text = ExceptionReportText(message);
     if (OnException) {
         OnException(text);
@@ -215,7 +215,7 @@ UINT_PTR TApplication::StartTimer(TTimer* timer, UINT interval)
     const UINT_PTR id = nextTimerId_++;
     if (!SetTimer(Handle(), id, interval, nullptr))
         throw Exception("Not enough timers available");
-    timers_.emplace_back(id, timer);
+    timers_.emplace(id, timer);
     return id;
 }
 
@@ -223,12 +223,12 @@ void TApplication::StopTimer(UINT_PTR id)
 {
     if (handle_)
         KillTimer(handle_, id);
-    std::erase_if(timers_, [id](const auto& entry) { return entry.first == id; });
+    timers_.erase(id);
 }
 
 void TApplication::OnTimerMessage(UINT_PTR id)
 {
-    auto it = std::find_if(timers_.begin(), timers_.end(), [id](const auto& entry) { return entry.first == id; });
+    const auto it = timers_.find(id);
     if (it != timers_.end())
         it->second->Timer();
 }

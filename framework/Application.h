@@ -10,6 +10,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace taramel {
@@ -96,7 +97,8 @@ private:
     bool terminated_ = false;
     bool reporting_ = false;
     UINT_PTR nextTimerId_ = 1;
-    std::vector<std::pair<UINT_PTR, TTimer*>> timers_;
+    // Every message of a tick looks its timer up here.
+    std::unordered_map<UINT_PTR, TTimer*> timers_;
 };
 
 class TScreen : public TComponent {

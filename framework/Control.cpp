@@ -1,6 +1,7 @@
 #include "framework/Control.h"
 
 #include "base/Exception.h"
+#include "base/ScopedFlag.h"
 #include "framework/WinControl.h"
 
 #include <windowsx.h>
@@ -152,14 +153,8 @@ void TControl::FontAttributeChanged()
 void TControl::ParentFontChanged()
 {
     if (parentFont_ && parent_) {
-        syncingFont_ = true;
-        try {
-            font_.Assign(parent_->Font());
-        } catch (...) {
-            syncingFont_ = false;
-            throw;
-        }
-        syncingFont_ = false;
+        TFlagScope syncing(syncingFont_);
+        font_.Assign(parent_->Font());
     }
 }
 

@@ -3,7 +3,8 @@
 // when drawing needs them and released by their owners.
 #pragma once
 
-#include "framework/Colors.h"
+#include "base/Color.h"
+#include "render/SysColors.h"
 #include "framework/Handles.h"
 
 #include <functional>

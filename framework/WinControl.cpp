@@ -2,6 +2,7 @@
 
 #include "framework/Application.h"
 #include "base/Exception.h"
+#include "base/ScopedFlag.h"
 #include "framework/Unicode.h"
 
 #include <windowsx.h>
@@ -340,9 +341,8 @@ void TWinControl::WMMove(TMessage& m)
 void TWinControl::SetBounds(int left, int top, int width, int height)
 {
     if (handle_) {
-        movingWindow_ = true;
+        TFlagScope moving(movingWindow_);
         MoveWindow(handle_, left, top, std::max(width, 0), std::max(height, 0), TRUE);
-        movingWindow_ = false;
     }
     TControl::SetBounds(left, top, width, height);
 }
@@ -468,47 +468,41 @@ void TWinControl::AlignControls()
 {
     if (aligning_ || IsDestroying())
         return;
-    aligning_ = true;
+    TFlagScope aligning(aligning_);
     RECT rest = ClientRect();
     auto place = [](TControl* control, int left, int top, int width, int height) {
         control->SetBounds(left, top, width, height);
     };
-    try {
-        for (TAlign kind : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
-            for (TControl* control : controls_) {
-                if (control->Align() != kind || !control->Visible())
-                    continue;
-                const int width = rest.right - rest.left;
-                const int height = rest.bottom - rest.top;
-                switch (kind) {
-                case TAlign::alTop:
-                    place(control, rest.left, rest.top, width, control->Height());
-                    rest.top += control->Height();
-                    break;
-                case TAlign::alBottom:
-                    place(control, rest.left, rest.bottom - control->Height(), width, control->Height());
-                    rest.bottom -= control->Height();
-                    break;
-                case TAlign::alLeft:
-                    place(control, rest.left, rest.top, control->Width(), height);
-                    rest.left += control->Width();
-                    break;
-                case TAlign::alRight:
-                    place(control, rest.right - control->Width(), rest.top, control->Width(), height);
-                    rest.right -= control->Width();
-                    break;
-                case TAlign::alClient:
-                    place(control, rest.left, rest.top, width, height);
-                    break;
-                case TAlign::alNone: break;
-                }
+    for (TAlign kind : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+        for (TControl* control : controls_) {
+            if (control->Align() != kind || !control->Visible())
+                continue;
+            const int width = rest.right - rest.left;
+            const int height = rest.bottom - rest.top;
+            switch (kind) {
+            case TAlign::alTop:
+                place(control, rest.left, rest.top, width, control->Height());
+                rest.top += control->Height();
+                break;
+            case TAlign::alBottom:
+                place(control, rest.left, rest.bottom - control->Height(), width, control->Height());
+                rest.bottom -= control->Height();
+                break;
+            case TAlign::alLeft:
+                place(control, rest.left, rest.top, control->Width(), height);
+                rest.left += control->Width();
+                break;
+            case TAlign::alRight:
+                place(control, rest.right - control->Width(), rest.top, control->Width(), height);
+                rest.right -= control->Width();
+                break;
+            case TAlign::alClient:
+                place(control, rest.left, rest.top, width, height);
+                break;
+            case TAlign::alNone: break;
             }
         }
-    } catch (...) {
-        aligning_ = false;
-        throw;
     }
-    aligning_ = false;
 }
 
 TControl* TWinControl::ControlAtPos(POINT point) const

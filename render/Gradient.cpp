@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "render/IntegerText.h"
+#include "base/IntegerText.h"
 #include "render/PixelMath.h"
 #include "render/TriangleGradient.h"
 

@@ -6,6 +6,8 @@
 
 #include "base/Color.h"
 
+#include <cstdint>
+
 namespace taramel {
 
 using SysColorProvider = TColor (*)(int index);
@@ -19,6 +21,13 @@ TColor DefaultSysColor(int index);
 
 // A plain colour unchanged; a system colour as its RGB value.
 TColor ResolveColor(TColor color);
+
+// The RGB value GDI takes: a system colour resolved, anything else with its
+// low three bytes only (a stored value may carry a high byte).
+inline std::uint32_t ColorToRGB(TColor color)
+{
+    return static_cast<std::uint32_t>(ResolveColor(color)) & 0xFFFFFF;
+}
 
 inline bool IsSysColor(TColor c) { return c < 0; }
 

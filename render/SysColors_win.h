@@ -3,7 +3,8 @@
 
 namespace taramel {
 
-// Makes ColorToRGB ask the system (GetSysColor). Called once at start-up.
+// Makes SysColor and ColorToRGB ask the system (GetSysColor). Called at
+// start-up by the application's and the skin engine's set-up.
 void InstallWin32SysColors();
 
 }  // namespace taramel

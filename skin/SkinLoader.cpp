@@ -417,7 +417,7 @@ void DeriveBorders(TsMaskData& m, int heightDivisor)
 
 void DeriveBorders(TsMaskData& m) { DeriveBorders(m, (m.MaskType + 1) * 3); }
 
-bool MasterRectFits(const TBitmap* master, const TsRect& r)
+bool MasterRectFits(const TBitmap* master, const TRect& r)
 {
     return master && r.Left >= 0 && r.Top >= 0 && r.Right > r.Left && r.Bottom > r.Top &&
            r.Right <= master->Width() && r.Bottom <= master->Height();

@@ -20,7 +20,7 @@ void DeriveBorders(TsMaskData& m);
 // An image cut out of the master bitmap is kept only when its rectangle lies
 // inside it: painting and the controls' caches size themselves from the
 // rectangle, so an absurd one must not reach them.
-bool MasterRectFits(const TBitmap* master, const TsRect& rect);
+bool MasterRectFits(const TBitmap* master, const TRect& rect);
 // After the sections are read: the common sections merged, the border and
 // corner indexes looked up, the colours adjusted.
 void FinishSections(TSkinTables& t, const TOptionsText& common, const TSkinLoadSettings& settings);

@@ -20,10 +20,6 @@ int FindPattern(const TSkinTables& t, int sectionIndex, std::string_view section
 bool SectionExists(const TSkinTables& t, int index);
 bool ImageExists(const TSkinTables& t, int index);
 
-struct TSize {
-    int cx = 0, cy = 0;
-    bool operator==(const TSize&) const = default;
-};
 // Width and height of one state image (for an image with its own bitmap: a
 // third of its width and half its height, whatever its ImageCount).
 TSize ImageStateSize(const TSkinTables& t, int imageIndex);

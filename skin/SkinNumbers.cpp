@@ -6,7 +6,6 @@
 
 #include "base/Exception.h"
 #include "base/IntegerText.h"
-#include "render/IntegerText.h"
 
 namespace taramel {
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/Geometry.h"
 #include "render/Bitmap.h"
 #include "skin/SkinGradient.h"
 #include "skin/SkinKeys.h"
@@ -52,18 +53,12 @@ using TsGeneralDataArray = std::vector<TsGeneralData>;
 
 enum TacImgType : std::uint8_t { itisaBorder = 0, itisaTexture = 1, itisaGlyph = 2, itisaGlow = 3, itisaPngGlyph = 4 };
 
-struct TsRect {
-    std::int32_t Left = 0, Top = 0, Right = 0, Bottom = 0;
-    std::int32_t Width() const { return Right - Left; }
-    std::int32_t Height() const { return Bottom - Top; }
-};
-
 // One image: its own bitmap, or a rectangle of the master bitmap.
 struct TsMaskData {
     std::unique_ptr<TBitmap> Image;
     std::string SectionName;
     std::string PropertyName;
-    TsRect ImageRect;
+    TRect ImageRect;
     std::int16_t ImageCount = 0;
     std::int16_t MaskType = 0;
     std::int16_t BorderWidth = 0;

@@ -3,7 +3,8 @@
 // in the number of lines when the larger deck takes about twice as long; the
 // program fails when it takes more than 2.5 times as long.
 #include "app/CardNavigation.h"
-#include "controls/sAlphaListBox.h"
+#include "app/DeckStore.h"
+#include "controls/SkinnedControls.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 

@@ -1,19 +1,13 @@
 // The standard and skinned controls driven through their windows' messages.
 #include "app/Deck.h"
+#include "controls/SkinnedControls.h"
+#include "controls/WebLabel.h"
 #include "tests/support/InkBox.h"
-#include "controls/sAlphaListBox.h"
-#include "controls/sBitBtn.h"
-#include "controls/sGroupBox.h"
-#include "controls/sLabel.h"
-#include "controls/sPanel.h"
-#include "controls/sRadioButton.h"
-#include "controls/sSpeedButton.h"
-#include "controls/sSpinEdit.h"
-#include "controls/sStatusBar.h"
 #include "controls/Image.h"
 #include "controls/Shape.h"
 #include "base/Exception.h"
 #include "framework/Form.h"
+#include "framework/Shell.h"
 #include "framework/Timer.h"
 #include "framework/Unicode.h"
 #include "tests/framework/TestSupport.h"
@@ -406,7 +400,7 @@ TEST(Controls, ShapePenInMaskModeAndsWithTheBackground)
 {
     TControlsForm form(nullptr);
     form.SetBounds(0, 0, 200, 100);
-    form.SetColor(RGBColor(0xF0, 0x80, 0x0F));
+    form.SetColor(MakeColor(0xF0, 0x80, 0x0F));
     auto* shape = Make<TShape>(&form, &form, 7, 7, 100, 50);
     shape->Brush().Color = clWhite;
     shape->Pen().Color = clRed;
@@ -449,14 +443,12 @@ TEST(Controls, ImageBlendsWithPerPixelAlpha)
 
 TEST(Controls, WebLabelHoverFontAndLeftButtonOpensTheTarget)
 {
-    struct TRecordingWebLabel : TsWebLabel {
-        using TsWebLabel::TsWebLabel;
-        std::vector<std::string> opened;
-        void OpenTarget() override { opened.push_back(Url); }
-    };
+    std::vector<std::string> opened;
+    const TShellOpener shell = ShellOpener();
+    ShellOpener() = [&](HWND, const std::string& target) { opened.push_back(target); };
     TControlsForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
-    auto* link = Make<TRecordingWebLabel>(&form, &form, 80, 56, 184, 19);
+    auto* link = Make<TsWebLabel>(&form, &form, 80, 56, 184, 19);
     link->Url = "http://www.example.com/";
     link->Font().SetHeight(-16);
     link->Font().SetColor(0x0E407940);
@@ -467,13 +459,14 @@ TEST(Controls, WebLabelHoverFontAndLeftButtonOpensTheTarget)
     EXPECT_EQ(link->Font().Color(), clBlue);
     SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, Point(90, 60));
     SendMessageW(window, WM_RBUTTONUP, 0, Point(90, 60));
-    EXPECT_TRUE(link->opened.empty());
+    EXPECT_TRUE(opened.empty());
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(90, 60));
     SendMessageW(window, WM_LBUTTONUP, 0, Point(90, 60));
-    EXPECT_EQ(link->opened, (std::vector<std::string>{"http://www.example.com/"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"http://www.example.com/"}));
     SendMessageW(window, WM_MOUSEMOVE, 0, Point(5, 5));
     EXPECT_EQ(link->Font().Style(), 0u);
     EXPECT_EQ(link->Font().Color(), 0x0E407940);
+    ShellOpener() = shell;
 }
 
 TEST(Controls, SpeedButtonOnStatusBarGetsHotAndClicks)
@@ -490,13 +483,13 @@ TEST(Controls, SpeedButtonOnStatusBarGetsHotAndClicks)
     EXPECT_EQ(bar->Width(), 499);
     HWND window = bar->Handle();
     SendMessageW(window, WM_MOUSEMOVE, 0, Point(10, 10));
-    EXPECT_EQ(link->State(), 1);
+    EXPECT_EQ(link->State().ImageIndex(), 1);
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 10));
-    EXPECT_EQ(link->State(), 2);
+    EXPECT_EQ(link->State().ImageIndex(), 2);
     SendMessageW(window, WM_LBUTTONUP, 0, Point(10, 10));
     EXPECT_EQ(clicks, 1);
     SendMessageW(window, WM_MOUSEMOVE, 0, Point(400, 10));
-    EXPECT_EQ(link->State(), 0);
+    EXPECT_EQ(link->State().ImageIndex(), 0);
 }
 
 TEST(Controls, HandleCountsComeBackAfterAThousandChanges)

@@ -16,7 +16,7 @@ const std::string kMaster = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\n";
 
 struct Expect {
     const char* value;
-    TsRect rect;
+    TRect rect;
     int count, mask, border, stretch, type;
     int wl, wt, wr, wb;
 };

@@ -98,7 +98,7 @@ TEST_F(ShadowTest, SkinExBorderGivesMarginsAndStates)
     ASSERT_EQ(active->Width(), state.cx);
     ASSERT_EQ(active->Height(), state.cy);
     ASSERT_EQ(inactive->Width(), state.cx);
-    const TsRect& r = t.Images[static_cast<std::size_t>(exBorder)].ImageRect;
+    const TRect& r = t.Images[static_cast<std::size_t>(exBorder)].ImageRect;
     for (int y = 0; y < state.cy; y += 3) {
         for (int x = 0; x < state.cx; x += 3) {
             const std::uint32_t first = t.MasterBitmap->PixelColor(r.Left + x, r.Top + y);

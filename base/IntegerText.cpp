@@ -1,7 +1,6 @@
-#include "render/IntegerText.h"
+#include "base/IntegerText.h"
 
 #include "base/Exception.h"
-#include "base/IntegerText.h"
 
 namespace taramel {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "base/Exception.h"
-#include "render/IntegerText.h"
+#include "base/IntegerText.h"
 
 namespace taramel {
 namespace {

@@ -1,4 +1,4 @@
-#include "render/TextLines.h"
+#include "render/TextWrap.h"
 
 #include <algorithm>
 

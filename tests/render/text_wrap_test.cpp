@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "render/TextLines.h"
+#include "render/TextWrap.h"
 
 namespace taramel {
 namespace {
@@ -26,7 +26,7 @@ Lines Wrap(std::u16string_view text, int width, int maxLines)
     return WrapTextLines(text, width, maxLines, std::ref(font));
 }
 
-TEST(TextLines, WrapsClipsAtWholeLinesAndMarksTheCut)
+TEST(TextWrap, WrapsClipsAtWholeLinesAndMarksTheCut)
 {
     struct Case {
         const char* what;
@@ -53,7 +53,7 @@ TEST(TextLines, WrapsClipsAtWholeLinesAndMarksTheCut)
         EXPECT_EQ(Wrap(c.text, c.width, c.maxLines), c.lines) << c.what;
 }
 
-TEST(TextLines, AHundredThousandCharacterLineCostsOnlyTheLinesShown)
+TEST(TextWrap, AHundredThousandCharacterLineCostsOnlyTheLinesShown)
 {
     std::u16string text;
     for (int i = 0; i < 20000; ++i)

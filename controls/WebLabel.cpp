@@ -1,9 +1,8 @@
-#include "controls/sLabel.h"
+#include "controls/WebLabel.h"
 
 #include "controls/BitBtn.h"
 #include "framework/Form.h"
-
-#include <shellapi.h>
+#include "framework/Shell.h"
 
 namespace taramel {
 
@@ -36,15 +35,10 @@ void TsWebLabel::MouseLeave()
 void TsWebLabel::MouseDown(TMouseButton button, unsigned shift, int x, int y)
 {
     TsLabel::MouseDown(button, shift, x, y);
-    if (button == TMouseButton::mbLeft && !Url.empty())
-        OpenTarget();
-}
-
-void TsWebLabel::OpenTarget()
-{
-    TCustomForm* form = GetParentForm(this);
-    HWND owner = form && form->HandleAllocated() ? form->Handle() : nullptr;
-    ShellExecuteA(owner, "open", Url.c_str(), nullptr, nullptr, SW_SHOW);
+    if (button == TMouseButton::mbLeft && !Url.empty()) {
+        TCustomForm* form = GetParentForm(this);
+        OpenWithShell(form && form->HandleAllocated() ? form->Handle() : nullptr, Url);
+    }
 }
 
 }  // namespace taramel

@@ -1,0 +1,47 @@
+// The one base of every skinned control: a standard control of the framework
+// with the skin state of its kind (the class code chooses the default skin
+// section), and its window procedure taken over so that skin commands meet
+// the skinned control first. A skinned control adds only what differs.
+#pragma once
+
+#include "engine/ControlSkinState.h"
+#include "engine/SkinCommand_win.h"
+#include "framework/Messages.h"
+
+#include <memory>
+
+namespace taramel {
+
+class TComponent;
+
+template <class Standard, TControlClass Code>
+class TSkinnedControl : public Standard {
+public:
+    explicit TSkinnedControl(TComponent* owner)
+        : Standard(owner), skinData_(std::make_unique<TsCommonData>(this, Code))
+    {
+    }
+    TsCommonData* SkinData() const { return skinData_.get(); }
+
+protected:
+    void Loaded() override
+    {
+        Standard::Loaded();
+        skinData_->Loaded();
+    }
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == SM_ALPHACMD && HandleSkinCommand(message))
+            return;
+        Standard::WndProc(message);
+    }
+    // Answers a skin command itself (true), or leaves it to the standard
+    // control (false). None is answered yet: until the control paints from
+    // the skin it answers as the standard control does.
+    virtual bool HandleSkinCommand(TMessage& /*message*/) { return false; }
+
+private:
+    std::unique_ptr<TsCommonData> skinData_;
+};
+
+}  // namespace taramel
