@@ -17,60 +17,21 @@
 
 namespace taramel {
 
-class TsPanel : public TSkinnedControl<TPanel, TControlClass::Panel> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsPanel"; }
-};
+using TsPanel = TSkinnedControl<TPanel, TControlClass::Panel, "TsPanel">;
+using TsGroupBox = TSkinnedControl<TGroupBox, TControlClass::GroupBox, "TsGroupBox">;
+using TsBitBtn = TSkinnedControl<TBitBtn, TControlClass::BitButton, "TsBitBtn">;
+using TsSpeedButton = TSkinnedControl<TSpeedButton, TControlClass::SpeedButton, "TsSpeedButton">;
+using TsRadioButton = TSkinnedControl<TRadioButton, TControlClass::RadioButton, "TsRadioButton">;
+using TsSpinEdit = TSkinnedControl<TSpinEdit, TControlClass::Edit, "TsSpinEdit">;
+using TsListBox = TSkinnedControl<TListBox, TControlClass::ListBox, "TsListBox">;
+using TsStatusBar = TSkinnedControl<TStatusBar, TControlClass::StatusBar, "TsStatusBar">;
 
-class TsGroupBox : public TSkinnedControl<TGroupBox, TControlClass::GroupBox> {
+// The label adds the switch of its text colour.
+class TsLabel : public TSkinnedControl<TLabel, TControlClass::None, "TsLabel"> {
 public:
     using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsGroupBox"; }
-};
-
-class TsLabel : public TSkinnedControl<TLabel, TControlClass::None> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsLabel"; }
     // While a skin is active the text takes the skin's colour.
     bool UseSkinColor = true;
-};
-
-class TsBitBtn : public TSkinnedControl<TBitBtn, TControlClass::BitButton> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsBitBtn"; }
-};
-
-class TsSpeedButton : public TSkinnedControl<TSpeedButton, TControlClass::SpeedButton> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsSpeedButton"; }
-};
-
-class TsRadioButton : public TSkinnedControl<TRadioButton, TControlClass::RadioButton> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsRadioButton"; }
-};
-
-class TsSpinEdit : public TSkinnedControl<TSpinEdit, TControlClass::Edit> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsSpinEdit"; }
-};
-
-class TsListBox : public TSkinnedControl<TListBox, TControlClass::ListBox> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsListBox"; }
-};
-
-class TsStatusBar : public TSkinnedControl<TStatusBar, TControlClass::StatusBar> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsStatusBar"; }
 };
 
 }  // namespace taramel
