@@ -38,6 +38,8 @@ protected:
     UINT TextFlags() const;
     // Draws the text in `rect` with `canvas`'s font (greyed when disabled).
     void DrawLabelText(TCanvas& canvas, RECT rect);
+    // Word-wrapped text in whole lines inside `rect`, placed by the layout.
+    void DrawWrappedText(TCanvas& canvas, const RECT& rect, bool engraved);
 
 private:
     void AdjustSize();

@@ -161,9 +161,26 @@ void TSpinEdit::WMNotify(TMessage& m)
     TWinControl::WndProc(m);
 }
 
+void TSpinEdit::WMPaintOverArrows(TMessage& m)
+{
+    // The themed edit draws its frame and face over its whole window when it
+    // gains the focus or the mouse, the arrow window inside it included, and
+    // nothing tells the arrows to paint again: they vanished until the mouse
+    // passed over them. They repaint after every paint of the field.
+    TWinControl::WndProc(m);
+    RepaintArrows();
+}
+
+void TSpinEdit::RepaintArrows()
+{
+    if (buttons_)
+        RedrawWindow(buttons_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
 void TSpinEdit::WMKillFocus(TMessage& m)
 {
     DefaultHandler(m);
+    RepaintArrows();
     const int value = Value();
     if (CheckValue(value) != value)
         SetValue(value);
@@ -176,6 +193,9 @@ void TSpinEdit::WndProc(TMessage& m)
     case WM_KEYDOWN: return WMKeyDown(m);
     case WM_NOTIFY: return WMNotify(m);
     case WM_KILLFOCUS: return WMKillFocus(m);
+    case WM_NCPAINT:
+    case WM_PAINT:
+    case WM_SETFOCUS: return WMPaintOverArrows(m);
     case WM_NCDESTROY:
         if (buttons_) {
             NoteHandleFreed(THandleKind::Window);

@@ -47,6 +47,8 @@ private:
     void WMKeyDown(TMessage& message);
     void WMNotify(TMessage& message);
     void WMKillFocus(TMessage& message);
+    void WMPaintOverArrows(TMessage& message);
+    void RepaintArrows();
 
     int minValue_ = 0;
     int maxValue_ = 0;
