@@ -248,6 +248,16 @@ TEST_F(FramesTest, DraggingTheCaptionMovesTheForm)
     // The caption answers the hit test, so the system's own move applies.
     const POINT grab{before.left + 100, before.top + 10};
     ASSERT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(grab.x, grab.y)), HTCAPTION);
+    // Real input goes to the foreground window of a desktop that is ready.
+    testsupport::PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }, 1000);
+    // A desktop that has just started takes a while before the pointer follows.
+    testsupport::PumpUntil([&] {
+        SetCursorPos(grab.x, grab.y);
+        POINT at{};
+        GetCursorPos(&at);
+        return at.x == grab.x && at.y == grab.y && WindowFromPoint(grab) == form->Handle();
+    }, 3000);
+    testsupport::Pump(200);
     // The input comes from another thread: the system's move loop runs on
     // this one until the button is released.
     std::atomic<bool> done{false};
@@ -258,8 +268,9 @@ TEST_F(FramesTest, DraggingTheCaptionMovesTheForm)
             Sleep(60);
         };
         move(grab.x, grab.y);
-        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
         Sleep(100);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        Sleep(150);
         move(grab.x + 20, grab.y + 10);
         move(grab.x + 40, grab.y + 25);
         mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
