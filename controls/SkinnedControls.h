@@ -21,28 +21,9 @@
 
 namespace taramel {
 
-class TsBitBtn : public TSkinnedControl<TBitBtn, TControlClass::BitButton> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsBitBtn"; }
-};
-
-class TsRadioButton : public TSkinnedControl<TRadioButton, TControlClass::RadioButton> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsRadioButton"; }
-};
-
-class TsSpinEdit : public TSkinnedControl<TSpinEdit, TControlClass::Edit> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsSpinEdit"; }
-};
-
-class TsListBox : public TSkinnedControl<TListBox, TControlClass::ListBox> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsListBox"; }
-};
+using TsBitBtn = TSkinnedControl<TBitBtn, TControlClass::BitButton, "TsBitBtn">;
+using TsRadioButton = TSkinnedControl<TRadioButton, TControlClass::RadioButton, "TsRadioButton">;
+using TsSpinEdit = TSkinnedControl<TSpinEdit, TControlClass::Edit, "TsSpinEdit">;
+using TsListBox = TSkinnedControl<TListBox, TControlClass::ListBox, "TsListBox">;
 
 }  // namespace taramel

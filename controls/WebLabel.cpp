@@ -3,10 +3,9 @@
 #include "controls/BitBtn.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Form.h"
+#include "framework/Shell.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinState.h"
-
-#include <shellapi.h>
 
 namespace taramel {
 
@@ -39,8 +38,10 @@ void TsWebLabel::MouseLeave()
 void TsWebLabel::MouseDown(TMouseButton button, unsigned shift, int x, int y)
 {
     TsLabel::MouseDown(button, shift, x, y);
-    if (button == TMouseButton::mbLeft && !Url.empty())
-        OpenTarget();
+    if (button == TMouseButton::mbLeft && !Url.empty()) {
+        TCustomForm* form = GetParentForm(this);
+        OpenWithShell(form && form->HandleAllocated() ? form->Handle() : nullptr, Url);
+    }
 }
 
 TColor TsWebLabel::SkinTextColor() const
@@ -54,13 +55,6 @@ TColor TsWebLabel::SkinTextColor() const
         return 0xFF00FF;
     const TColor c = t.Sections[global].FontColor[hovering_ ? 2 : 4];
     return c == -1 ? 0xFF00FF : c;
-}
-
-void TsWebLabel::OpenTarget()
-{
-    TCustomForm* form = GetParentForm(this);
-    HWND owner = form && form->HandleAllocated() ? form->Handle() : nullptr;
-    ShellExecuteA(owner, "open", Url.c_str(), nullptr, nullptr, ShowMode);
 }
 
 }  // namespace taramel

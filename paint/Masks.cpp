@@ -13,11 +13,6 @@ using paintdetail::CopyBgr;
 using paintdetail::PixelView;
 using paintdetail::PutColor;
 
-TRect ImageRectOf(const TsMaskData& mask)
-{
-    return {mask.ImageRect.Left, mask.ImageRect.Top, mask.ImageRect.Right, mask.ImageRect.Bottom};
-}
-
 const TBitmap* MaskSourceBitmap(const TSkinTables& tables, const TsMaskData& mask)
 {
     if (mask.Image && !mask.Image->Empty())
@@ -46,29 +41,14 @@ int ClampState(const TsMaskData& mask, int state)
 
 namespace {
 
-// Clips a pair of rectangles of one size (half-open) so that both lie inside
-// their bitmaps; returns false when nothing is left.
+// Clips a copy between two bitmaps; cols and rows are the size left.
 bool ClipPair(TRect& to, TRect& from, int dstW, int dstH, int srcW, int srcH, int& cols, int& rows)
 {
-    if (to.Left < 0) {
-        from.Left -= to.Left;
-        to.Left = 0;
-    }
-    if (to.Top < 0) {
-        from.Top -= to.Top;
-        to.Top = 0;
-    }
-    if (from.Left < 0) {
-        to.Left -= from.Left;
-        from.Left = 0;
-    }
-    if (from.Top < 0) {
-        to.Top -= from.Top;
-        from.Top = 0;
-    }
-    cols = std::min({from.Width(), to.Width(), dstW - to.Left, srcW - from.Left});
-    rows = std::min({from.Height(), to.Height(), dstH - to.Top, srcH - from.Top});
-    return cols >= 1 && rows >= 1;
+    if (!ClipCopyRects(from, {srcW, srcH}, to, {dstW, dstH}))
+        return false;
+    cols = from.Width();
+    rows = from.Height();
+    return true;
 }
 
 // Rows from a picture row down to its mask row.
@@ -86,6 +66,21 @@ inline void MaskMix(std::uint8_t* dst, const std::uint8_t* src, const std::uint8
 {
     for (int k = 0; k < 3; ++k)
         dst[k] = ShadeByte(dst[k], src[k], m[k]);
+}
+
+bool HasKeyPixel(const std::uint8_t* s, int n)
+{
+    for (int i = 0; i < n; ++i, s += 3)
+        if (PixelIs(s, TransparentKey))
+            return true;
+    return false;
+}
+
+void MaskMixBytes(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m,
+                  std::size_t n)
+{
+    for (std::size_t k = 0; k < n; ++k)
+        d[k] = ShadeByte(d[k], s[k], m[k]);
 }
 
 }  // namespace
@@ -113,6 +108,12 @@ void CopyMaskPart(TBitmap& destination, TRect to, TRect from, const TsMaskData& 
         std::uint8_t* d = dst.At(to.Left, dy);
         const std::uint8_t* s = src.At(from.Left, from.Top + j);
         const std::uint8_t* m = src.At(from.Left, maskTop + j);
+        if (db == 3 && sb == 3 && !alphaAll && (mode == kNoKey || !HasKeyPixel(s, cols))) {
+            // A row without key pixels between 24-bit bitmaps: the mask
+            // rule byte by byte, which the compiler turns into vector code.
+            MaskMixBytes(d, s, m, static_cast<std::size_t>(cols) * 3);
+            continue;
+        }
         for (int i = 0; i < cols; ++i, d += db, s += sb, m += sb) {
             if (mode != kNoKey && PixelIs(s, TransparentKey)) {
                 if (mode == kFromParent) {
@@ -419,7 +420,7 @@ void DrawMaskImage(const TSkinTables& tables, TBitmap& destination, TPoint at, i
     const int cx = at.X < 0 ? -at.X : 0, cy = at.Y < 0 ? -at.Y : 0;
     if (w - cx < 1 || h - cy < 1)
         return;
-    const TRect& ir = ImageRectOf(mask);
+    const TRect& ir = mask.ImageRect;
     const int sx = w * ClampState(mask, state);
     // The hidden part is cut off both rectangles, so the image keeps its place.
     const TRect from{ir.Left + sx + cx, ir.Top + cy, ir.Left + sx + w - 1, ir.Top + h - 1};

@@ -6,6 +6,7 @@
 #include "engine/ControlPaint_win.h"
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinDelivery_win.h"
+#include "engine/SkinnedWindows_win.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"

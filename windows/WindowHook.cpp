@@ -7,6 +7,7 @@
 
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinDelivery_win.h"
+#include "engine/SkinnedWindows_win.h"
 #include "engine/SkinManager_win.h"
 #include "engine/WindowSkinning_win.h"
 #include "framework/Application.h"

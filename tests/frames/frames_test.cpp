@@ -95,7 +95,7 @@ protected:
         form->SetBorderIcons(icons);
         form->SetCaption("Проба рамки");
         form->SetBounds(left, 40, 320, 220);
-        FinishLoading(*form);
+        form->EndLoadingAll();
         forms.push_back(form);
         return form;
     }
