@@ -19,6 +19,8 @@ enum class TControlClass : std::int32_t {
     BitButton = 94,
     ListBox = 97,
     StatusBar = 151,
+    Form = 224,         // a form's frame
+    AdapterItem = 227,  // a control adopted inside a skinned form
 };
 
 }  // namespace taramel

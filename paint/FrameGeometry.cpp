@@ -1,0 +1,217 @@
+#include "paint/FrameGeometry.h"
+
+#include <algorithm>
+
+namespace taramel {
+
+namespace {
+
+constexpr int kMissingButtonSide = 21;
+// How far a resize corner reaches along the edges: a border a few pixels
+// wide would leave only a pixel-sized corner to grab.
+constexpr int kMinCornerReach = 16;
+
+bool Contains(const TRect& r, TPoint p)
+{
+    return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
+}
+
+bool ButtonVisible(const CaptionButtonSet& b, int i)
+{
+    switch (i) {
+    case cbClose: return b.VisibleClose;
+    case cbMax: return b.VisibleClose && b.VisibleMax;
+    case cbMin: return b.VisibleClose && b.VisibleMin;
+    default: return b.VisibleClose && b.VisibleHelp;
+    }
+}
+
+// What a press or hover on a shown button means: a Maximize that can
+// neither maximise nor restore, or a disabled Minimize, is caption.
+int ButtonAnswer(const FrameMetrics& m, int i)
+{
+    const CaptionButtonSet& b = m.Buttons;
+    switch (i) {
+    case cbClose: return fhClose;
+    case cbMax: return b.EnabledMax || (b.EnabledRestore && !m.Minimized) ? fhMaxButton : fhCaption;
+    case cbMin: return b.EnabledMin ? fhMinButton : fhCaption;
+    default: return fhHelp;
+    }
+}
+
+int ResizeEdge(const FrameMetrics& m, TPoint p)
+{
+    const int b = m.Border;
+    const int reach = std::max(kMinCornerReach, b);
+    const bool left = p.X < b, right = p.X >= m.Width - b;
+    const bool top = p.Y < b, bottom = p.Y >= m.Height - b;
+    if (left || right) {
+        if (p.Y < reach)
+            return left ? fhTopLeft : fhTopRight;
+        if (p.Y >= m.Height - reach)
+            return left ? fhBottomLeft : fhBottomRight;
+        return left ? fhLeft : fhRight;
+    }
+    if (top || bottom) {
+        if (p.X < reach)
+            return top ? fhTopLeft : fhBottomLeft;
+        if (p.X >= m.Width - reach)
+            return top ? fhTopRight : fhBottomRight;
+        return top ? fhTop : fhBottom;
+    }
+    return fhNowhere;
+}
+
+}  // namespace
+
+int CaptionButtonHit(TCaptionButton button)
+{
+    static constexpr int hits[cbCount] = {fhClose, fhMaxButton, fhMinButton, fhHelp};
+    return hits[button];
+}
+
+TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists)
+{
+    if (!exists || frameWidth <= 0 || frameHeight <= 0)
+        return {kMissingButtonSide, kMissingButtonSide};
+    return {frameWidth, frameHeight};
+}
+
+FrameLayout LayoutFrame(const FrameMetrics& m)
+{
+    FrameLayout l;
+    const int b = m.Border;
+    const int band = m.Caption > 0 ? b + m.Caption : 0;
+    l.Top = m.Caption > 0 ? band : b;
+    l.Title = m.Caption > 0 ? TRect{b, 0, m.Width - b, band} : TRect{};
+    l.TopStrip = {0, 0, m.Width, l.Top};
+    l.LeftStrip = {0, l.Top, b, m.Height};
+    l.BottomStrip = {b, m.Height - b, m.Width, m.Height};
+    l.RightStrip = {m.Width - b, l.Top, m.Width, m.Height - b};
+    if (m.Caption <= 0)
+        return l;
+
+    const int spacing = m.BigButtons ? m.ButtonSpacing : 0;
+    int x = m.Width - spacing - m.ButtonRightMargin - b;
+    int leftmost = m.Width - b;
+    for (int i = 0; i < cbCount; ++i) {
+        if (!ButtonVisible(m.Buttons, i))
+            continue;
+        const TSize s = m.ButtonSizes[static_cast<std::size_t>(i)];
+        int top;
+        if (m.BigButtons && m.ButtonVAlign == 1) {
+            top = 0;
+        } else {
+            top = (band - s.cy) / 2;
+            if (m.Maximized)
+                top -= 2;
+            if (m.BigButtons && s.cy < 16)
+                top += 2;
+        }
+        const int left = x - s.cx;
+        l.Buttons[static_cast<std::size_t>(i)] = {left, top, x, top + s.cy};
+        l.Shown[static_cast<std::size_t>(i)] = true;
+        l.ButtonAreaWidth += s.cx + spacing;
+        leftmost = left;
+        x = left - spacing;
+    }
+
+    if (m.Icon.cx > 0 && m.Icon.cy > 0) {
+        const int left = b + m.ButtonLeftMargin;
+        const int top = b + (m.Caption - m.Icon.cy) / 2;
+        l.Icon = {left, top, left + m.Icon.cx, top + m.Icon.cy};
+    }
+    const int textLeft = b + std::max(m.Icon.cx, 0) + m.ButtonLeftMargin + 4;
+    l.Text = {textLeft, 2, std::max(textLeft, leftmost - 6), band};
+    return l;
+}
+
+int FrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
+{
+    if (p.X < 0 || p.Y < 0 || p.X >= m.Width || p.Y >= m.Height)
+        return fhNowhere;
+    if (m.Caption > 0) {
+        for (int i = 0; i < cbCount; ++i)
+            if (l.Shown[static_cast<std::size_t>(i)] && Contains(l.Buttons[static_cast<std::size_t>(i)], p))
+                return ButtonAnswer(m, i);
+    }
+    if (m.Sizeable && !m.Maximized)
+        if (const int edge = ResizeEdge(m, p); edge != fhNowhere)
+            return edge;
+    if (m.Caption > 0 && p.Y < m.Border + m.Caption)
+        return Contains(l.Icon, p) ? fhSysMenu : fhCaption;
+    const int b = m.Border;
+    if (p.X < b || p.X >= m.Width - b || p.Y >= m.Height - b || p.Y < l.Top)
+        return fhBorder;
+    return fhClient;
+}
+
+bool CaptionButtonStates::IsButton(int hit)
+{
+    return hit == fhClose || hit == fhMaxButton || hit == fhMinButton || hit == fhHelp;
+}
+
+int CaptionButtonStates::State(int hit) const
+{
+    if (!IsButton(hit))
+        return 0;
+    if (pressed_ && hit == pressedHit_)
+        return 2;
+    return hit == hot_ ? 1 : 0;
+}
+
+CaptionButtonStates::Changes CaptionButtonStates::MouseOver(int hit)
+{
+    Changes c;
+    if (hit == hot_)
+        return c;
+    if (IsButton(hot_))
+        c.First = hot_;
+    if (pressed_ && pressedHit_ != hot_ && IsButton(pressedHit_))
+        c.First = pressedHit_;
+    if (IsButton(hit))
+        c.Second = hit;
+    hot_ = hit;
+    pressed_ = false;
+    return c;
+}
+
+CaptionButtonStates::Changes CaptionButtonStates::Leave()
+{
+    return MouseOver(fhNowhere);
+}
+
+bool CaptionButtonStates::Press(int hit, const CaptionButtonSet& buttons, bool maximized, Changes& changes)
+{
+    changes = {};
+    if (!IsButton(hit))
+        return false;
+    if (hit == fhMaxButton && !(buttons.EnabledMax || (maximized && buttons.EnabledRestore)))
+        return true;
+    if (pressed_ && pressedHit_ != hit)
+        changes.First = pressedHit_;
+    else if (IsButton(hot_) && hot_ != hit)
+        changes.First = hot_;
+    changes.Second = hit;
+    hot_ = hit;
+    pressedHit_ = hit;
+    pressed_ = true;
+    return true;
+}
+
+int CaptionButtonStates::Release(int hit, Changes& changes)
+{
+    changes = {};
+    if (!pressed_)
+        return fhNowhere;
+    const int due = hit == pressedHit_ ? pressedHit_ : fhNowhere;
+    changes.First = pressedHit_;
+    if (IsButton(hot_) && hot_ != pressedHit_)
+        changes.Second = hot_;
+    pressed_ = false;
+    pressedHit_ = fhNowhere;
+    hot_ = fhNowhere;
+    return due;
+}
+
+}  // namespace taramel

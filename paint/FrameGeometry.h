@@ -1,0 +1,139 @@
+// The geometry of a skinned window frame: where the title band, the icon,
+// the caption text, the caption buttons and the border strips lie, which
+// frame part a point is over, and the caption buttons' normal / hot /
+// pressed states. Painting, hit testing and the button state machine all
+// take their rectangles from LayoutFrame, so what is drawn is what answers
+// the mouse.
+#pragma once
+
+#include <array>
+
+#include "base/Geometry.h"
+
+namespace taramel {
+
+// Hit codes, the system's own numbers, so that the Win32 half passes them on
+// as they are.
+enum TFrameHit : int {
+    fhNowhere = 0,
+    fhClient = 1,
+    fhCaption = 2,
+    fhSysMenu = 3,
+    fhMenu = 5,
+    fhMinButton = 8,
+    fhMaxButton = 9,
+    fhLeft = 10,
+    fhRight = 11,
+    fhTop = 12,
+    fhTopLeft = 13,
+    fhTopRight = 14,
+    fhBottom = 15,
+    fhBottomLeft = 16,
+    fhBottomRight = 17,
+    fhBorder = 18,
+    fhClose = 20,
+    fhHelp = 21,
+};
+
+// The caption buttons in their order from the right edge leftwards.
+enum TCaptionButton { cbClose, cbMax, cbMin, cbHelp, cbCount };
+// The hit code a caption button answers with.
+int CaptionButtonHit(TCaptionButton button);
+
+// Which caption buttons a form shows and which of them work.
+struct CaptionButtonSet {
+    bool VisibleClose = false;
+    bool VisibleMax = false;
+    bool VisibleMin = false;
+    bool VisibleHelp = false;
+    bool EnabledMax = false;
+    bool EnabledMin = false;
+    bool EnabledRestore = false;
+};
+
+// What the layout is made from: the window, its style's metrics and the
+// skin's values.
+struct FrameMetrics {
+    int Width = 0;   // window
+    int Height = 0;
+    int Border = 0;   // B: frame width of the style
+    int Caption = 0;  // C: caption height, 0 without a caption
+    bool Sizeable = false;
+    bool Maximized = false;
+    bool Minimized = false;
+    bool BigButtons = true;
+    // The skin's "BISPACE" (used between big buttons only), "BIRIGHT",
+    // "BILEFT" and "BIVALIGN".
+    int ButtonSpacing = 0;
+    int ButtonRightMargin = 0;
+    int ButtonLeftMargin = 0;
+    int ButtonVAlign = 0;
+    // Each button's image frame; a missing image counts 21 x 21.
+    std::array<TSize, cbCount> ButtonSizes{};
+    CaptionButtonSet Buttons;
+    // The title icon's size, (0, 0) when no icon is shown.
+    TSize Icon;
+};
+
+struct FrameLayout {
+    TRect Title;    // the title band, painted with the title section
+    TRect Icon;     // empty without an icon
+    TRect Text;     // where the caption text is fitted
+    std::array<TRect, cbCount> Buttons{};
+    std::array<bool, cbCount> Shown{};
+    int ButtonAreaWidth = 0;
+    // Non-client top height: title band and top border.
+    int Top = 0;
+    // The four strips around the client area that the frame covers.
+    TRect LeftStrip, TopStrip, RightStrip, BottomStrip;
+};
+
+// A button image frame's size, 21 x 21 for a missing image.
+TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists);
+
+FrameLayout LayoutFrame(const FrameMetrics& m);
+
+// The frame part under a point given in window coordinates. Caption buttons
+// first (a disabled Maximize or Minimize answers as caption), then the
+// resize edges of a sizeable, not maximised window, then the title band
+// (icon: system menu), then the side and bottom borders of a fixed frame,
+// else the client area.
+int FrameHitTest(const FrameMetrics& m, const FrameLayout& layout, TPoint p);
+
+// The caption buttons' states (0 normal, 1 hot, 2 pressed) as the mouse moves
+// over, presses and releases them. Every operation tells which buttons
+// changed look, so the caller repaints only those.
+class CaptionButtonStates {
+public:
+    struct Changes {
+        int First = fhNowhere;   // hit codes whose button changed look
+        int Second = fhNowhere;
+        bool Any() const { return First != fhNowhere || Second != fhNowhere; }
+    };
+
+    int State(int hit) const;
+    int Hot() const { return hot_; }
+    bool Pressed() const { return pressed_; }
+    int PressedHit() const { return pressed_ ? pressedHit_ : fhNowhere; }
+
+    // The mouse is over `hit` (any frame code). A new code makes the old
+    // button normal and the new one hot, and ends a press.
+    Changes MouseOver(int hit);
+    // The mouse left the frame.
+    Changes Leave();
+    // Button down on `hit`: a caption button that works becomes pressed.
+    // False when the press is not the buttons' (the caller passes it on).
+    bool Press(int hit, const CaptionButtonSet& buttons, bool maximized, Changes& changes);
+    // Button up over `hit`: the pressed button's code when the press ends
+    // over the button it began on (its command is due), else fhNowhere.
+    // Either way the press ends and every button is normal again.
+    int Release(int hit, Changes& changes);
+
+private:
+    static bool IsButton(int hit);
+    int hot_ = fhNowhere;
+    int pressedHit_ = fhNowhere;
+    bool pressed_ = false;
+};
+
+}  // namespace taramel

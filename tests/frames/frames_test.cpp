@@ -1,0 +1,318 @@
+// Skinned frames on real windows: adoption by the hook on activation, the
+// frame read back from the window's DC in both activation states, the hit
+// test of every frame part, caption buttons through hover, press and
+// release, closing through the normal path, moving by the caption, and the
+// skin switched off and on with the handles counted.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <string>
+#include <vector>
+
+#include "app/FormLayout_win.h"
+#include "engine/SkinCommand_win.h"
+#include "engine/SkinManager_win.h"
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "tests/support/MessagePump.h"
+#include "windows/SkinProvider_win.h"
+#include "windows/WindowHook.h"
+
+namespace taramel {
+namespace {
+
+constexpr COLORREF kActiveBorder = RGB(0, 0, 200);
+constexpr COLORREF kInactiveBorder = RGB(96, 96, 96);
+constexpr COLORREF kActiveTitle = RGB(128, 160, 0);
+constexpr COLORREF kInactiveTitle = RGB(128, 128, 128);
+constexpr COLORREF kClose[3] = {RGB(200, 0, 0), RGB(255, 128, 0), RGB(128, 0, 0)};
+
+// The window's pixels as its window DC shows them.
+std::vector<COLORREF> ReadWindow(HWND w, int& width)
+{
+    RECT r;
+    GetWindowRect(w, &r);
+    width = r.right - r.left;
+    const int height = r.bottom - r.top;
+    HDC dc = GetWindowDC(w);
+    HDC mem = CreateCompatibleDC(dc);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = -height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<COLORREF> px(static_cast<std::size_t>(width * height));
+    const auto* p = static_cast<const std::uint32_t*>(bits);
+    for (std::size_t i = 0; i < px.size(); ++i)
+        px[i] = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(w, dc);
+    return px;
+}
+
+COLORREF PixelAt(HWND w, int x, int y)
+{
+    int width = 0;
+    const auto px = ReadWindow(w, width);
+    return px.at(static_cast<std::size_t>(y * width + x));
+}
+
+class FramesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        manager = std::make_unique<TsSkinManager>(nullptr);
+        manager->SetActive(false);
+        manager->SetSkinDirectory(std::string(TARAMEL_TEST_DATA) + "\\skins");
+        manager->SetSkinName("Frames");
+        manager->SetActive(true);
+        ASSERT_TRUE(manager->SkinReady());
+    }
+    void TearDown() override
+    {
+        for (TForm* f : forms)
+            delete f;
+        manager.reset();
+        testsupport::Pump(20);
+    }
+    TForm* MakeForm(TFormBorderStyle style, unsigned icons, int left)
+    {
+        auto* form = new TForm(Application);
+        form->AfterConstruction();
+        form->SetBorderStyle(style);
+        form->SetBorderIcons(icons);
+        form->SetCaption("Проба рамки");
+        form->SetBounds(left, 40, 320, 220);
+        form->EndLoadingAll();
+        forms.push_back(form);
+        return form;
+    }
+    TsSkinProvider* ShowAndAdopt(TForm* form)
+    {
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        SetActiveWindow(form->Handle());
+        testsupport::PumpUntil([&] { return ProviderOfWindow(form->Handle()) != nullptr; }, 500);
+        testsupport::Pump(30);
+        return ProviderOfWindow(form->Handle());
+    }
+    // The centre of a frame rectangle on the screen.
+    static POINT ScreenPoint(HWND w, const TRect& r)
+    {
+        RECT wr;
+        GetWindowRect(w, &wr);
+        return POINT{wr.left + (r.Left + r.Right) / 2, wr.top + (r.Top + r.Bottom) / 2};
+    }
+
+    std::unique_ptr<TsSkinManager> manager;
+    std::vector<TForm*> forms;
+};
+
+TEST_F(FramesTest, ActivationAdoptsTheFormOnceAndRemovesTheSystemButtons)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* provider = ShowAndAdopt(form);
+    ASSERT_NE(provider, nullptr);
+    EXPECT_EQ(GetWindowLongW(form->Handle(), GWL_STYLE) & WS_SYSMENU, 0);
+    EXPECT_EQ(SendMessageW(form->Handle(), SM_ALPHACMD, MakeSkinWParam(CMD_IS_SKINNED), 0), 1);
+    EXPECT_FALSE(AdoptWindow(form->Handle()));
+    // A form marked for no automatic skinning keeps the system's frame.
+    TForm* plain = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu, 360);
+    plain->Tag = -98;
+    EXPECT_EQ(ShowAndAdopt(plain), nullptr);
+}
+
+struct HitCase {
+    const char* what;
+    int x, y;  // window coordinates; negative counts from the right / bottom
+    int hit;
+};
+
+TEST_F(FramesTest, HitTestOfEveryFramePartForTheThreeKindsOfWindow)
+{
+    struct Kind {
+        const char* name;
+        TFormBorderStyle style;
+        unsigned icons;
+        bool minimize;
+    } kinds[] = {
+        {"main window", TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, true},
+        {"settings dialog", TFormBorderStyle::bsDialog, biSystemMenu, false},
+        {"about dialog", TFormBorderStyle::bsDialog, biSystemMenu, false},
+    };
+    for (const Kind& k : kinds) {
+        TForm* form = MakeForm(k.style, k.icons, 20);
+        TsSkinProvider* p = ShowAndAdopt(form);
+        ASSERT_NE(p, nullptr) << k.name;
+        const FrameLayout l = p->Layout();
+        const FrameMetrics m = p->Metrics();
+        const int b = m.Border;
+        const HitCase cases[] = {
+            {"caption", m.Width / 2, b + m.Caption / 2, HTCAPTION},
+            {"icon", (l.Icon.Left + l.Icon.Right) / 2, (l.Icon.Top + l.Icon.Bottom) / 2, HTSYSMENU},
+            {"close", (l.Buttons[cbClose].Left + l.Buttons[cbClose].Right) / 2, l.Buttons[cbClose].Top + 2, HTCLOSE},
+            {"left border", 0, m.Height / 2, HTBORDER},
+            {"right border", m.Width - 1, m.Height / 2, HTBORDER},
+            {"bottom border", m.Width / 2, m.Height - 1, HTBORDER},
+            {"bottom-left corner", 0, m.Height - 1, HTBORDER},
+            {"bottom-right corner", m.Width - 1, m.Height - 1, HTBORDER},
+            {"top-left corner", 0, 0, HTCAPTION},
+            {"client", m.Width / 2, m.Height / 2, HTCLIENT},
+        };
+        RECT wr;
+        GetWindowRect(form->Handle(), &wr);
+        for (const HitCase& c : cases) {
+            const LRESULT hit = SendMessageW(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(wr.left + c.x, wr.top + c.y));
+            EXPECT_EQ(hit, c.hit) << k.name << ": " << c.what;
+        }
+        EXPECT_EQ(l.Shown[cbMin], k.minimize) << k.name;
+        if (k.minimize) {
+            const POINT pt = ScreenPoint(form->Handle(), l.Buttons[cbMin]);
+            EXPECT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(pt.x, pt.y)), HTMINBUTTON);
+        }
+        form->Hide();
+    }
+}
+
+TEST_F(FramesTest, FramePixelsFollowActivation)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const FrameMetrics m = p->Metrics();
+    const FrameLayout l = p->Layout();
+    SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(PixelAt(form->Handle(), 1, m.Height / 2), kActiveBorder);
+    EXPECT_EQ(PixelAt(form->Handle(), l.Text.Right - 2, m.Border + 2), kActiveTitle);
+    const POINT close{(l.Buttons[cbClose].Left + l.Buttons[cbClose].Right) / 2, l.Buttons[cbClose].Top + 3};
+    EXPECT_EQ(PixelAt(form->Handle(), close.x, close.y), kClose[0]);
+
+    SendMessageW(form->Handle(), WM_NCACTIVATE, FALSE, 0);
+    EXPECT_EQ(PixelAt(form->Handle(), 1, m.Height / 2), kInactiveBorder);
+    EXPECT_EQ(PixelAt(form->Handle(), l.Text.Right - 2, m.Border + 2), kInactiveTitle);
+    // An inactive form's resting buttons are washed out, never the active look.
+    EXPECT_NE(PixelAt(form->Handle(), close.x, close.y), kClose[0]);
+}
+
+TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
+{
+    TForm* dialog = MakeForm(TFormBorderStyle::bsDialog, biSystemMenu, 20);
+    TsSkinProvider* p = ShowAndAdopt(dialog);
+    ASSERT_NE(p, nullptr);
+    SendMessageW(dialog->Handle(), WM_NCACTIVATE, TRUE, 0);
+    const HWND w = dialog->Handle();
+    const FrameLayout l = p->Layout();
+    const POINT at{(l.Buttons[cbClose].Left + l.Buttons[cbClose].Right) / 2, l.Buttons[cbClose].Top + 3};
+    const POINT screen = ScreenPoint(w, l.Buttons[cbClose]);
+
+    SetCursorPos(screen.x, screen.y);
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+    EXPECT_EQ(PixelAt(w, at.x, at.y), kClose[1]);
+    SendMessageW(w, WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(screen.x, screen.y));
+    EXPECT_EQ(PixelAt(w, at.x, at.y), kClose[2]);
+
+    // Released elsewhere: nothing happens, the button rests again.
+    POINT elsewhere{screen.x - 100, screen.y};
+    ScreenToClient(w, &elsewhere);
+    SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(elsewhere.x, elsewhere.y));
+    EXPECT_TRUE(IsWindowVisible(w));
+    EXPECT_EQ(PixelAt(w, at.x, at.y), kClose[0]);
+
+    // Pressed and released inside, in a modal loop: the dialog ends as Cancel.
+    int result = -1;
+    PostMessageW(w, WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(screen.x, screen.y));
+    PostMessageW(w, WM_NCLBUTTONUP, HTCLOSE, MAKELPARAM(screen.x, screen.y));
+    dialog->Hide();
+    result = dialog->ShowModal();
+    EXPECT_EQ(result, mrCancel);
+}
+
+TEST_F(FramesTest, DraggingTheCaptionMovesTheForm)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    ASSERT_NE(ShowAndAdopt(form), nullptr);
+    RECT before;
+    GetWindowRect(form->Handle(), &before);
+    // The caption answers the hit test, so the system's own move applies.
+    const POINT grab{before.left + 100, before.top + 10};
+    ASSERT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(grab.x, grab.y)), HTCAPTION);
+    // Real input goes to the foreground window of a desktop that is ready.
+    testsupport::PumpUntil([&] { return GetForegroundWindow() == form->Handle(); }, 1000);
+    // A desktop that has just started takes a while before the pointer follows.
+    testsupport::PumpUntil([&] {
+        SetCursorPos(grab.x, grab.y);
+        POINT at{};
+        GetCursorPos(&at);
+        return at.x == grab.x && at.y == grab.y && WindowFromPoint(grab) == form->Handle();
+    }, 3000);
+    testsupport::Pump(200);
+    // The input comes from another thread: the system's move loop runs on
+    // this one until the button is released.
+    std::atomic<bool> done{false};
+    std::thread mouse([&] {
+        auto move = [](int x, int y) {
+            SetCursorPos(x, y);
+            mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+            Sleep(60);
+        };
+        move(grab.x, grab.y);
+        Sleep(100);
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        Sleep(150);
+        move(grab.x + 20, grab.y + 10);
+        move(grab.x + 40, grab.y + 25);
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        Sleep(100);
+        done = true;
+    });
+    testsupport::PumpUntil([&] { return done.load(); }, 3000);
+    mouse.join();
+    testsupport::Pump(30);
+    RECT after;
+    GetWindowRect(form->Handle(), &after);
+    EXPECT_EQ(after.left - before.left, 40);
+    EXPECT_EQ(after.top - before.top, 25);
+}
+
+TEST_F(FramesTest, SkinOffGivesTheSystemFrameBackAndOnGivesOursWithHandlesFlat)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    ASSERT_NE(ShowAndAdopt(form), nullptr);
+    const HWND w = form->Handle();
+    auto cycle = [&] {
+        manager->SetActive(false);
+        testsupport::Pump(1);
+        EXPECT_EQ(ProviderOfWindow(w), nullptr);
+        EXPECT_NE(GetWindowLongW(w, GWL_STYLE) & WS_SYSMENU, 0);
+        manager->SetActive(true);
+        SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+        SetActiveWindow(GetDesktopWindow());
+        SetForegroundWindow(w);
+        SetActiveWindow(w);
+        testsupport::Pump(1);
+    };
+    cycle();
+    ASSERT_NE(ProviderOfWindow(w), nullptr);
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    for (int i = 0; i < 200 && !HasFailure(); ++i)
+        cycle();
+    EXPECT_NE(ProviderOfWindow(w), nullptr);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
+}
+
+}  // namespace
+}  // namespace taramel

@@ -1,0 +1,662 @@
+#include "windows/SkinProvider_win.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "engine/ControlPaint_win.h"
+#include "engine/SkinCommand_win.h"
+#include "engine/SkinDelivery_win.h"
+#include "engine/SkinnedWindows_win.h"
+#include "engine/SkinManager_win.h"
+#include "framework/Application.h"
+#include "framework/Form.h"
+#include "paint/GdiObjects_win.h"
+#include "paint/Masks.h"
+#include "paint/Masks_win.h"
+#include "paint/SectionPaint.h"
+#include "paint/SectionPaint_win.h"
+#include "paint/Text_win.h"
+#include "render/Bitmap_win.h"
+#include "skin/SkinLookups.h"
+#include "skin/SkinState.h"
+
+namespace taramel {
+
+namespace {
+
+constexpr const char* kFormSection = "FORM";
+constexpr const char* kTitleSection = "FORMTITLE";
+// The system's request to open the window menu (Alt+Space, Shift+F10 on the caption).
+constexpr UINT WM_POPUPSYSTEMMENU_ = 0x313;
+
+int XOf(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
+int YOf(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
+
+std::unordered_map<HWND, TsSkinProvider*>& Providers()
+{
+    static std::unordered_map<HWND, TsSkinProvider*> map;
+    return map;
+}
+
+const TSkinTables* SkinTables()
+{
+    TsSkinManager* m = DefaultManager();
+    return m != nullptr && m->SkinReady() ? &m->Tables() : nullptr;
+}
+
+const TsMaskData* ImageAt(const TSkinTables& t, int index)
+{
+    return index >= 0 && index < static_cast<int>(t.Images.size()) ? &t.Images[static_cast<std::size_t>(index)]
+                                                                     : nullptr;
+}
+
+int GlobalImage(const TSkinTables& t, const char* name)
+{
+    return FindImage(t, t.CommonIndexes.GlobalInfo, "GLOBALINFO", name);
+}
+
+HICON SmallIconOf(HWND window)
+{
+    auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+    if (icon == nullptr)
+        icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
+    if (icon == nullptr)
+        icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+    return icon;
+}
+
+}  // namespace
+
+TsSkinProvider* ProviderOfWindow(HWND window)
+{
+    auto it = Providers().find(window);
+    return it == Providers().end() ? nullptr : it->second;
+}
+
+TsSkinProvider::TsSkinProvider(TComponent* owner, TCustomForm* form) : TComponent(owner), form_(form)
+{
+    Providers()[form_->Handle()] = this;
+    savedProc_ = form_->WindowProc;
+    form_->WindowProc = [this](TMessage& message) { FormWindowProc(message); };
+    RegisteredSkinForms().push_back(form_);
+    if (SkinTables() != nullptr)
+        Prepare();
+}
+
+TsSkinProvider::~TsSkinProvider()
+{
+    auto& forms = RegisteredSkinForms();
+    if (auto it = std::find(forms.begin(), forms.end(), form_); it != forms.end()) {
+        *it = forms.back();
+        forms.pop_back();
+    }
+    const bool alive = !form_->IsDestroying() && form_->HandleAllocated();
+    if (alive)
+        Unprepare();
+    form_->WindowProc = savedProc_;
+    for (auto it = Providers().begin(); it != Providers().end();)
+        it = it->second == this ? Providers().erase(it) : std::next(it);
+    if (alive)
+        RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+HWND TsSkinProvider::Window() const
+{
+    return form_->Handle();
+}
+
+void TsSkinProvider::Prepare()
+{
+    const TSkinTables* t = SkinTables();
+    if (t == nullptr)
+        return;
+    formSection_ = FindSection(*t, kFormSection);
+    titleSection_ = FindSection(*t, kTitleSection);
+    // Big buttons for single and sizeable frames; small ones fall back to
+    // the big images when the skin has no small Close.
+    const TFormBorderStyle style = form_->BorderStyle();
+    bigButtons_ = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
+    const bool smallExists = GlobalImage(*t, "SICONCLOSE") >= 0;
+    const bool big = bigButtons_ || !smallExists;
+    if (!bigButtons_ && !smallExists)
+        bigButtons_ = true;
+    const bool maximized = IsZoomed(Window()) != FALSE;
+    const bool minimized = IsIconic(Window()) != FALSE;
+    auto pick = [&](const char* bigName, const char* smallName) {
+        return GlobalImage(*t, big ? bigName : smallName);
+    };
+    buttonImages_[cbClose] = pick("BICONCLOSE", "SICONCLOSE");
+    buttonImages_[cbMax] = pick("BICONMAX", "SICONMAX");
+    buttonImages_[cbMin] = pick("BICONMIN", "SICONMIN");
+    buttonImages_[cbHelp] = pick("BICONHELP", "SICONHELP");
+    if (buttonImages_[cbHelp] < 0)
+        buttonImages_[cbHelp] = GlobalImage(*t, "BICONHELP");
+    // A maximised form's Maximize and a minimised form's Minimize show the
+    // restore image when the skin has one.
+    const int restore = pick("BICONNORM", "SICONNORM");
+    if (restore >= 0 && maximized)
+        buttonImages_[cbMax] = restore;
+    if (restore >= 0 && minimized)
+        buttonImages_[cbMin] = restore;
+
+    // The system must draw no caption buttons of its own.
+    const LONG styleBits = GetWindowLongW(Window(), GWL_STYLE);
+    if (!skinned_)
+        hadSysMenu_ = (styleBits & WS_SYSMENU) != 0;
+    if (styleBits & WS_SYSMENU)
+        SetWindowLongW(Window(), GWL_STYLE, styleBits & ~WS_SYSMENU);
+    skinned_ = true;
+    active_ = GetActiveWindow() == Window();
+    cacheDirty_ = true;
+    regionChanged_ = true;
+}
+
+void TsSkinProvider::Unprepare()
+{
+    if (!skinned_)
+        return;
+    skinned_ = false;
+    if (hadSysMenu_)
+        SetWindowLongW(Window(), GWL_STYLE, GetWindowLongW(Window(), GWL_STYLE) | WS_SYSMENU);
+    SetWindowRgn(Window(), nullptr, FALSE);
+    cache_.reset();
+    if (capturing_) {
+        capturing_ = false;
+        ReleaseCapture();
+    }
+    buttons_ = CaptionButtonStates{};
+}
+
+CaptionButtonSet TsSkinProvider::ButtonSet() const
+{
+    CaptionButtonSet b;
+    const TFormBorderStyle style = form_->BorderStyle();
+    const unsigned icons = form_->BorderIcons();
+    const bool minimized = IsIconic(Window()) != FALSE;
+    const bool maximized = IsZoomed(Window()) != FALSE;
+    const bool framed = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
+    b.VisibleClose = hadSysMenu_;
+    b.VisibleMax = b.VisibleClose && (minimized || (framed && (icons & biMaximize)));
+    b.VisibleMin = b.VisibleClose && (minimized || (framed && (icons & biMinimize)));
+    b.EnabledMax = !maximized && framed && (icons & biMaximize);
+    b.EnabledMin = (icons & biMinimize) && !minimized;
+    b.EnabledRestore = ((icons & biMaximize) && (maximized || minimized)) || minimized;
+    return b;
+}
+
+FrameMetrics TsSkinProvider::Metrics() const
+{
+    FrameMetrics m;
+    const HWND w = Window();
+    RECT wr;
+    GetWindowRect(w, &wr);
+    POINT origin{0, 0};
+    ClientToScreen(w, &origin);
+    m.Width = wr.right - wr.left;
+    m.Height = wr.bottom - wr.top;
+    // The frame is painted into what the system reserves: its borders and
+    // caption are measured on the window itself.
+    m.Border = origin.x - wr.left;
+    const LONG style = GetWindowLongW(w, GWL_STYLE);
+    const int top = origin.y - wr.top;
+    m.Caption = (style & WS_CAPTION) == WS_CAPTION ? std::max(0, top - m.Border) : 0;
+    m.Sizeable = (style & WS_THICKFRAME) != 0;
+    m.Maximized = IsZoomed(w) != FALSE;
+    m.Minimized = IsIconic(w) != FALSE;
+    m.BigButtons = bigButtons_;
+    m.Buttons = ButtonSet();
+    m.Icon = {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)};
+    if (const TSkinTables* t = SkinTables()) {
+        m.ButtonSpacing = t->SkinData.BISpacing;
+        m.ButtonRightMargin = t->SkinData.BIRightMargin;
+        m.ButtonLeftMargin = t->SkinData.BILeftMargin;
+        m.ButtonVAlign = t->SkinData.BIVAlign;
+        for (int i = 0; i < cbCount; ++i) {
+            const TsMaskData* mask = ImageAt(*t, buttonImages_[static_cast<std::size_t>(i)]);
+            m.ButtonSizes[static_cast<std::size_t>(i)] =
+                mask != nullptr ? CaptionButtonSize(StateImageWidth(*mask), StateImageHeight(*mask), true)
+                                : CaptionButtonSize(0, 0, false);
+        }
+    }
+    return m;
+}
+
+int TsSkinProvider::HitTest(POINT screen) const
+{
+    RECT wr;
+    GetWindowRect(Window(), &wr);
+    const FrameMetrics m = Metrics();
+    return FrameHitTest(m, LayoutFrame(m), TPoint{screen.x - wr.left, screen.y - wr.top});
+}
+
+// ---- Painting ----
+
+void TsSkinProvider::BuildCache()
+{
+    const TSkinTables* t = SkinTables();
+    const FrameMetrics m = Metrics();
+    if (t == nullptr || m.Width <= 0 || m.Height <= 0)
+        return;
+    if (!cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height)
+        cache_ = std::make_unique<TBitmap>(m.Width, m.Height, TPixelFormat::pf24bit);
+    const FrameLayout l = LayoutFrame(m);
+    const int state = active_ ? 1 : 0;
+    const TRect all{0, 0, m.Width, m.Height};
+    HDC dc = BitmapDC(*cache_);
+    if (dc == nullptr)
+        return;
+    // Whatever the form section leaves see-through shows the skin's colour.
+    FillSolid(dc, ToRECT(all), GlobalBackColor(*t));
+    GdiFlush();
+    PaintSection(*t, formSection_, kFormSection, EmptyBgCache, {}, SectionTarget{cache_.get(), all}, state, true);
+    PaintTitle(dc, m, l);
+    PaintButtons(l);
+    cacheDirty_ = false;
+}
+
+void TsSkinProvider::PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout& l)
+{
+    const TSkinTables* t = SkinTables();
+    if (m.Caption <= 0 || t == nullptr)
+        return;
+    const int state = active_ ? 1 : 0;
+    if (titleSection_ >= 0) {
+        // The title shows the frame under its see-through parts: a copy of
+        // it, so that reading and writing never meet.
+        TBitmap under;
+        under.Assign(*cache_);
+        PaintSection(*t, titleSection_, kTitleSection, BgCacheFromBitmap(under, l.Title.Left, l.Title.Top), {},
+                     SectionTarget{cache_.get(), l.Title}, state, true);
+    }
+    const int titleBar = FindImage(*t, formSection_, kFormSection, "TITLEBAR");
+    if (const TsMaskData* bar = ImageAt(*t, titleBar)) {
+        const int w = std::min(StateImageWidth(*bar), l.Title.Width());
+        const TRect r{l.Title.Right - w, l.Title.Top, l.Title.Right, l.Title.Bottom};
+        DrawMaskRect(*t, *cache_, r, false, true, state, *bar, BgCacheFromBitmap(*cache_, r.Left, r.Top));
+    }
+    if (l.Icon.Width() > 0) {
+        if (HICON icon = SmallIconOf(Window()))
+            DrawIconEx(dc, l.Icon.Left, l.Icon.Top, icon, l.Icon.Width(), l.Icon.Height(), 0, nullptr, DI_NORMAL);
+    }
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
+    ncm.lfCaptionFont.lfWeight = FW_BOLD;
+    OwnedGdi<HFONT> font(CreateFontIndirectW(&ncm.lfCaptionFont));
+    {
+        SavedDC saved(dc);
+        SelectObject(dc, font.Get());
+        const int section = titleSection_ >= 0 ? titleSection_ : formSection_;
+        DrawSectionText(dc, form_->Caption(), t, section, IsWindowEnabled(Window()) != FALSE, active_,
+                        DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX | DT_LEFT,
+                        RECT{l.Text.Left, l.Text.Top, l.Text.Right, l.Text.Bottom});
+    }
+    GdiFlush();
+}
+
+void TsSkinProvider::PaintButtons(const FrameLayout& l)
+{
+    const TSkinTables* t = SkinTables();
+    if (t == nullptr)
+        return;
+    for (int i = 0; i < cbCount; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const TsMaskData* mask = ImageAt(*t, buttonImages_[k]);
+        if (!l.Shown[k] || mask == nullptr)
+            continue;
+        const int hit = CaptionButtonHit(static_cast<TCaptionButton>(i));
+        const int state = buttons_.State(hit);
+        // A resting button of an inactive form is drawn washed out.
+        const int mode = state == 0 && !active_ ? 2 : 1;
+        const TPoint at{l.Buttons[k].Left, l.Buttons[k].Top};
+        DrawMaskImage(*t, *cache_, at, state, BgCacheFromBitmap(*cache_, at.X, at.Y), *mask, mode);
+    }
+}
+
+void TsSkinProvider::UpdateRegion()
+{
+    regionChanged_ = false;
+    const TSkinTables* t = SkinTables();
+    const FrameMetrics m = Metrics();
+    if (t == nullptr || IsZoomed(Window()))
+        return;
+    TAOR cut;
+    const int mask = FindImage(*t, formSection_, kFormSection, "BORDERSMASK");
+    if (const TsMaskData* border = ImageAt(*t, mask)) {
+        CollectKeyRects(*t, cut, m.Width, *border, false, 0);
+        CollectKeyRects(*t, cut, m.Width, *border, true, m.Height - border->WB);
+    }
+    const int titleMask = FindImage(*t, titleSection_, kTitleSection, "BORDERSMASK");
+    if (const TsMaskData* border = ImageAt(*t, titleMask))
+        CollectKeyRects(*t, cut, m.Width, *border, false, 0);
+    if (cut.empty()) {
+        SetWindowRgn(Window(), nullptr, FALSE);
+        return;
+    }
+    HRGN region = CreateRectRgn(0, 0, m.Width, m.Height);
+    for (const TRect& r : cut) {
+        OwnedGdi<HRGN> piece(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+        CombineRgn(region, region, piece.Get(), RGN_DIFF);
+    }
+    // The system owns the region from here on.
+    SetWindowRgn(Window(), region, FALSE);
+}
+
+void TsSkinProvider::PaintFrame()
+{
+    if (!skinned_ || SkinTables() == nullptr)
+        return;
+    if (regionChanged_)
+        UpdateRegion();
+    const FrameMetrics m = Metrics();
+    if (cacheDirty_ || !cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height)
+        BuildCache();
+    if (!cache_)
+        return;
+    HDC src = BitmapDC(*cache_);
+    HDC dc = GetWindowDC(Window());
+    if (dc == nullptr || src == nullptr)
+        return;
+    const FrameLayout l = LayoutFrame(m);
+    GdiFlush();
+    // Only the frame: the client area is the form's own.
+    for (const TRect& r : {l.TopStrip, l.LeftStrip, l.BottomStrip, l.RightStrip})
+        if (r.Width() > 0 && r.Height() > 0)
+            BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
+    ReleaseDC(Window(), dc);
+}
+
+void TsSkinProvider::ShowChanges(const CaptionButtonStates::Changes& changes)
+{
+    if (!changes.Any() || !cache_)
+        return;
+    // Buttons are redrawn over the frame as it is without them: rebuilding
+    // the whole cache keeps a see-through button from stacking its states.
+    cacheDirty_ = true;
+    PaintFrame();
+}
+
+// ---- Messages ----
+
+void TsSkinProvider::CallDefault(TMessage& message)
+{
+    savedProc_(message);
+}
+
+void TsSkinProvider::CallDefaultHidden(TMessage& message)
+{
+    // Without the visible bit the default handling changes its state but
+    // draws nothing; the skinned frame is painted right after.
+    const HWND w = Window();
+    const LONG style = GetWindowLongW(w, GWL_STYLE);
+    if (style & WS_VISIBLE)
+        SetWindowLongW(w, GWL_STYLE, style & ~WS_VISIBLE);
+    CallDefault(message);
+    if (style & WS_VISIBLE)
+        SetWindowLongW(w, GWL_STYLE, GetWindowLongW(w, GWL_STYLE) | WS_VISIBLE);
+}
+
+bool TsSkinProvider::HandleSkinCommand(TMessage& message)
+{
+    const auto manager = reinterpret_cast<TsSkinManager*>(message.LParam);
+    switch (SkinCommandOf(message.WParam)) {
+    case CMD_IS_SKINNED:
+        message.Result = 1;
+        return true;
+    case CMD_GET_PROVIDER:
+        message.Result = reinterpret_cast<LRESULT>(this);
+        return true;
+    case CMD_GET_BORDER_OFFSET: {
+        const FrameMetrics m = Metrics();
+        message.Result = MAKELONG(m.Border, LayoutFrame(m).Top);
+        return true;
+    }
+    case CMD_NEW_SKIN:
+    case CMD_REPAINT:
+        if (manager == DefaultManager()) {
+            Prepare();
+            CallDefault(message);
+            RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+            return true;
+        }
+        return false;
+    case CMD_REMOVE_SKIN:
+        if (manager == DefaultManager()) {
+            Unprepare();
+            CallDefault(message);
+            RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}
+
+void TsSkinProvider::FormWindowProc(TMessage& message)
+{
+    if (message.Msg == SM_ALPHACMD) {
+        if (!HandleSkinCommand(message))
+            CallDefault(message);
+        return;
+    }
+    if (!skinned_ || form_->IsDestroying()) {
+        CallDefault(message);
+        return;
+    }
+    switch (message.Msg) {
+    case WM_NCPAINT: PaintFrame(); message.Result = 0; return;
+    case WM_NCACTIVATE: OnNcActivate(message); return;
+    case WM_SETTEXT:
+        CallDefaultHidden(message);
+        cacheDirty_ = true;
+        PaintFrame();
+        return;
+    case WM_NCHITTEST: OnNcHitTest(message); return;
+    case WM_NCMOUSELEAVE:
+        trackingLeave_ = false;
+        if (!capturing_)
+            ShowChanges(buttons_.Leave());
+        CallDefault(message);
+        return;
+    case WM_NCLBUTTONDOWN: OnNcButtonDown(message); return;
+    case WM_NCLBUTTONUP:
+    case WM_LBUTTONUP: OnButtonUp(message); return;
+    case WM_MOUSEMOVE: OnMouseMove(message); return;
+    case WM_CAPTURECHANGED:
+        if (capturing_ && reinterpret_cast<HWND>(message.LParam) != Window()) {
+            capturing_ = false;
+            ShowChanges(buttons_.Leave());
+        }
+        CallDefault(message);
+        return;
+    case WM_NCLBUTTONDBLCLK: OnNcDoubleClick(message); return;
+    case WM_NCRBUTTONDOWN:
+        if (message.WParam == HTCAPTION || message.WParam == HTSYSMENU) {
+            message.Result = 0;
+            return;
+        }
+        CallDefault(message);
+        return;
+    case WM_NCRBUTTONUP:
+        if (message.WParam == HTCAPTION || message.WParam == HTSYSMENU) {
+            ShowSystemMenu(XOf(message.LParam), YOf(message.LParam));
+            message.Result = 0;
+            return;
+        }
+        CallDefault(message);
+        return;
+    case WM_POPUPSYSTEMMENU_: {
+        POINT p;
+        GetCursorPos(&p);
+        ShowSystemMenu(p.x, p.y);
+        message.Result = 0;
+        return;
+    }
+    case WM_SIZE:
+        cacheDirty_ = true;
+        regionChanged_ = true;
+        CallDefault(message);
+        PaintFrame();
+        return;
+    case WM_SETTINGCHANGE:
+        cacheDirty_ = true;
+        CallDefault(message);
+        return;
+    default: CallDefault(message); return;
+    }
+}
+
+void TsSkinProvider::OnNcActivate(TMessage& message)
+{
+    const bool active = message.WParam != FALSE;
+    if (active != active_) {
+        active_ = active;
+        cacheDirty_ = true;
+    }
+    CallDefaultHidden(message);
+    message.Result = TRUE;
+    PaintFrame();
+}
+
+void TsSkinProvider::TrackLeave()
+{
+    if (trackingLeave_)
+        return;
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE | TME_NONCLIENT, Window(), 0};
+    trackingLeave_ = TrackMouseEvent(&tme) != FALSE;
+}
+
+void TsSkinProvider::OnNcHitTest(TMessage& message)
+{
+    const FrameMetrics m = Metrics();
+    if (m.Caption <= 0) {
+        CallDefault(message);
+        return;
+    }
+    const int hit = HitTest(POINT{XOf(message.LParam), YOf(message.LParam)});
+    message.Result = hit;
+    if (!capturing_) {
+        ShowChanges(buttons_.MouseOver(hit));
+        if (hit != fhClient)
+            TrackLeave();
+    }
+}
+
+void TsSkinProvider::OnNcButtonDown(TMessage& message)
+{
+    const int hit = static_cast<int>(message.WParam);
+    CaptionButtonStates::Changes changes;
+    if (buttons_.Press(hit, ButtonSet(), IsZoomed(Window()) != FALSE, changes)) {
+        if (buttons_.Pressed()) {
+            // The release may come anywhere: the form keeps the mouse until then.
+            SetCapture(Window());
+            capturing_ = true;
+        }
+        ShowChanges(changes);
+        message.Result = 0;
+        return;
+    }
+    if (hit == fhSysMenu) {
+        const FrameLayout l = Layout();
+        RECT wr;
+        GetWindowRect(Window(), &wr);
+        ShowSystemMenu(wr.left + l.Icon.Left, wr.top + l.Icon.Bottom);
+        message.Result = 0;
+        return;
+    }
+    CallDefault(message);
+}
+
+POINT TsSkinProvider::MessagePoint(const TMessage& message) const
+{
+    // Non-client mouse messages carry screen points, client ones client points.
+    POINT p{XOf(message.LParam), YOf(message.LParam)};
+    if (message.Msg == WM_MOUSEMOVE || message.Msg == WM_LBUTTONUP)
+        ClientToScreen(Window(), &p);
+    return p;
+}
+
+void TsSkinProvider::OnMouseMove(TMessage& message)
+{
+    if (capturing_) {
+        ShowChanges(buttons_.MouseOver(HitTest(MessagePoint(message))));
+        message.Result = 0;
+        return;
+    }
+    CallDefault(message);
+}
+
+void TsSkinProvider::OnButtonUp(TMessage& message)
+{
+    if (!buttons_.Pressed()) {
+        if (capturing_) {
+            capturing_ = false;
+            ReleaseCapture();
+        }
+        CallDefault(message);
+        return;
+    }
+    CaptionButtonStates::Changes changes;
+    const int due = buttons_.Release(HitTest(MessagePoint(message)), changes);
+    if (capturing_) {
+        capturing_ = false;
+        ReleaseCapture();
+    }
+    ShowChanges(changes);
+    message.Result = 0;
+    RunButtonCommand(due);
+}
+
+void TsSkinProvider::RunButtonCommand(int hit)
+{
+    const HWND w = Window();
+    switch (hit) {
+    case fhClose: SendMessageW(w, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case fhMinButton:
+        SendMessageW(w, WM_SYSCOMMAND, IsIconic(w) ? SC_RESTORE : SC_MINIMIZE, 0);
+        cacheDirty_ = true;
+        break;
+    case fhMaxButton: SendMessageW(w, WM_SYSCOMMAND, IsZoomed(w) ? SC_RESTORE : SC_MAXIMIZE, 0); break;
+    case fhHelp:
+        SendMessageW(w, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+        cacheDirty_ = true;
+        PaintFrame();
+        break;
+    default: break;
+    }
+}
+
+void TsSkinProvider::OnNcDoubleClick(TMessage& message)
+{
+    const int hit = static_cast<int>(message.WParam);
+    const CaptionButtonSet b = ButtonSet();
+    message.Result = 0;
+    if (hit == fhCaption) {
+        if (b.VisibleClose && (b.EnabledMax || b.EnabledRestore))
+            SendMessageW(Window(), WM_SYSCOMMAND, IsZoomed(Window()) || IsIconic(Window()) ? SC_RESTORE : SC_MAXIMIZE,
+                         0);
+        return;
+    }
+    if (hit == fhSysMenu) {
+        SendMessageW(Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return;
+    }
+    CallDefault(message);
+}
+
+void TsSkinProvider::ShowSystemMenu(int x, int y)
+{
+    // The system's own window menu until the skinned one exists; its
+    // choice goes through the normal system-command path.
+    const HWND w = Window();
+    HMENU menu = GetSystemMenu(w, FALSE);
+    if (menu == nullptr)
+        return;
+    const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0,
+                                       w, nullptr);
+    if (command != 0)
+        SendMessageW(w, WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
+}
+
+}  // namespace taramel

@@ -1,0 +1,97 @@
+// TsSkinProvider: the skinned frame of one form. It takes over the form's
+// window procedure and draws the whole non-client area from the skin (the
+// "FORM" section around the window, the title section, icon, caption text
+// and caption buttons) through one frame cache, answers the hit test from
+// the shared frame geometry, runs the caption buttons and gives the form its
+// rounded outline. The window keeps the non-client size the system gives it.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "framework/Component.h"
+#include "framework/Control.h"
+#include "paint/FrameGeometry.h"
+#include "render/Bitmap.h"
+
+namespace taramel {
+
+class TCustomForm;
+class TsSkinManager;
+
+class TsSkinProvider : public TComponent {
+public:
+    // `owner` frees the provider; `form` is the form it serves. Takes over
+    // the form's window procedure at once and prepares the frame when the
+    // default manager has a skin.
+    TsSkinProvider(TComponent* owner, TCustomForm* form);
+    ~TsSkinProvider() override;
+    std::string ClassName() const override { return "TsSkinProvider"; }
+
+    TCustomForm* Form() const { return form_; }
+    bool Skinned() const { return skinned_; }
+    bool FormActive() const { return active_; }
+    // Skin indexes, caption buttons, the system menu's style; marks the frame
+    // for a full paint and a new outline.
+    void Prepare();
+    // The form gets the system's frame back (the skin was removed).
+    void Unprepare();
+
+    // The frame's layout now, in window coordinates.
+    FrameMetrics Metrics() const;
+    FrameLayout Layout() const { return LayoutFrame(Metrics()); }
+    // The frame part at a point of the screen.
+    int HitTest(POINT screen) const;
+    const CaptionButtonStates& Buttons() const { return buttons_; }
+    // Paints the frame onto the window's DC now.
+    void PaintFrame();
+
+private:
+    void FormWindowProc(TMessage& message);
+    bool HandleSkinCommand(TMessage& message);
+    void CallDefault(TMessage& message);
+    // The default handling of a message that makes the system draw its own
+    // caption, with that output kept off the screen.
+    void CallDefaultHidden(TMessage& message);
+    void OnNcHitTest(TMessage& message);
+    void OnNcButtonDown(TMessage& message);
+    void OnButtonUp(TMessage& message);
+    void OnMouseMove(TMessage& message);
+    void OnNcDoubleClick(TMessage& message);
+    void OnNcActivate(TMessage& message);
+    void ShowChanges(const CaptionButtonStates::Changes& changes);
+    void RunButtonCommand(int hit);
+    void ShowSystemMenu(int x, int y);
+    void TrackLeave();
+    POINT MessagePoint(const TMessage& message) const;
+
+    void BuildCache();
+    void PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout& l);
+    void PaintButtons(const FrameLayout& l);
+    void UpdateRegion();
+    CaptionButtonSet ButtonSet() const;
+    HWND Window() const;
+
+    TCustomForm* form_;
+    TWindowProc savedProc_;
+    bool skinned_ = false;
+    bool active_ = false;
+    bool cacheDirty_ = true;
+    bool regionChanged_ = true;
+    bool hadSysMenu_ = false;
+    bool trackingLeave_ = false;
+    bool capturing_ = false;
+    CaptionButtonStates buttons_;
+    int formSection_ = -1;
+    int titleSection_ = -1;
+    bool bigButtons_ = true;
+    std::array<int, cbCount> buttonImages_{-1, -1, -1, -1};
+    std::unique_ptr<TBitmap> cache_;
+};
+
+// The provider serving a form's window, or null.
+TsSkinProvider* ProviderOfWindow(HWND window);
+
+}  // namespace taramel
