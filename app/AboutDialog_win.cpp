@@ -2,6 +2,7 @@
 
 #include "app/FormLayout_win.h"
 #include "app/MainWindow_win.h"
+#include "framework/Resources.h"
 #include "images/BmpReader.h"
 
 #include <windows.h>
@@ -48,14 +49,11 @@ TsWebLabel* MakeLink(TComponent* owner, TWinControl* parent, const char* name, i
 // (the dialog still shows its texts).
 void LoadLogo(TImage& image)
 {
-    const HMODULE module = GetModuleHandleW(nullptr);
-    const HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(kLogoResource), RT_RCDATA);
-    const HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data)
+    const auto bytes = ProgramResource(MAKEINTRESOURCEW(kLogoResource));
+    if (bytes.empty())
         return;
     TBitmap logo;
-    LoadBmpFromMemory(static_cast<const std::uint8_t*>(data), SizeofResource(module, found), logo);
+    LoadBmpFromMemory(bytes.data(), bytes.size(), logo);
     image.SetPicture(logo);
 }
 
@@ -92,7 +90,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner)
     Image1 = MakeControl<TImage>(this, sPanel1, "Image1", 303, 8, 120, 120);
     Image1->Transparent = true;
     LoadLogo(*Image1);
-    FinishLoading(*this);
+    EndLoadingAll();
 }
 
 TForm3::~TForm3()

@@ -14,22 +14,12 @@ Control* MakeControl(TComponent* owner, TWinControl* parent, const char* name, i
                      int height)
 {
     auto* control = new Control(owner);
-    // Loading until the form's layout is complete (FinishLoading).
+    // Loading until the form's layout is complete (the form's EndLoadingAll).
     control->BeginLoading();
     control->SetName(name);
     control->SetBounds(left, top, width, height);
     control->SetParent(parent);
     return control;
-}
-
-// Ends the loading of every component the form owns, then the form's own:
-// each runs its Loaded with all its properties in place.
-inline void FinishLoading(TComponent& form)
-{
-    for (int i = 0; i < form.ComponentCount(); ++i)
-        if (form.Components(i)->IsLoading())
-            form.Components(i)->EndLoading();
-    form.EndLoading();
 }
 
 // Sets a font to a face, a character height in pixels, a style and a colour.

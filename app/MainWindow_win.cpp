@@ -6,11 +6,10 @@
 #include "app/FormLayout_win.h"
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
-#include "app/SettingsDialog_win.h"
+#include "app/CardSettings.h"
 #include "app/AboutDialog_win.h"
 #include "framework/Application.h"
-
-#include <shellapi.h>
+#include "framework/Shell.h"
 
 #include <algorithm>
 
@@ -140,7 +139,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
 
     OnCreate = [this](TObject* s) { FormCreate(s); };
     OnClose = [this](TObject* s, TCloseAction& action) { FormClose(s, action); };
-    FinishLoading(*this);
+    EndLoadingAll();
 }
 
 TForm1::~TForm1()
@@ -189,7 +188,8 @@ void TForm1::NextCard()
 {
     // The order is read from the dialog's live control at every step, so a
     // change there acts before it is stored.
-    if (!Form2 || Form2->sRadioButton1->Checked())
+    const CardSettings* settings = LiveCardSettings();
+    if (!settings || settings->RandomOrder())
         NextCardAtRandom(Deck(), Generator, *this);
     else
         NextCardInFileOrder(Deck(), *this);
@@ -213,20 +213,13 @@ void TForm1::sBitBtn3Click(TObject*)
 
 void TForm1::sBitBtn4Click(TObject*)
 {
-    if (Form2)
-        Form2->ShowModal();
-}
-
-void TForm1::OpenWithShell(HWND owner, const char* address)
-{
-    // The result is not examined: without a browser nothing happens.
-    ShellExecuteA(owner, "open", address, nullptr, nullptr, SW_SHOW);
+    if (CardSettings* settings = LiveCardSettings())
+        settings->Edit();
 }
 
 void TForm1::OpenMakerSite()
 {
-    if (OpenWebAddress)
-        OpenWebAddress(Handle(), kMakerSiteAddress);
+    OpenWithShell(Handle(), kMakerSiteAddress);
 }
 
 void TForm1::sSpeedButton31Click(TObject*)
@@ -241,15 +234,16 @@ void TForm1::sSpeedButton1Click(TObject*)
 
 void TForm1::Timer1Timer(TObject*)
 {
-    if (!Form2)
+    const CardSettings* settings = LiveCardSettings();
+    if (!settings)
         return;
     // Only a tick takes the new interval, so it acts from the next tick on;
     // the timer restarts only when the value really changed.
     // A typed value outside what the system's timers take (negative, or
     // beyond USER_TIMER_MAXIMUM) is held to that range; 0 stops the ticks.
-    const long long milliseconds = static_cast<long long>(Form2->sSpinEdit1->Value()) * 1000;
+    const long long milliseconds = static_cast<long long>(settings->TimerSeconds()) * 1000;
     Timer1->SetInterval(static_cast<unsigned>(std::clamp<long long>(milliseconds, 0, USER_TIMER_MAXIMUM)));
-    if (!Form2->sRadioButton4->Checked())
+    if (!settings->NextCardByTimer())
         return;
     NextCard();
 }

@@ -45,11 +45,6 @@ public:
     TTimer* Timer1;
     TsSkinManager* sSkinManager1;
 
-    // Hands a web address to the shell with the window as owner; tests put
-    // their own here so that no browser starts.
-    std::function<void(HWND owner, const char* address)> OpenWebAddress = OpenWithShell;
-    static void OpenWithShell(HWND owner, const char* address);
-
     // Draws the random picks of the button and the timer alike.
     TCardGenerator Generator;
 

@@ -87,7 +87,7 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
     sSpinEdit1->SetEnabled(false);
 
     OnCreate = [this](TObject* s) { FormCreate(s); };
-    FinishLoading(*this);
+    EndLoadingAll();
 }
 
 TForm2::~TForm2()
@@ -115,6 +115,31 @@ void TForm2::LoadSettings()
         sRadioButton3->SetChecked(true);
     if (Form1)
         Form1->ShowCard();
+}
+
+CardSettings* LiveCardSettings()
+{
+    return Form2;
+}
+
+bool TForm2::RandomOrder() const
+{
+    return sRadioButton1->Checked();
+}
+
+bool TForm2::NextCardByTimer() const
+{
+    return sRadioButton4->Checked();
+}
+
+int TForm2::TimerSeconds() const
+{
+    return sSpinEdit1->Value();
+}
+
+void TForm2::Edit()
+{
+    ShowModal();
 }
 
 void TForm2::FormCreate(TObject*)

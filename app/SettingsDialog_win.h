@@ -3,12 +3,13 @@
 // window reads at every step; OK stores them, Cancel brings back the file's.
 #pragma once
 
+#include "app/CardSettings.h"
 #include "controls/SkinnedControls.h"
 #include "framework/Form.h"
 
 namespace taramel {
 
-class TForm2 : public TForm {
+class TForm2 : public TForm, public CardSettings {
 public:
     explicit TForm2(TComponent* owner);
     ~TForm2() override;
@@ -26,6 +27,12 @@ public:
     TsPanel* sPanel1;
     TsBitBtn* sBitBtn1;
     TsBitBtn* sBitBtn2;
+
+    // CardSettings: the live controls.
+    bool RandomOrder() const override;
+    bool NextCardByTimer() const override;
+    int TimerSeconds() const override;
+    void Edit() override;
 
     void FormCreate(TObject* sender);
     void sBitBtn1Click(TObject* sender);

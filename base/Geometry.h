@@ -2,6 +2,8 @@
 // exclusive unless an operation says its rectangle is inclusive.
 #pragma once
 
+#include <algorithm>
+
 namespace taramel {
 
 struct TPoint {
@@ -25,5 +27,32 @@ struct TSize {
     int cy = 0;
     bool operator==(const TSize&) const = default;
 };
+
+// Clips a copy of rectangle `s` of a source of size `source` to rectangle
+// `d` of a destination of size `destination`: a negative left or top on
+// either side moves both rectangles inward together, then both are cut to
+// the smaller width and height and to what lies inside both bitmaps. On
+// true, `s` and `d` have the same size and lie inside their bitmaps; false
+// when nothing is left to copy.
+inline bool ClipCopyRects(TRect& s, TSize source, TRect& d, TSize destination)
+{
+    const int shiftX = std::max({0, -s.Left, -d.Left});
+    const int shiftY = std::max({0, -s.Top, -d.Top});
+    int w = std::min(s.Width(), d.Width()) - shiftX;
+    int h = std::min(s.Height(), d.Height()) - shiftY;
+    s.Left += shiftX;
+    d.Left += shiftX;
+    s.Top += shiftY;
+    d.Top += shiftY;
+    w = std::min({w, source.cx - s.Left, destination.cx - d.Left});
+    h = std::min({h, source.cy - s.Top, destination.cy - d.Top});
+    if (w <= 0 || h <= 0)
+        return false;
+    s.Right = s.Left + w;
+    s.Bottom = s.Top + h;
+    d.Right = d.Left + w;
+    d.Bottom = d.Top + h;
+    return true;
+}
 
 }  // namespace taramel

@@ -1,5 +1,7 @@
 #include "controls/Image.h"
 
+#include "render/PixelMath.h"
+
 #include "base/Exception.h"
 
 #include <cstring>
@@ -41,9 +43,8 @@ void TImage::PrepareBlendBitmap()
         std::uint8_t* row = out + static_cast<std::ptrdiff_t>(y) * width * 4;
         for (int x = 0; x < width; ++x) {
             const unsigned alpha = in[x * 4 + 3];
-            // Premultiply with rounding: c * a / 255 to the nearest integer.
             for (int c = 0; c < 3; ++c)
-                row[x * 4 + c] = static_cast<std::uint8_t>((in[x * 4 + c] * alpha + 127) / 255);
+                row[x * 4 + c] = MulByte(in[x * 4 + c], alpha);
             row[x * 4 + 3] = static_cast<std::uint8_t>(alpha);
         }
     }

@@ -3,10 +3,9 @@
 #include "controls/BitBtn.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Form.h"
+#include "framework/Shell.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinState.h"
-
-#include <shellapi.h>
 
 namespace taramel {
 
@@ -60,7 +59,7 @@ void TsWebLabel::OpenTarget()
 {
     TCustomForm* form = GetParentForm(this);
     HWND owner = form && form->HandleAllocated() ? form->Handle() : nullptr;
-    ShellExecuteA(owner, "open", Url.c_str(), nullptr, nullptr, ShowMode);
+    OpenWithShell(owner, Url);
 }
 
 }  // namespace taramel

@@ -1,6 +1,7 @@
 #include "engine/SkinManager_win.h"
 
 #include "base/ScopedFlag.h"
+#include "base/TextLines.h"
 #include "engine/WindowSkinning_win.h"
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "engine/SkinCommand_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/Resources.h"
 #include "framework/Unicode.h"
 #include "images/ComposeImage32.h"
 #include "images/PngReader.h"
@@ -50,23 +52,6 @@ std::unique_ptr<TBitmap>& BuiltInShadowSlot(bool active)
 {
     static std::unique_ptr<TBitmap> activeShadow, inactiveShadow;
     return active ? activeShadow : inactiveShadow;
-}
-
-// The lines of a text, without their line ends.
-std::vector<std::string> SplitLines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        if (end < text.size() && text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
-    return lines;
 }
 
 std::string JoinLines(const std::vector<std::string>& lines)
@@ -139,17 +124,11 @@ std::unique_ptr<TBitmap> CopyOf(const TBitmap& source)
 void LoadShadowResource(const wchar_t* name, std::unique_ptr<TBitmap>& target)
 {
     target = std::make_unique<TBitmap>();
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, name, MAKEINTRESOURCEW(10));  // RT_RCDATA
-    if (found == nullptr)
-        return;
-    HGLOBAL loaded = LoadResource(module, found);
-    const void* data = loaded ? LockResource(loaded) : nullptr;
-    const DWORD size = SizeofResource(module, found);
-    if (data == nullptr || size == 0)
+    const auto bytes = ProgramResource(name);
+    if (bytes.empty())
         return;
     TPNGGraphic png;
-    png.LoadFromStream(static_cast<const std::uint8_t*>(data), size);
+    png.LoadFromStream(bytes.data(), bytes.size());
     target->Assign(png);
     if (target->PixelFormat() != TPixelFormat::pf32bit)
         target->SetPixelFormat(TPixelFormat::pf32bit);

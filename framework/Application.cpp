@@ -211,7 +211,7 @@ UINT_PTR TApplication::StartTimer(TTimer* timer, UINT interval)
     const UINT_PTR id = nextTimerId_++;
     if (!SetTimer(Handle(), id, interval, nullptr))
         throw Exception("Not enough timers available");
-    timers_.emplace_back(id, timer);
+    timers_.emplace(id, timer);
     return id;
 }
 
@@ -219,12 +219,12 @@ void TApplication::StopTimer(UINT_PTR id)
 {
     if (handle_)
         KillTimer(handle_, id);
-    std::erase_if(timers_, [id](const auto& entry) { return entry.first == id; });
+    timers_.erase(id);
 }
 
 void TApplication::OnTimerMessage(UINT_PTR id)
 {
-    auto it = std::find_if(timers_.begin(), timers_.end(), [id](const auto& entry) { return entry.first == id; });
+    const auto it = timers_.find(id);
     if (it != timers_.end())
         it->second->Timer();
 }

@@ -10,6 +10,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace taramel {
@@ -90,7 +91,8 @@ private:
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
     UINT_PTR nextTimerId_ = 1;
-    std::vector<std::pair<UINT_PTR, TTimer*>> timers_;
+    // Every message of a tick looks its timer up here.
+    std::unordered_map<UINT_PTR, TTimer*> timers_;
 };
 
 class TScreen : public TComponent {

@@ -1,6 +1,8 @@
 #include "images/ComposeImage32.h"
 
 #include <algorithm>
+
+#include "render/PixelMath.h"
 #include <cstring>
 
 namespace taramel {
@@ -15,13 +17,6 @@ std::uint32_t Read32(const std::uint8_t* p)
            static_cast<std::uint32_t>(p[3]) << 24;
 }
 
-// dst + floor((src - dst) * a / 256), a in 0..255: the shift of a negative
-// product rounds down.
-inline std::uint8_t Mix(std::uint8_t dst, std::uint8_t src, int a)
-{
-    return static_cast<std::uint8_t>(dst + (((src - dst) * a) >> 8));
-}
-
 void Tint(TBitmap& image, const TRect& s, std::uint32_t tint)
 {
     const int t[3] = {static_cast<int>((tint >> 16) & 0xFF), static_cast<int>((tint >> 8) & 0xFF),
@@ -31,10 +26,9 @@ void Tint(TBitmap& image, const TRect& s, std::uint32_t tint)
         for (int x = s.Left; x < s.Right; ++x, p += 4) {
             if (Read32(p) == kKeyPixel)
                 continue;
-            const int g = (p[0] + p[1] + p[2]) / 3;
-            // round(g * t / 255): no ties, as 2 * g * t is even and 255 odd.
+            const unsigned g = GreyOf(p[0], p[1], p[2]);
             for (int c = 0; c < 3; ++c)
-                p[c] = static_cast<std::uint8_t>(std::min(255, (2 * g * t[c] + 255) / 510));
+                p[c] = MulByte(g, static_cast<unsigned>(t[c]));
         }
     }
 }
@@ -51,25 +45,10 @@ void ComposeImage32(TBitmap& target, TRect d, TBitmap& image, TRect s, const TCo
     if (image.PixelFormat() != TPixelFormat::pf32bit)
         image.SetPixelFormat(TPixelFormat::pf32bit);
 
-    int w = std::min(s.Width(), d.Width());
-    int h = std::min(s.Height(), d.Height());
-    // A negative left or top on either side moves both rectangles inward.
-    const int shiftX = std::max({0, -s.Left, -d.Left});
-    const int shiftY = std::max({0, -s.Top, -d.Top});
-    s.Left += shiftX;
-    d.Left += shiftX;
-    s.Top += shiftY;
-    d.Top += shiftY;
-    w -= shiftX;
-    h -= shiftY;
-    w = std::min({w, image.Width() - s.Left, target.Width() - d.Left});
-    h = std::min({h, image.Height() - s.Top, target.Height() - d.Top});
-    if (w <= 0 || h <= 0)
+    if (!ClipCopyRects(s, {image.Width(), image.Height()}, d, {target.Width(), target.Height()}))
         return;
-    s.Right = s.Left + w;
-    s.Bottom = s.Top + h;
-    d.Right = d.Left + w;
-    d.Bottom = d.Top + h;
+    const int w = s.Width();
+    const int h = s.Height();
 
     if (o.tint != kNoTint)
         Tint(image, s, o.tint);
@@ -92,9 +71,9 @@ void ComposeImage32(TBitmap& target, TRect d, TBitmap& image, TRect s, const TCo
                 continue;
             }
             const int a = p == 0 ? sp[3] : (100 - p) * sp[3] / 100;
-            dp[0] = Mix(dp[0], sp[0], a);
-            dp[1] = Mix(dp[1], sp[1], a);
-            dp[2] = Mix(dp[2], sp[2], a);
+            dp[0] = ShadeByte(sp[0], dp[0], a);
+            dp[1] = ShadeByte(sp[1], dp[1], a);
+            dp[2] = ShadeByte(sp[2], dp[2], a);
         }
     }
 
@@ -114,9 +93,9 @@ void ComposeImage32(TBitmap& target, TRect d, TBitmap& image, TRect s, const TCo
                 continue;
             const int A = sp[3];
             const int a = std::max(0, p == 0 ? level * (A / 3) / 255 : ((100 - p) * A / 300) * level / 255);
-            dp[0] = Mix(dp[0], sp[0], a);
-            dp[1] = Mix(dp[1], sp[1], a);
-            dp[2] = Mix(dp[2], sp[2], a);
+            dp[0] = ShadeByte(sp[0], dp[0], a);
+            dp[1] = ShadeByte(sp[1], dp[1], a);
+            dp[2] = ShadeByte(sp[2], dp[2], a);
         }
     }
 }

@@ -9,6 +9,7 @@
 #include <jpeglib.h>
 
 #include "base/Exception.h"
+#include "render/PixelMath.h"
 
 namespace taramel {
 
@@ -101,9 +102,9 @@ bool Decode(Decoder& d, const std::uint8_t* data, std::size_t size, TBitmap& tar
                 if (!inverted) {
                     c = 255 - c; m = 255 - m; yl = 255 - yl; k = 255 - k;
                 }
-                dst[3 * x] = static_cast<std::uint8_t>((yl * k + 127) / 255);
-                dst[3 * x + 1] = static_cast<std::uint8_t>((m * k + 127) / 255);
-                dst[3 * x + 2] = static_cast<std::uint8_t>((c * k + 127) / 255);
+                dst[3 * x] = MulByte(yl, k);
+                dst[3 * x + 1] = MulByte(m, k);
+                dst[3 * x + 2] = MulByte(c, k);
             } else {
                 dst[3 * x] = src[3 * x + 2];
                 dst[3 * x + 1] = src[3 * x + 1];

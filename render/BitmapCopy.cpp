@@ -8,30 +8,13 @@ namespace taramel {
 
 void CopyBitmapRect(TBitmap& destination, int x, int y, const TBitmap& source, TRect r)
 {
-    // Clip the source rectangle to the source, moving the point with it.
-    if (r.Left < 0) {
-        x -= r.Left;
-        r.Left = 0;
-    }
-    if (r.Top < 0) {
-        y -= r.Top;
-        r.Top = 0;
-    }
-    r.Right = std::min(r.Right, source.Width());
-    r.Bottom = std::min(r.Bottom, source.Height());
-    // Then the destination.
-    if (x < 0) {
-        r.Left -= x;
-        x = 0;
-    }
-    if (y < 0) {
-        r.Top -= y;
-        y = 0;
-    }
-    const int w = std::min(r.Width(), destination.Width() - x);
-    const int h = std::min(r.Height(), destination.Height() - y);
-    if (w <= 0 || h <= 0)
+    TRect to{x, y, x + r.Width(), y + r.Height()};
+    if (!ClipCopyRects(r, {source.Width(), source.Height()}, to, {destination.Width(), destination.Height()}))
         return;
+    x = to.Left;
+    y = to.Top;
+    const int w = r.Width();
+    const int h = r.Height();
     const TPixelFormat sf = source.PixelFormat();
     const TPixelFormat df = destination.PixelFormat();
     const int sb = BytesPerPixel(sf);

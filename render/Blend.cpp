@@ -144,32 +144,11 @@ void BlendWith(Sum& sum, TBitmap& destination, TBitmap& source, int w, int x, in
 
 void BlendBitmaps(TBitmap& destination, TBitmap& source, int w, int x, int y, TRect r)
 {
-    if (x < 0) {
-        r.Left -= x;
-        x = 0;
-    }
-    if (y < 0) {
-        r.Top -= y;
-        y = 0;
-    }
-    if (r.Left < 0) {
-        x -= r.Left;
-        r.Left = 0;
-    }
-    if (r.Top < 0) {
-        if (r.Bottom < 0)
-            return;
-        y -= r.Top;
-        r.Top = 0;
-    }
-    r.Right = std::min(r.Right, source.Width());
-    r.Bottom = std::min(r.Bottom, source.Height());
-    if (x + r.Width() > destination.Width())
-        r.Right = destination.Width() + r.Left - x;
-    if (y + r.Height() > destination.Height())
-        r.Bottom = destination.Height() + r.Top - y;
-    if (r.Width() <= 0 || r.Height() <= 0)
+    TRect to{x, y, x + r.Width(), y + r.Height()};
+    if (!ClipCopyRects(r, {source.Width(), source.Height()}, to, {destination.Width(), destination.Height()}))
         return;
+    x = to.Left;
+    y = to.Top;
     const TPixelFormat df = destination.PixelFormat();
     if (df != source.PixelFormat())
         return;

@@ -42,6 +42,15 @@ constexpr std::uint8_t ShadeByte(int px, int c, int m)
     return static_cast<std::uint8_t>(c + ((m * (px - c)) >> 8));
 }
 
+// The product of two bytes read as fractions of 255, rounded to the nearest:
+// round(a * b / 255). There are no ties (2ab is even, 255 odd), so adding
+// 127 before the integer division is exact. Premultiplied alpha, tints and
+// CMYK to RGB use it.
+constexpr std::uint8_t MulByte(unsigned a, unsigned b)
+{
+    return static_cast<std::uint8_t>((a * b + 127) / 255);
+}
+
 // Average of two colour bytes, leaning 129/256 toward the second: white
 // over black gives 126, black over white 128.
 constexpr std::uint8_t AverageByte(unsigned a, unsigned b)

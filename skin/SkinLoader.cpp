@@ -4,6 +4,7 @@
 
 #include "base/Exception.h"
 #include "images/BmpReader.h"
+#include "images/PictureWidth.h"
 #include "images/JpegReader.h"
 #include "images/PngReader.h"
 #include "render/SysColors.h"
@@ -111,6 +112,9 @@ private:
     std::unique_ptr<TBitmap> Decode(const TImageDecoder& decoder, void (*fallback)(const std::uint8_t*, std::size_t, TBitmap&),
                                     const std::vector<std::uint8_t>& bytes) const
     {
+        // A picture of width 0 is skipped, whatever its reader would say of it.
+        if (DeclaredPictureWidth(bytes) == 0)
+            return nullptr;
         auto bitmap = std::make_unique<TBitmap>();
         if (decoder)
             decoder(bytes.data(), bytes.size(), *bitmap);

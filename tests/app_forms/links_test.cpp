@@ -2,6 +2,7 @@
 // logo the dialog shows.
 #include "FormsFixture.h"
 
+#include "framework/Shell.h"
 #include "images/BmpReader.h"
 
 namespace taramel::forms_test {
@@ -14,9 +15,11 @@ TEST_F(Links, StatusBarButtonsOpenTheSiteWithTheMainWindowAsOwner)
     StartProgram(NumberedDeck(10).c_str());
     Form1->Show();
     std::vector<std::pair<HWND, std::string>> opened;
-    Form1->OpenWebAddress = [&](HWND owner, const char* address) { opened.emplace_back(owner, address); };
+    const TShellOpener shell = ShellOpener();
+    ShellOpener() = [&](HWND owner, const std::string& address) { opened.emplace_back(owner, address); };
     ClickGraphic(Form1->sSpeedButton31);
     ClickGraphic(Form1->sSpeedButton1);
+    ShellOpener() = shell;
     ASSERT_EQ(opened.size(), 2u);
     for (const auto& [owner, address] : opened) {
         EXPECT_EQ(owner, Form1->Handle());

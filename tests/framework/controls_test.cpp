@@ -6,6 +6,7 @@
 #include "controls/Shape.h"
 #include "base/Exception.h"
 #include "framework/Form.h"
+#include "framework/Shell.h"
 #include "framework/Timer.h"
 #include "framework/Unicode.h"
 #include "tests/framework/TestSupport.h"
@@ -447,14 +448,12 @@ TEST(Controls, ImageBlendsWithPerPixelAlpha)
 
 TEST(Controls, WebLabelHoverFontAndLeftButtonOpensTheTarget)
 {
-    struct TRecordingWebLabel : TsWebLabel {
-        using TsWebLabel::TsWebLabel;
-        std::vector<std::string> opened;
-        void OpenTarget() override { opened.push_back(Url); }
-    };
+    std::vector<std::string> opened;
+    const TShellOpener shell = ShellOpener();
+    ShellOpener() = [&](HWND, const std::string& target) { opened.push_back(target); };
     TControlsForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
-    auto* link = Make<TRecordingWebLabel>(&form, &form, 80, 56, 184, 19);
+    auto* link = Make<TsWebLabel>(&form, &form, 80, 56, 184, 19);
     link->Url = "http://www.example.com/";
     link->Font().SetHeight(-16);
     link->Font().SetColor(0x0E407940);
@@ -465,13 +464,14 @@ TEST(Controls, WebLabelHoverFontAndLeftButtonOpensTheTarget)
     EXPECT_EQ(link->Font().Color(), clBlue);
     SendMessageW(window, WM_RBUTTONDOWN, MK_RBUTTON, Point(90, 60));
     SendMessageW(window, WM_RBUTTONUP, 0, Point(90, 60));
-    EXPECT_TRUE(link->opened.empty());
+    EXPECT_TRUE(opened.empty());
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(90, 60));
     SendMessageW(window, WM_LBUTTONUP, 0, Point(90, 60));
-    EXPECT_EQ(link->opened, (std::vector<std::string>{"http://www.example.com/"}));
+    EXPECT_EQ(opened, (std::vector<std::string>{"http://www.example.com/"}));
     SendMessageW(window, WM_MOUSEMOVE, 0, Point(5, 5));
     EXPECT_EQ(link->Font().Style(), 0u);
     EXPECT_EQ(link->Font().Color(), 0x0E407940);
+    ShellOpener() = shell;
 }
 
 TEST(Controls, SpeedButtonOnStatusBarGetsHotAndClicks)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "loader_fixture.h"
 #include "skin/SkinLookups.h"
 #include "skin/PackedSkin.h"
@@ -197,6 +199,37 @@ TEST(LoaderImages, BrokenPictureEndsTheLoad)
     s.files.AddFile(kMiniPath + "CUT.BMP", bmp);
     EXPECT_NE(s.LoadError(kMaster + "[X]\nA=CUT.BMP\n"), "");
     EXPECT_TRUE(s.tables.Images.empty() && s.tables.Sections.empty() && !s.tables.MasterBitmap);
+}
+
+TEST(LoaderImages, PicturesOfWidthZeroAreSkipped)
+{
+    // The BMP reader refuses a width of 0 ("BMP size 0 x 30 is out of range"),
+    // and an empty file is no BMP at all; the loader must skip both before.
+    auto zeroWidth = Bmp24(30, 30);
+    std::fill(zeroWidth.begin() + 18, zeroWidth.begin() + 22, 0);
+    const std::pair<const char*, std::vector<std::uint8_t>> pictures[] = {
+        {"header says width 0", zeroWidth},
+        {"empty file", {}},
+    };
+    for (const auto& [name, bytes] : pictures) {
+        MiniSkin s;
+        s.files.AddFile(kMiniPath + "ZERO.BMP", bytes);
+        s.files.AddFile(kMiniPath + "GOOD.BMP", Bmp24(30, 12));
+        EXPECT_EQ(s.LoadError("[GLOBALINFO]\nMASTERBITMAP=ZERO.BMP\n"
+                              "[X]\nA=ZERO.BMP\nB=!ZERO.BMP!3!1!0\nC=GOOD.BMP\n"),
+                  "")
+            << name;
+        EXPECT_FALSE(s.tables.MasterBitmap) << name;
+        EXPECT_FALSE(s.Image("X", "A")) << name;
+        EXPECT_FALSE(s.Image("X", "B")) << name;
+        EXPECT_TRUE(s.Image("X", "C")) << name;
+    }
+    // Any other size the reader refuses still ends the load.
+    auto negative = Bmp24(30, 30);
+    std::fill(negative.begin() + 18, negative.begin() + 22, 0xFF);
+    MiniSkin s;
+    s.files.AddFile(kMiniPath + "NEG.BMP", negative);
+    EXPECT_EQ(s.LoadError("[X]\nA=NEG.BMP\n"), "BMP size -1 x 30 is out of range");
 }
 
 TEST(LoaderImages, CommonSectionsImages)
