@@ -13,11 +13,6 @@ using paintdetail::CopyBgr;
 using paintdetail::PixelView;
 using paintdetail::PutColor;
 
-TRect ImageRectOf(const TsMaskData& mask)
-{
-    return {mask.ImageRect.Left, mask.ImageRect.Top, mask.ImageRect.Right, mask.ImageRect.Bottom};
-}
-
 const TBitmap* MaskSourceBitmap(const TSkinTables& tables, const TsMaskData& mask)
 {
     if (mask.Image && !mask.Image->Empty())
@@ -419,7 +414,7 @@ void DrawMaskImage(const TSkinTables& tables, TBitmap& destination, TPoint at, i
     const int cx = at.X < 0 ? -at.X : 0, cy = at.Y < 0 ? -at.Y : 0;
     if (w - cx < 1 || h - cy < 1)
         return;
-    const TRect& ir = ImageRectOf(mask);
+    const TRect& ir = mask.ImageRect;
     const int sx = w * ClampState(mask, state);
     // The hidden part is cut off both rectangles, so the image keeps its place.
     const TRect from{ir.Left + sx + cx, ir.Top + cy, ir.Left + sx + w - 1, ir.Top + h - 1};

@@ -22,8 +22,6 @@ namespace taramel {
 // Window shapes: one-pixel-high runs of transparent corner pixels.
 using TAOR = std::vector<TRect>;
 
-// The image's rectangle as a geometry rectangle.
-TRect ImageRectOf(const TsMaskData& mask);
 // The bitmap the image is cut from: its own bitmap, else the skin's master
 // bitmap; null when there is neither, and then nothing of it is drawn.
 const TBitmap* MaskSourceBitmap(const TSkinTables& tables, const TsMaskData& mask);

@@ -150,13 +150,15 @@ void PaintOwn(const OwnBackground& o, TBitmap& t, const TRect& r)
     bool textured = false;
     if (l.ImagePercent > 0 && o.Tex.Exists()) {
         TRect left = r;
-        if (o.Tex.Pattern)
-            TileBitmap(t, r, o.Tex.Pattern), left = kNothingLeft;
-        else if (o.Tex.Image->MaskType > 0)
+        if (o.Tex.Pattern) {
+            TileBitmap(t, r, o.Tex.Pattern);
+            left = kNothingLeft;
+        } else if (o.Tex.Image->MaskType > 0) {
             PaintMaskedTexture(o.Tables, t, left, o.Bg, o.Tex.Image->StretchMode, *o.Tex.Image);
-        else
+        } else {
             PaintTexture(o.Tables, t, left, o.Tex.Image->Image.get(), o.Tex.Image->StretchMode, *o.Tex.Image);
-        if (!(left == kNothingLeft))
+        }
+        if (left != kNothingLeft)
             Fill(t, left, l.Color);
         textured = true;
     }

@@ -53,7 +53,7 @@ void Stretch(TBitmap& dst, const TRect& to, const TBitmap& src, const TRect& fro
 // real pixels).
 TRect SourceTile(const TsMaskData& mask, const TBitmap& src)
 {
-    return Intersect(ImageRectOf(mask), {0, 0, src.Width(), src.Height()});
+    return Intersect(mask.ImageRect, {0, 0, src.Width(), src.Height()});
 }
 
 }  // namespace
@@ -152,7 +152,7 @@ void PaintMaskedTexture(const TSkinTables& tables, TBitmap& destination, TRect& 
     const TBitmap* src = MaskSourceBitmap(tables, mask);
     if (!src || (code != 0 && code != 10))
         return;
-    const TRect ir = ImageRectOf(mask);
+    const TRect ir = mask.ImageRect;
     const int tw = StateImageWidth(mask), th = ir.Height() / 2;
     if (tw < 1 || th < 1)
         return;

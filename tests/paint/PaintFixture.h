@@ -11,7 +11,7 @@
 namespace taramel::test {
 
 struct MaskSpec {
-    TsRect Rect;
+    TRect Rect;
     int Count = 1;
     int MaskType = 0;
     int StretchMode = 0;
