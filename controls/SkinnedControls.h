@@ -8,7 +8,9 @@
 #include "controls/ListBox.h"
 #include "controls/Panel.h"
 #include "controls/RadioButton.h"
+#include "controls/SkinnedBitBtn.h"
 #include "controls/SkinnedControl.h"
+#include "controls/SkinnedRadioButton.h"
 #include "controls/SpeedButton.h"
 #include "controls/SkinnedGroupBox.h"
 #include "controls/SkinnedLabel.h"
@@ -20,18 +22,6 @@
 #include <string>
 
 namespace taramel {
-
-class TsBitBtn : public TSkinnedControl<TBitBtn, TControlClass::BitButton> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsBitBtn"; }
-};
-
-class TsRadioButton : public TSkinnedControl<TRadioButton, TControlClass::RadioButton> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsRadioButton"; }
-};
 
 class TsSpinEdit : public TSkinnedControl<TSpinEdit, TControlClass::Edit> {
 public:

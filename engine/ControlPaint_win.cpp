@@ -204,7 +204,7 @@ void RefreshCorners(TsCommonData& data, int state, unsigned corners)
     const TBitmap* source = MaskSourceBitmap(*tables, mask);
     if (source == nullptr || source->PixelFormat() != TPixelFormat::pf24bit)
         return;
-    const TRect image = ImageRectOf(mask);
+    const TRect image = mask.ImageRect;
     const int sx = image.Left + ClampState(mask, state) * StateImageWidth(mask);
     const int sy = image.Top;
     const int sw = StateImageWidth(mask);

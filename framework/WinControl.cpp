@@ -208,6 +208,7 @@ void TWinControl::WndProc(TMessage& m)
     case WM_MOUSELEAVE: return WMMouseLeave(m);
     case WM_COMMAND: return WMCommand(m);
     case WM_NOTIFY: return WMNotify(m);
+    case WM_DRAWITEM: return WMReflect(m, reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hwndItem, CN_DRAWITEM);
     case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC: return WMCtlColor(m);
     case WM_SETCURSOR: return WMSetCursor(m);

@@ -98,11 +98,11 @@ protected:
     }
     void ShowForm()
     {
-        FinishLoading(*form);
+        form->EndLoadingAll();
         form->Show();
         testsupport::Pump(50);
     }
-    void SkinOn()
+    virtual void SkinOn()
     {
         manager->SetActive(true);
         ASSERT_TRUE(manager->SkinReady());
