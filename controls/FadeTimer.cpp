@@ -3,10 +3,49 @@
 #include "engine/ControlPaint_win.h"
 #include "engine/ControlSkinState.h"
 #include "engine/SkinCommand_win.h"
+#include "engine/SkinManager_win.h"
+#include "controls/SkinnedSpeedButton.h"
+#include "skin/SkinState.h"
 #include "framework/WinControl.h"
 #include "render/Blend.h"
 
+#include <cstring>
+
 namespace taramel {
+
+void MakeFadeFrame(TBitmap& frame, const TBitmap& start, TBitmap& now, int weight)
+{
+    // The frame is kept between ticks: same size, same rows, no new pixels.
+    if (frame.Width() == start.Width() && frame.Height() == start.Height() &&
+        frame.PixelFormat() == start.PixelFormat()) {
+        const std::size_t bytes = static_cast<std::size_t>(start.Width()) * BytesPerPixel(start.PixelFormat());
+        for (int y = 0; y < start.Height(); ++y)
+            std::memcpy(frame.ScanLine(y), start.ScanLine(y), bytes);
+    } else {
+        frame.Assign(start);
+    }
+    BlendSameSize(frame, now, weight);
+}
+
+bool FadeAllowed(const TsCommonData& data, unsigned animatEvents, unsigned event, bool enabled)
+{
+    const TsSkinManager* manager = data.SkinManager();
+    const TsGeneralData* s = data.Section();
+    const unsigned managerEvents = manager != nullptr ? manager->AnimEffects.Buttons.Events : 0;
+    return IsAnimatedEvent(animatEvents, static_cast<TacAnimatEvent>(event), managerEvents) && !SkinLoading &&
+           s != nullptr && s->FadingEnabled && enabled && data.CacheBmp && !data.CacheBmp->Empty();
+}
+
+void WithDrawingOff(TWinControl& control, const std::function<void()>& handling)
+{
+    if (!control.HandleAllocated() || !IsWindowVisible(control.Handle())) {
+        handling();
+        return;
+    }
+    SendMessageW(control.Handle(), WM_SETREDRAW, FALSE, 0);
+    handling();
+    SendMessageW(control.Handle(), WM_SETREDRAW, TRUE, 0);
+}
 
 TsFadeTimer::TsFadeTimer(TWinControl& owner, TsCommonData& data) : TTimer(nullptr), owner_(owner), data_(data)
 {
@@ -59,8 +98,7 @@ void TsFadeTimer::Step()
     TBitmap* cache = data_.CacheBmp.get();
     if (cache != nullptr && cache->Width() == start_.Width() && cache->Height() == start_.Height() &&
         !start_.Empty()) {
-        frame_.Assign(start_);
-        BlendSameSize(frame_, *cache, FadeWeight(current_, steps_));
+        MakeFadeFrame(frame_, start_, *cache, FadeWeight(current_, steps_));
         const LRESULT answer =
             owner_.Perform(SM_ALPHACMD, MakeSkinWParam(CMD_PAINT_FADE_FRAME), reinterpret_cast<LPARAM>(&frame_));
         if (answer == 0 && owner_.HandleAllocated()) {

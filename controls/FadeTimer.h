@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <functional>
 
 #include "framework/Timer.h"
 #include "render/Bitmap.h"
@@ -21,6 +22,19 @@ inline int FadeWeight(int step, int steps)
 {
     return std::clamp(255 - step * 256 / steps, 0, 255);
 }
+
+// One frame of a fade: the old picture with the given weight over the new
+// one (frames are 24-bit, of the start's size).
+void MakeFadeFrame(TBitmap& frame, const TBitmap& start, TBitmap& now, int weight);
+
+// Whether a state change of a control with the events `animatEvents` fades
+// on `event` (one of the aeMouse values of the buttons): the skin enables
+// fading, no skin is loading, and the control has a picture to start from.
+bool FadeAllowed(const TsCommonData& data, unsigned animatEvents, unsigned event, bool enabled);
+
+// Runs the standard handling of a message that makes a system window draw
+// its own look, with drawing switched off, when the window is visible.
+void WithDrawingOff(TWinControl& control, const std::function<void()>& handling);
 
 class TsFadeTimer : public TTimer {
 public:

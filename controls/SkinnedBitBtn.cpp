@@ -75,11 +75,7 @@ void TsBitBtn::StateChanged(bool press, TacAnimatEvent event)
     TsCommonData& data = *SkinData();
     if (!SkinnedNow())
         return;
-    TsSkinManager* manager = data.SkinManager();
-    const TsGeneralData* s = data.Section();
-    const unsigned managerEvents = manager != nullptr ? manager->AnimEffects.Buttons.Events : 0;
-    if (IsAnimatedEvent(AnimatEvents, event, managerEvents) && !SkinLoading && s != nullptr && s->FadingEnabled &&
-        Enabled() && data.CacheBmp && !data.CacheBmp->Empty() && !data.CacheDirty) {
+    if (FadeAllowed(data, AnimatEvents, event, Enabled()) && !data.CacheDirty) {
         data.CacheDirty = true;
         if (!fade_)
             fade_ = std::make_unique<TsFadeTimer>(*this, data);
@@ -246,19 +242,6 @@ void TsBitBtn::PaintTo(HDC dc, bool intoGivenDC)
     RestoreDC(dc, saved);
 }
 
-void TsBitBtn::WithoutRedraw(TMessage& m)
-{
-    // The system's own reaction may draw: it runs unseen and the skinned
-    // look follows.
-    if (!HandleAllocated() || !IsWindowVisible(Handle())) {
-        TBitBtn::WndProc(m);
-        return;
-    }
-    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
-    TBitBtn::WndProc(m);
-    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
-}
-
 void TsBitBtn::MouseDown(TMouseButton button, unsigned shift, int x, int y)
 {
     if (SkinnedNow() && Enabled() && button == TMouseButton::mbLeft) {
@@ -387,7 +370,7 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& m)
         }
         return true;
     case WM_SETFOCUS:
-        WithoutRedraw(m);
+        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
         data.Focused = true;
         data.CacheDirty = true;
         if (fade_ && fade_->Running())
@@ -397,14 +380,14 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& m)
         return true;
     case WM_KILLFOCUS:
         StopFade();
-        WithoutRedraw(m);
+        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
         data.Focused = false;
         data.CacheDirty = true;
         Invalidate();
         return true;
     case WM_SETTEXT:
         StopFade();
-        WithoutRedraw(m);
+        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
         data.CacheDirty = true;
         Invalidate();
         return true;

@@ -57,7 +57,6 @@ private:
     void PaintTo(HDC dc, bool intoGivenDC);
     void PaintSystemLook(HDC dc);
     void ApplyRegion();
-    void WithoutRedraw(TMessage& message);
     bool SystemPushed() const;
 
     std::unique_ptr<TsFadeTimer> fade_;

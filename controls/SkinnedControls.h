@@ -11,6 +11,7 @@
 #include "controls/SkinnedBitBtn.h"
 #include "controls/SkinnedControl.h"
 #include "controls/SkinnedRadioButton.h"
+#include "controls/SkinnedSpinEdit.h"
 #include "controls/SpeedButton.h"
 #include "controls/SkinnedGroupBox.h"
 #include "controls/SkinnedLabel.h"
@@ -22,12 +23,6 @@
 #include <string>
 
 namespace taramel {
-
-class TsSpinEdit : public TSkinnedControl<TSpinEdit, TControlClass::Edit> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsSpinEdit"; }
-};
 
 class TsListBox : public TSkinnedControl<TListBox, TControlClass::ListBox> {
 public:

@@ -159,11 +159,7 @@ void TsRadioButton::StateChanged(bool press, TacAnimatEvent event)
     TsCommonData& data = *SkinData();
     if (!SkinnedNow())
         return;
-    TsSkinManager* manager = data.SkinManager();
-    const TsGeneralData* s = data.Section();
-    const unsigned managerEvents = manager != nullptr ? manager->AnimEffects.Buttons.Events : 0;
-    if (IsAnimatedEvent(AnimatEvents, event, managerEvents) && !SkinLoading && s != nullptr && s->FadingEnabled &&
-        Enabled() && data.CacheBmp && !data.CacheBmp->Empty()) {
+    if (FadeAllowed(data, AnimatEvents, event, Enabled())) {
         data.CacheDirty = true;
         if (!fade_)
             fade_ = std::make_unique<TsFadeTimer>(*this, data);
@@ -173,17 +169,6 @@ void TsRadioButton::StateChanged(bool press, TacAnimatEvent event)
     data.CacheDirty = true;
     StopFade();
     Repaint();
-}
-
-void TsRadioButton::WithoutRedraw(TMessage& m)
-{
-    if (!HandleAllocated() || !IsWindowVisible(Handle())) {
-        TRadioButton::WndProc(m);
-        return;
-    }
-    SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
-    TRadioButton::WndProc(m);
-    SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
 }
 
 bool TsRadioButton::HandleSkinCommand(TMessage& m)
@@ -268,7 +253,7 @@ bool TsRadioButton::HandleSkinnedMessage(TMessage& m)
         }
         return true;
     case WM_SETFOCUS:
-        WithoutRedraw(m);
+        WithDrawingOff(*this, [&] { TRadioButton::WndProc(m); });
         data.Focused = true;
         data.CacheDirty = true;
         if (fade_ && fade_->Running())
@@ -278,7 +263,7 @@ bool TsRadioButton::HandleSkinnedMessage(TMessage& m)
         return true;
     case WM_KILLFOCUS:
         StopFade();
-        WithoutRedraw(m);
+        WithDrawingOff(*this, [&] { TRadioButton::WndProc(m); });
         data.Focused = false;
         data.MouseAbove = false;
         Invalidate();
@@ -291,7 +276,7 @@ bool TsRadioButton::HandleSkinnedMessage(TMessage& m)
             return true;
         pressed_ = true;
         StateChanged(true, aeMouseDown);
-        WithoutRedraw(m);
+        WithDrawingOff(*this, [&] { TRadioButton::WndProc(m); });
         Invalidate();
         return true;
     case WM_LBUTTONUP:
@@ -299,7 +284,7 @@ bool TsRadioButton::HandleSkinnedMessage(TMessage& m)
             return false;
         if (ReadOnly)
             return true;
-        WithoutRedraw(m);  // the system's click checks the button
+        WithDrawingOff(*this, [&] { TRadioButton::WndProc(m); });  // the system's click checks the button
         if (pressed_) {
             pressed_ = false;
             SetChecked(true);
@@ -313,13 +298,13 @@ bool TsRadioButton::HandleSkinnedMessage(TMessage& m)
         if (ReadOnly)
             return true;
         pressed_ = m.Msg == WM_KEYDOWN;
-        WithoutRedraw(m);
+        WithDrawingOff(*this, [&] { TRadioButton::WndProc(m); });
         if (m.Msg == WM_KEYUP)
             SetChecked(true);
         Invalidate();
         return true;
     case BM_SETCHECK:
-        WithoutRedraw(m);
+        WithDrawingOff(*this, [&] { TRadioButton::WndProc(m); });
         data.CacheDirty = true;
         StopFade();
         Invalidate();

@@ -50,7 +50,6 @@ private:
     void PaintTo(HDC dc);
     void StateChanged(bool press, TacAnimatEvent event);
     void StopFade();
-    void WithoutRedraw(TMessage& message);
 
     std::unique_ptr<TsFadeTimer> fade_;
     bool pressed_ = false;
