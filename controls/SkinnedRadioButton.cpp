@@ -200,11 +200,10 @@ bool TsRadioButton::HandleSkinCommand(TMessage& m)
 void TsRadioButton::AfterCommonCommand(TMessage& m)
 {
     const auto code = SkinCommandOf(m.WParam);
-    if ((code == CMD_REPAINT || code == CMD_NEW_SKIN || code == CMD_REMOVE_SKIN) && !IsDestroying()) {
-        if (code == CMD_REMOVE_SKIN && HandleAllocated())
-            SendMessageW(Handle(), BM_SETCHECK, Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (code == CMD_REMOVE_SKIN && HandleAllocated() && !IsDestroying())
+        SendMessageW(Handle(), BM_SETCHECK, Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    if (code == CMD_REPAINT && !IsDestroying())
         AdjustSize();
-    }
     TSkinnedControl::AfterCommonCommand(m);
 }
 
