@@ -3,8 +3,10 @@
 #pragma once
 
 #include "framework/Control.h"
-#include "framework/Handles.h"
 #include "render/Bitmap.h"
+#include "render/Bitmap_win.h"
+
+#include <memory>
 
 namespace taramel {
 
@@ -26,7 +28,7 @@ private:
     void PrepareBlendBitmap();
 
     TBitmap picture_;
-    TBitmapHandle blend_;
+    std::unique_ptr<TDibSection> blend_;
 };
 
 }  // namespace taramel

@@ -174,6 +174,7 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
     case CMD_REMOVE_SKIN:
         if (mine) {
             data.HandleSkinCommand(m);
+            DoubleBuffered = true;
             Invalidate();
         }
         ForwardToChildren(*this, m);
@@ -184,6 +185,9 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
         ForwardToChildren(*this, m);
         if (mine) {
             data.HandleSkinCommand(m);
+            // The cache is the skinned panel's buffer: it reaches the screen
+            // in one copy, with nothing erased before it.
+            DoubleBuffered = !data.Skinned();
             if (HandleAllocated() && !IsLoading())
                 RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
         }

@@ -38,8 +38,10 @@ void TsWebLabel::MouseLeave()
 void TsWebLabel::MouseDown(TMouseButton button, unsigned shift, int x, int y)
 {
     TsLabel::MouseDown(button, shift, x, y);
-    if (button == TMouseButton::mbLeft && !Url.empty())
-        OpenTarget();
+    if (button == TMouseButton::mbLeft && !Url.empty()) {
+        TCustomForm* form = GetParentForm(this);
+        OpenWithShell(form && form->HandleAllocated() ? form->Handle() : nullptr, Url);
+    }
 }
 
 TColor TsWebLabel::SkinTextColor() const
@@ -53,13 +55,6 @@ TColor TsWebLabel::SkinTextColor() const
         return 0xFF00FF;
     const TColor c = t.Sections[global].FontColor[hovering_ ? 2 : 4];
     return c == -1 ? 0xFF00FF : c;
-}
-
-void TsWebLabel::OpenTarget()
-{
-    TCustomForm* form = GetParentForm(this);
-    HWND owner = form && form->HandleAllocated() ? form->Handle() : nullptr;
-    OpenWithShell(owner, Url);
 }
 
 }  // namespace taramel

@@ -17,7 +17,6 @@ public:
     explicit TsWebLabel(TComponent* owner);
     std::string ClassName() const override { return "TsWebLabel"; }
     std::string Url;
-    int ShowMode = SW_SHOWDEFAULT;
     TFont& HoverFont() { return hoverFont_; }
     bool Hovering() const { return hovering_; }
 
@@ -26,8 +25,6 @@ protected:
     void MouseLeave() override;
     void MouseDown(TMouseButton button, unsigned shift, int x, int y) override;
     TColor SkinTextColor() const override;
-    // Hands the target to the shell; the result is not examined.
-    virtual void OpenTarget();
 
 private:
     TFont hoverFont_;

@@ -293,8 +293,9 @@ void TsCommonData::RecomputePaintFlags(bool recursive)
     const TsGeneralData* s = Section();
     const bool container = ClassCode() == static_cast<int>(TControlClass::Panel);
     if (s != nullptr && container) {
+        // Only a fully see-through section depends on how the parent paints.
         bool parentPlain = false;
-        if (owner_ != nullptr && owner_->Parent() != nullptr)
+        if (s->Transparency == 100 && owner_ != nullptr && owner_->Parent() != nullptr)
             parentPlain = (SendCommand(owner_->Parent(), CMD_TRANSPARENCY_FLAGS, 0, 0) & pfPaintDirectly) != 0;
         if (!SectionNeedsCache(*s, BorderMask(), parentPlain))
             PaintFlags |= pfPaintDirectly;

@@ -5,51 +5,26 @@
 #include <vector>
 
 #include "images/ComposeImage32.h"
+#include "render/Bitmap_win.h"
 
 namespace taramel {
 namespace {
 
-// A top-down DIB section of 24 or 32 bits selected into a memory DC, owned
-// for the length of one drawing.
+// A top-down DIB section of 24 or 32 bits, selected into a memory DC of its
+// own unless it is for handing to the system, with copies to and from work
+// bitmaps of its size.
 class DibSurface {
 public:
-    // Unselected surfaces (no DC) are for handing the bitmap to the system.
-    DibSurface(int width, int height, int bits, bool selected = true) : width_(width), height_(height), bits_(bits)
+    DibSurface(int width, int height, int bits, bool selected = true)
+        : dib_(width, height, bits, true, selected ? TDibSection::kWithDC : TDibSection::kNoDC), width_(width),
+          height_(height), bits_(bits)
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = static_cast<WORD>(bits);
-        info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels_), nullptr, 0);
-        if (!bitmap_ || !selected)
-            return;
-        dc_ = CreateCompatibleDC(nullptr);
-        if (dc_)
-            old_ = SelectObject(dc_, bitmap_);
-        if (!old_)
-            pixels_ = nullptr;
     }
-    ~DibSurface()
-    {
-        if (dc_) {
-            if (old_)
-                SelectObject(dc_, old_);
-            DeleteDC(dc_);
-        }
-        if (bitmap_)
-            DeleteObject(bitmap_);
-    }
-    DibSurface(const DibSurface&) = delete;
-    DibSurface& operator=(const DibSurface&) = delete;
 
-    bool Ok() const { return pixels_ != nullptr; }
-    HDC Dc() const { return dc_; }
-    HBITMAP Bitmap() const { return bitmap_; }
-    std::size_t Stride() const { return (static_cast<std::size_t>(width_) * bits_ + 31) / 32 * 4; }
-    std::uint8_t* Row(int y) const { return pixels_ + Stride() * static_cast<std::size_t>(y); }
+    bool Ok() const { return dib_.Ok(); }
+    HDC Dc() const { return dib_.DC(); }
+    HBITMAP Bitmap() const { return dib_.Handle(); }
+    std::uint8_t* Row(int y) const { return dib_.Row(y); }
 
     // Copies between the surface and a work bitmap of the same size and bits.
     void Load(const TBitmap& b) const
@@ -66,11 +41,8 @@ public:
     }
 
 private:
+    TDibSection dib_;
     int width_, height_, bits_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    std::uint8_t* pixels_ = nullptr;
 };
 
 void DrawOrdinary(const TPNGGraphic& image, HDC canvas, const RECT& r)

@@ -13,17 +13,20 @@ struct TLZ77Decoder::Stream {
     z_stream z{};
 };
 
-TLZ77Decoder::TLZ77Decoder(int flushMode, bool autoReset)
+TLZ77Decoder::TLZ77Decoder(int flushMode, bool autoReset, TChecksum checksum)
     : stream_(std::make_unique<Stream>()), flushMode_(flushMode), autoReset_(autoReset)
 {
     if (inflateInit(&stream_->z) != Z_OK)
         throw EGraphicCompression(kLZ77Error);
     open_ = true;
 #if ZLIB_VERNUM >= 0x1290
-    // The stream's Adler-32 is not computed: every byte of the data has
+    // For PNG data the stream's Adler-32 is not computed: every byte has
     // already passed the CRC-32 of its chunk, and the sum would cost a tenth
     // of the decoding time.
-    inflateValidate(&stream_->z, 0);
+    if (checksum == kSkipChecksum)
+        inflateValidate(&stream_->z, 0);
+#else
+    (void)checksum;
 #endif
 }
 

@@ -1,6 +1,6 @@
-// A small owner of one zlib inflate stream. The PNG reader feeds it the image
-// data and takes the inflated bytes; the stream is ended by Finish or, on an
-// error path, by the destructor.
+// The one owner of a zlib inflate stream. The PNG reader feeds it the image
+// data, the packed-skin reader each entry; the stream is ended by Finish or,
+// on an error path, by the destructor.
 #pragma once
 
 #include <cstddef>
@@ -11,10 +11,14 @@ namespace taramel {
 
 class TLZ77Decoder {
 public:
+    // Whether the stream's own Adler-32 is checked. Data whose every byte
+    // already passed another checksum (PNG chunks) may skip it.
+    enum TChecksum { kSkipChecksum, kVerifyChecksum };
+
     // flushMode is zlib's flush argument for every Decode call; with autoReset
     // the stream starts over after each end of stream. Throws
     // EGraphicCompression when the stream cannot be started.
-    TLZ77Decoder(int flushMode, bool autoReset);
+    TLZ77Decoder(int flushMode, bool autoReset, TChecksum checksum = kSkipChecksum);
     ~TLZ77Decoder();
     TLZ77Decoder(const TLZ77Decoder&) = delete;
     TLZ77Decoder& operator=(const TLZ77Decoder&) = delete;

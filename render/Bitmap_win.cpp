@@ -8,71 +8,23 @@ namespace {
 
 class DibPixelStorage final : public PixelStorage {
 public:
-    explicit DibPixelStorage(const PixelStorageRequest& r) : rowBytes_(RowBytes(r.width, r.format)), height_(r.height), topDown_(r.topDown)
+    explicit DibPixelStorage(const PixelStorageRequest& r)
+        : dib_(r.width, r.height, static_cast<int>(r.format), r.topDown, TDibSection::kWithDC), topDown_(r.topDown)
     {
-        // Room for the grey palette of 8-bit bitmaps.
-        struct {
-            BITMAPINFOHEADER header;
-            RGBQUAD colours[256];
-        } info{};
-        info.header.biSize = sizeof(BITMAPINFOHEADER);
-        info.header.biWidth = r.width;
-        info.header.biHeight = r.topDown ? -r.height : r.height;
-        info.header.biPlanes = 1;
-        info.header.biBitCount = static_cast<WORD>(r.format);
-        info.header.biCompression = BI_RGB;
-        if (r.format == TPixelFormat::pf8bit) {
-            info.header.biClrUsed = 256;
-            for (int i = 0; i < 256; ++i) {
-                const auto v = static_cast<BYTE>(i);
-                info.colours[i] = RGBQUAD{v, v, v, 0};
-            }
-        }
-        dc_ = CreateCompatibleDC(nullptr);
-        if (!dc_)
-            return;
-        bitmap_ = CreateDIBSection(dc_, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits_, nullptr, 0);
-        if (!bitmap_) {
-            bits_ = nullptr;
-            return;
-        }
-        old_ = SelectObject(dc_, bitmap_);
     }
-    ~DibPixelStorage() override
-    {
-        if (dc_ && old_)
-            SelectObject(dc_, old_);
-        if (bitmap_)
-            DeleteObject(bitmap_);
-        if (dc_)
-            DeleteDC(dc_);
-    }
-    DibPixelStorage(const DibPixelStorage&) = delete;
-    DibPixelStorage& operator=(const DibPixelStorage&) = delete;
 
-    std::uint8_t* Row0() override
-    {
-        auto* bits = static_cast<std::uint8_t*>(bits_);
-        if (!bits)
-            return nullptr;
-        return topDown_ ? bits : bits + rowBytes_ * static_cast<std::size_t>(height_ - 1);
-    }
+    std::uint8_t* Row0() override { return dib_.Ok() ? dib_.Row(0) : nullptr; }
     std::ptrdiff_t Stride() const override
     {
-        const auto stride = static_cast<std::ptrdiff_t>(rowBytes_);
+        const auto stride = static_cast<std::ptrdiff_t>(dib_.RowBytes());
         return topDown_ ? stride : -stride;
     }
-    HDC DC() const { return dc_; }
-    HBITMAP Handle() const { return bitmap_; }
+    HDC DC() const { return dib_.Ok() ? dib_.DC() : nullptr; }
+    HBITMAP Handle() const { return dib_.Ok() ? dib_.Handle() : nullptr; }
 
 private:
-    std::size_t rowBytes_;
-    int height_;
+    TDibSection dib_;
     bool topDown_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    void* bits_ = nullptr;
 };
 
 DibPixelStorage* DibOf(TBitmap& bitmap)
@@ -81,6 +33,51 @@ DibPixelStorage* DibOf(TBitmap& bitmap)
 }
 
 }  // namespace
+
+TDibSection::TDibSection(int width, int height, int bitsPerPixel, bool topDown, TDcUse dc)
+    : rowBytes_((static_cast<std::size_t>(width) * bitsPerPixel + 31) / 32 * 4), height_(height), topDown_(topDown)
+{
+    // Room for the grey palette of 8-bit sections.
+    struct {
+        BITMAPINFOHEADER header;
+        RGBQUAD colours[256];
+    } info{};
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    info.header.biWidth = width;
+    info.header.biHeight = topDown ? -height : height;
+    info.header.biPlanes = 1;
+    info.header.biBitCount = static_cast<WORD>(bitsPerPixel);
+    info.header.biCompression = BI_RGB;
+    if (bitsPerPixel == 8) {
+        info.header.biClrUsed = 256;
+        for (int i = 0; i < 256; ++i) {
+            const auto v = static_cast<BYTE>(i);
+            info.colours[i] = RGBQUAD{v, v, v, 0};
+        }
+    }
+    void* bits = nullptr;
+    bitmap_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap_)
+        return;
+    if (dc == kWithDC) {
+        dc_ = CreateCompatibleDC(nullptr);
+        old_ = dc_ ? SelectObject(dc_, bitmap_) : nullptr;
+        if (!old_)
+            return;
+    }
+    bits_ = static_cast<std::uint8_t*>(bits);
+}
+
+TDibSection::~TDibSection()
+{
+    if (dc_) {
+        if (old_)
+            SelectObject(dc_, old_);
+        DeleteDC(dc_);
+    }
+    if (bitmap_)
+        DeleteObject(bitmap_);
+}
 
 std::unique_ptr<PixelStorage> CreateDibPixelStorage(const PixelStorageRequest& request)
 {

@@ -9,6 +9,40 @@
 
 namespace taramel {
 
+// The one owner of a DIB section in the program: the section, its bits and,
+// when asked for, a memory device context of its own with the section
+// selected. All three are freed together. 8-bit sections get a grey palette.
+class TDibSection {
+public:
+    enum TDcUse { kNoDC, kWithDC };
+    TDibSection(int width, int height, int bitsPerPixel, bool topDown, TDcUse dc);
+    ~TDibSection();
+    TDibSection(const TDibSection&) = delete;
+    TDibSection& operator=(const TDibSection&) = delete;
+
+    // The bits exist (and the context, when one was asked for).
+    bool Ok() const { return bits_ != nullptr; }
+    HBITMAP Handle() const { return bitmap_; }
+    HDC DC() const { return dc_; }
+    // Bytes of one row, padded to 32 bits.
+    std::size_t RowBytes() const { return rowBytes_; }
+    // Row y counted from the top, whatever the order in memory.
+    std::uint8_t* Row(int y) const
+    {
+        const int stored = topDown_ ? y : height_ - 1 - y;
+        return bits_ + rowBytes_ * static_cast<std::size_t>(stored);
+    }
+
+private:
+    std::size_t rowBytes_;
+    int height_;
+    bool topDown_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_ = nullptr;
+    std::uint8_t* bits_ = nullptr;
+};
+
 // Makes every bitmap created from now on a DIB section. Called once at
 // start-up, before any bitmap exists.
 void InstallDibSectionStorage();

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/Exception.h"
+#include "images/ZlibInflater.h"
 #include "skin/SkinFiles.h"
 
 namespace taramel {
@@ -75,16 +76,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-struct Inflater {
-    z_stream stream{};
-    Inflater()
-    {
-        if (inflateInit(&stream) != Z_OK)
-            throw Exception(zError(Z_MEM_ERROR));
-    }
-    ~Inflater() { inflateEnd(&stream); }
-};
-
 // Inflates one zlib stream that starts at the reader's position into exactly
 // `size` bytes, taking input in fixed chunks, and leaves the position on the
 // first byte after the stream. Output grows with what really comes out, so a
@@ -99,47 +90,40 @@ std::vector<std::uint8_t> InflateEntry(PackedReader& reader, std::int32_t size, 
         kMaxInflateRatio * reader.Remaining() + kInflateAllowance)
         throw Exception(kStreamReadError);
 
-    Inflater z;
+    TLZ77Decoder z(Z_NO_FLUSH, false, TLZ77Decoder::kVerifyChecksum);
     std::vector<std::uint8_t> out;
     const std::size_t want = static_cast<std::size_t>(size);
     std::uint8_t probe = 0;  // one byte past the stated size, to catch a longer stream
     int result = Z_OK;
     while (true) {
-        if (z.stream.avail_in == 0) {
+        if (z.AvailableInput() == 0) {
             const auto chunk = reader.Chunk(kInputChunk);
             if (chunk.empty())
                 throw Exception(kStreamReadError);
-            z.stream.next_in = const_cast<Bytef*>(chunk.data());
-            z.stream.avail_in = static_cast<uInt>(chunk.size());
+            z.SetInput(chunk.data(), chunk.size());
         }
-        const bool full = out.size() >= want;
-        if (!full) {
+        std::size_t produced = 0;
+        if (out.size() < want) {
             const std::size_t grow = std::min<std::size_t>(want - out.size(), std::max<std::size_t>(out.size(), 65536));
             const std::size_t at = out.size();
             out.resize(at + grow);
-            z.stream.next_out = out.data() + at;
-            z.stream.avail_out = static_cast<uInt>(grow);
+            result = z.Decode(out.data() + at, grow, produced);
+            out.resize(at + produced);
         } else {
-            z.stream.next_out = &probe;
-            z.stream.avail_out = 1;
+            result = z.Decode(&probe, 1, produced);
+            if (produced > 0)
+                throw Exception("Packed skin entry \"" + name + "\" is longer than its stated size");
         }
-        const uInt outBefore = z.stream.avail_out;
-        result = inflate(&z.stream, Z_NO_FLUSH);
-        const std::size_t produced = outBefore - z.stream.avail_out;
-        if (full && produced > 0)
-            throw Exception("Packed skin entry \"" + name + "\" is longer than its stated size");
-        if (!full)
-            out.resize(out.size() - z.stream.avail_out);
         if (result == Z_STREAM_END)
             break;
-        if (result == Z_BUF_ERROR && z.stream.avail_in == 0)
+        if (result == Z_BUF_ERROR && z.AvailableInput() == 0)
             continue;  // needs the next chunk
         if (result != Z_OK)
             throw Exception(zError(result));
     }
     if (out.size() != want)
         throw Exception(kStreamReadError);
-    reader.MoveBack(z.stream.avail_in);
+    reader.MoveBack(z.AvailableInput());
     return out;
 }
 

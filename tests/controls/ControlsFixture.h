@@ -25,7 +25,12 @@ public:
     explicit TCapture(TWinControl& control) : width_(control.Width()), height_(control.Height())
     {
         BITMAPINFO bi{};
-        bi.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB};
+        bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        bi.bmiHeader.biWidth = width_;
+        bi.bmiHeader.biHeight = -height_;
+        bi.bmiHeader.biPlanes = 1;
+        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biCompression = BI_RGB;
         HDC screen = GetDC(nullptr);
         HDC dc = CreateCompatibleDC(screen);
         void* bits = nullptr;

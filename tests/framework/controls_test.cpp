@@ -393,7 +393,8 @@ TEST(Controls, TransparentLabelShowsWhatIsUnderIt)
     TControlsForm form(nullptr);
     form.SetBounds(0, 0, 200, 100);
     form.SetColor(clLime);
-    auto* label = Make<TsLabel>(&form, &form, 0, 0, 100, 50);
+    // The standard label starts opaque (a skinned one starts see-through).
+    auto* label = Make<TLabel>(&form, &form, 0, 0, 100, 50);
     label->SetColor(clRed);
     label->SetCaption("");
     EXPECT_EQ(TSnapshot(&form).Pixel(50, 25), RGB(255, 0, 0));
