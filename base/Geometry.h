@@ -55,4 +55,16 @@ inline bool ClipCopyRects(TRect& s, TSize source, TRect& d, TSize destination)
     return true;
 }
 
+// The same for a copy of `s` to the point (x, y) of the destination: the
+// point moves with the clipping.
+inline bool ClipCopyToPoint(TRect& s, TSize source, int& x, int& y, TSize destination)
+{
+    TRect d{x, y, x + s.Width(), y + s.Height()};
+    if (!ClipCopyRects(s, source, d, destination))
+        return false;
+    x = d.Left;
+    y = d.Top;
+    return true;
+}
+
 }  // namespace taramel

@@ -17,7 +17,7 @@
 
 namespace taramel {
 
-class TsBitBtn : public TSkinnedControl<TBitBtn, TControlClass::BitButton, true> {
+class TsBitBtn : public TSkinnedControl<TBitBtn, TControlClass::BitButton, "TsBitBtn", true> {
 public:
     explicit TsBitBtn(TComponent* owner);
     ~TsBitBtn() override;

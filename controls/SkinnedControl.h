@@ -9,19 +9,30 @@
 #include "engine/SkinCommand_win.h"
 #include "framework/Messages.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <memory>
+#include <string>
 
 namespace taramel {
 
 class TComponent;
 
-template <class Standard, TControlClass Code, bool WithCache = false>
+// A class name written as a template argument ("TsPanel").
+template <std::size_t N>
+struct TClassName {
+    constexpr TClassName(const char (&text)[N]) { std::copy_n(text, N, chars); }
+    char chars[N];
+};
+
+template <class Standard, TControlClass Code, TClassName Name, bool WithCache = false>
 class TSkinnedControl : public Standard {
 public:
     explicit TSkinnedControl(TComponent* owner)
         : Standard(owner), skinData_(std::make_unique<TsCommonData>(this, Code, WithCache))
     {
     }
+    std::string ClassName() const override { return Name.chars; }
     TsCommonData* SkinData() const { return skinData_.get(); }
 
 protected:

@@ -24,7 +24,7 @@
 
 namespace taramel {
 
-class TsListBox : public TSkinnedControl<TListBox, TControlClass::ListBox> {
+class TsListBox : public TSkinnedControl<TListBox, TControlClass::ListBox, "TsListBox"> {
 public:
     using TSkinnedControl::TSkinnedControl;
     std::string ClassName() const override { return "TsListBox"; }

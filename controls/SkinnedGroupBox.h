@@ -15,7 +15,7 @@ enum class TsCaptionLayout { clTopLeft, clTopCenter, clTopRight };
 RECT GroupCaptionRect(int width, int textWidth, int textHeight, TsCaptionLayout layout, bool rightToLeft,
                       int yOffset, bool skinned, int bevelWidth);
 
-class TsGroupBox : public TSkinnedControl<TGroupBox, TControlClass::GroupBox, true> {
+class TsGroupBox : public TSkinnedControl<TGroupBox, TControlClass::GroupBox, "TsGroupBox", true> {
 public:
     using TSkinnedControl::TSkinnedControl;
     std::string ClassName() const override { return "TsGroupBox"; }

@@ -20,7 +20,7 @@ void ForwardToChildren(TWinControl& container, const TMessage& message);
 // high as a "W", centred vertically in `rect`.
 void DrawContainerCaption(HDC dc, TControl& control, const TsCommonData& data, RECT rect, UINT alignment);
 
-class TsPanel : public TSkinnedControl<TPanel, TControlClass::Panel, true> {
+class TsPanel : public TSkinnedControl<TPanel, TControlClass::Panel, "TsPanel", true> {
 public:
     using TSkinnedControl::TSkinnedControl;
     std::string ClassName() const override { return "TsPanel"; }

@@ -14,7 +14,7 @@
 
 namespace taramel {
 
-class TsRadioButton : public TSkinnedControl<TRadioButton, TControlClass::RadioButton> {
+class TsRadioButton : public TSkinnedControl<TRadioButton, TControlClass::RadioButton, "TsRadioButton"> {
 public:
     explicit TsRadioButton(TComponent* owner);
     ~TsRadioButton() override;

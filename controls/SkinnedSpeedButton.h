@@ -45,7 +45,7 @@ private:
     bool inStep_ = false;
 };
 
-class TsSpeedButton : public TSkinnedControl<TSpeedButton, TControlClass::SpeedButton> {
+class TsSpeedButton : public TSkinnedControl<TSpeedButton, TControlClass::SpeedButton, "TsSpeedButton"> {
 public:
     explicit TsSpeedButton(TComponent* owner);
     ~TsSpeedButton() override;

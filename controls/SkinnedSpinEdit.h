@@ -10,7 +10,7 @@
 
 namespace taramel {
 
-class TsSpinEdit : public TSkinnedControl<TSpinEdit, TControlClass::Edit, true> {
+class TsSpinEdit : public TSkinnedControl<TSpinEdit, TControlClass::Edit, "TsSpinEdit", true> {
 public:
     using TSkinnedControl::TSkinnedControl;
     std::string ClassName() const override { return "TsSpinEdit"; }

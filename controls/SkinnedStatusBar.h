@@ -18,7 +18,7 @@ std::vector<RECT> StatusPanelAreas(int width, int height, const std::vector<TSta
 // (then its look depends on what the parent shows and is rebuilt each time).
 bool ReachesOutside(const RECT& bounds, const RECT& parentClient);
 
-class TsStatusBar : public TSkinnedControl<TStatusBar, TControlClass::StatusBar, true> {
+class TsStatusBar : public TSkinnedControl<TStatusBar, TControlClass::StatusBar, "TsStatusBar", true> {
 public:
     explicit TsStatusBar(TComponent* owner);
     std::string ClassName() const override { return "TsStatusBar"; }

@@ -95,16 +95,4 @@ void SendToAllForms(TMessage& message)
             message.Result = SendMessageA(window, message.Msg, message.WParam, message.LParam);
 }
 
-std::vector<TCustomForm*>& RegisteredSkinForms()
-{
-    static std::vector<TCustomForm*> forms;
-    return forms;
-}
-
-std::vector<HWND>& ExtraSkinWindows()
-{
-    static std::vector<HWND> windows;
-    return windows;
-}
-
 }  // namespace taramel

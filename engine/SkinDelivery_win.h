@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/SkinnedWindows_win.h"
 #include "framework/Messages.h"
 
 namespace taramel {
@@ -35,12 +36,5 @@ void SendToChildControls(TWinControl* control, TMessage& message);
 // then to every form registered with the window skinning, then to every
 // visible extra window of the engine.
 void SendToAllForms(TMessage& message);
-
-// Forms whose windows the window skinning has taken over; they get every
-// broadcast even when they answer that they are skinned.
-std::vector<TCustomForm*>& RegisteredSkinForms();
-// Further windows the engine skins (standard dialogs and the like); the
-// visible ones get every broadcast.
-std::vector<HWND>& ExtraSkinWindows();
 
 }  // namespace taramel

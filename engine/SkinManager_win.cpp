@@ -31,7 +31,6 @@ namespace taramel {
 namespace {
 
 constexpr const char* kDefaultSkinDirectory = "c:\\Skins";
-constexpr TacShadowMargins kBuiltInShadowMargins{11, 7, 11, 11};
 
 TacOptionalFunctions& OptionalFunctionsSlot()
 {
@@ -54,16 +53,6 @@ std::unique_ptr<TBitmap>& BuiltInShadowSlot(bool active)
     return active ? activeShadow : inactiveShadow;
 }
 
-std::string JoinLines(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line;
-        text += "\r\n";
-    }
-    return text;
-}
-
 // Desktop composition, asked of dwmapi (looked up at the first question; an
 // absent function means no composition).
 bool CompositionEnabled()
@@ -76,48 +65,6 @@ bool CompositionEnabled()
     }();
     BOOL enabled = FALSE;
     return fn != nullptr && SUCCEEDED(fn(&enabled)) && enabled;
-}
-
-// A 32-bit copy of one state of a skin image (states lie side by side).
-std::unique_ptr<TBitmap> CopyImageState(const TSkinTables& t, int imageIndex, int state)
-{
-    const TsMaskData& image = t.Images[static_cast<std::size_t>(imageIndex)];
-    const TSize size = ImageStateSize(t, imageIndex);
-    const TBitmap* source = image.Image ? image.Image.get() : t.MasterBitmap.get();
-    auto copy = std::make_unique<TBitmap>();
-    if (source == nullptr || size.cx <= 0 || size.cy <= 0)
-        return copy;
-    const int x0 = (image.Image ? 0 : image.ImageRect.Left) + state * size.cx;
-    const int y0 = image.Image ? 0 : image.ImageRect.Top;
-    copy = std::make_unique<TBitmap>(size.cx, size.cy, TPixelFormat::pf32bit);
-    for (int y = 0; y < size.cy; ++y) {
-        std::uint8_t* out = copy->ScanLine(y);
-        for (int x = 0; x < size.cx; ++x, out += 4) {
-            const int sx = x0 + x, sy = y0 + y;
-            if (sx < 0 || sy < 0 || sx >= source->Width() || sy >= source->Height()) {
-                std::memset(out, 0, 4);
-                continue;
-            }
-            if (source->PixelFormat() == TPixelFormat::pf32bit) {
-                std::memcpy(out, source->ScanLine(sy) + sx * 4, 4);
-                continue;
-            }
-            const std::uint32_t c = source->PixelColor(sx, sy);
-            out[0] = static_cast<std::uint8_t>(c >> 16);
-            out[1] = static_cast<std::uint8_t>(c >> 8);
-            out[2] = static_cast<std::uint8_t>(c);
-            out[3] = 0;
-        }
-    }
-    return copy;
-}
-
-std::unique_ptr<TBitmap> CopyOf(const TBitmap& source)
-{
-    auto copy = std::make_unique<TBitmap>();
-    if (!source.Empty())
-        copy->Assign(source);
-    return copy;
 }
 
 // Decodes one PNG resource of the program; an empty bitmap when it has none.
@@ -135,17 +82,6 @@ void LoadShadowResource(const wchar_t* name, std::unique_ptr<TBitmap>& target)
 }
 
 }  // namespace
-
-ThirdPartyList::ThirdPartyList()
-{
-    for (int kind = 0; kind < tpThirdPartyCount; ++kind)
-        Texts[static_cast<std::size_t>(kind)] = DefaultText(kind);
-}
-
-std::string ThirdPartyList::DefaultText(int kind)
-{
-    return kind == tpButtons ? "TButton" : " ";
-}
 
 std::function<void(const std::string& text)>& SkinVersionMessage()
 {
@@ -338,32 +274,13 @@ void TsSkinManager::SetIsDefault(bool isDefault)
 
 void TsSkinManager::SetCommonSections(const std::vector<std::string>& lines)
 {
-    commonSections_.clear();
-    for (const std::string& line : lines) {
-        if (!line.empty() && line[0] == ';') {
-            commonSections_.push_back(line);
-            continue;
-        }
-        std::string packed;
-        for (char c : line)
-            if (c != ' ')
-                packed += c;
-        commonSections_.push_back(packed);
-    }
+    commonSections_ = PackCommonSectionLines(lines);
     SetSkinName(skinName_);
 }
 
 std::string TsSkinManager::SkinInfo() const
 {
-    if (!SkinReady())
-        return "N/A";
-    char text[64];
-    std::snprintf(text, sizeof text, "%.15g", tables_.SkinData.Version);
-    std::string info = text;
-    for (char& c : info)
-        if (c == ',')
-            c = '.';
-    return info;
+    return SkinReady() ? SkinVersionInfo(tables_) : "N/A";
 }
 
 void TsSkinManager::UpdateDialogSwitch()
@@ -378,41 +295,22 @@ void TsSkinManager::UpdateDialogSwitch()
 // (Active is then false and the tables are empty).
 bool TsSkinManager::LoadTables()
 {
-    TSkinFileSystem& files = CurrentSkinFileSystem();
-    const TSkinPlace place = ChooseSkinPlace(skinDirectory_, skinName_, InternalSkins, files);
-    if (place.Kind == TSkinPlaceKind::Missing) {
-        tables_.Clear();
-        RefreshCommonIndexes(tables_);
-        active_ = false;
-        return false;
-    }
-
-    TSkinLoadSettings settings;
-    settings.CommonSections = JoinLines(commonSections_);
-    settings.HueOffset = hueOffset_;
-    settings.Saturation = saturation_;
-    settings.Manager = this;
-    settings.VersionCheck = [](double version) {
+    TSkinRequest request;
+    request.Directory = skinDirectory_;
+    request.Name = skinName_;
+    request.Stored = &InternalSkins;
+    request.CommonSections = commonSections_;
+    request.HueOffset = hueOffset_;
+    request.Saturation = saturation_;
+    request.Manager = this;
+    request.VersionCheck = [](double version) {
         if (version > kMaxSupportedSkinVersion && SkinVersionMessage())
             SkinVersionMessage()(kSkinVersionText);
     };
-
-    std::unique_ptr<TacSkinConvertor> reader = OpenPackedSkin(place, InternalSkins, files);
-    if (reader) {
-        TSkinSource source = PackedSkinSource(*reader, place.SkinPath);
-        source.Files = &files;
-        LoadSkin(source, settings, tables_);
-    } else if (place.Kind == TSkinPlaceKind::Folder) {
-        const std::vector<std::uint8_t> text = files.ReadFile(place.OptionsFile);
-        TSkinSource source;
-        source.OptionsText = std::string_view(reinterpret_cast<const char*>(text.data()), text.size());
-        source.SkinPath = place.SkinPath;
-        source.Files = &files;
-        LoadSkin(source, settings, tables_);
-    } else {
-        LoadStoredSkin(InternalSkins.Items[static_cast<std::size_t>(place.StoredIndex)], settings, tables_);
+    if (!LoadSkinTables(request, CurrentSkinFileSystem(), tables_)) {
+        active_ = false;
+        return false;
     }
-    tables_.SkinData.SkinPath = place.SkinPath;
     return true;
 }
 
@@ -603,26 +501,11 @@ void TsSkinManager::PrepareShadows()
         shadowMargins_ = {};
         return;
     }
-    const int exBorder = tables_.CommonIndexes.ExBorder;
-    if (ImageExists(tables_, exBorder)) {
-        const TsMaskData& image = tables_.Images[static_cast<std::size_t>(exBorder)];
-        const TsSkinData& d = tables_.SkinData;
-        if (d.BorderMode != 0)
-            shadowMargins_ = {d.FormOffset, d.FormOffset, d.FormOffset, d.FormOffset};
-        else
-            shadowMargins_ = {image.WL - d.FormOffset, image.WT - d.FormOffset, image.WR - d.FormOffset,
-                              image.WB - d.FormOffset};
-        activeShadow_ = CopyImageState(tables_, exBorder, 0);
-        inactiveShadow_ = CopyImageState(tables_, exBorder, image.ImageCount == 1 ? 0 : 1);
-    } else {
-        const int extra = CompositionEnabled() ? 1 : 0;
-        shadowMargins_ = {kBuiltInShadowMargins.Left + extra, kBuiltInShadowMargins.Top + extra,
-                          kBuiltInShadowMargins.Right + extra, kBuiltInShadowMargins.Bottom + extra};
-        activeShadow_ = CopyOf(BuiltInShadow(true));
-        inactiveShadow_ = CopyOf(BuiltInShadow(false));
-    }
-    ClearWhiteTransparent(*activeShadow_);
-    ClearWhiteTransparent(*inactiveShadow_);
+    TShadowPictures shadows =
+        MakeShadowPictures(tables_, CompositionEnabled, BuiltInShadow(true), BuiltInShadow(false));
+    shadowMargins_ = shadows.Margins;
+    activeShadow_ = std::move(shadows.Active);
+    inactiveShadow_ = std::move(shadows.Inactive);
 }
 
 }  // namespace taramel

@@ -1,7 +1,8 @@
 // TsSkinManager: the component that owns the active skin. It finds and loads
-// the skin its properties name, keeps the tables, tells every form and
-// control of the process when a skin arrives, changes or goes, and keeps the
-// process-wide switches (SkinState.h) the painting code reads.
+// the skin its properties name (through the portable SkinManagerCore.h),
+// keeps the tables, tells every form and control of the process when a skin
+// arrives, changes or goes, freezes and thaws the forms meanwhile, and keeps
+// the process-wide switches (SkinState.h) the painting code reads.
 #pragma once
 
 #include <windows.h>
@@ -12,60 +13,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/SkinManagerCore.h"
 #include "framework/Component.h"
 #include "render/Bitmap.h"
 #include "skin/SkinTables.h"
 #include "skin/StoredSkins.h"
 
 namespace taramel {
-
-enum TacSkinningRule : unsigned { srStdForms = 1, srStdDialogs = 2, srThirdParty = 4 };
-constexpr unsigned kAllSkinningRules = srStdForms | srStdDialogs | srThirdParty;
-
-enum TacBtnEvent : unsigned { beMouseEnter = 1, beMouseLeave = 2, beMouseDown = 4, beMouseUp = 8 };
-
-struct TacFormAnimation {
-    bool Active = true;
-    int Time = 0;  // milliseconds
-};
-
-struct TacAnimEffects {
-    struct {
-        unsigned Events = beMouseEnter | beMouseLeave | beMouseDown | beMouseUp;
-    } Buttons;
-    TacFormAnimation DialogShow;
-    TacFormAnimation FormShow;
-    TacFormAnimation PageChange;
-    TacFormAnimation SkinChanging{true, 100};
-};
-
-struct TacMenuSupport {
-    std::string IcoLineSkin;  // "ICOLINE" once loaded when left empty
-    bool UseExtraLine = false;
-    int ExtraLineWidth = 32;
-    std::string ExtraLineFontName = "Tahoma";
-    int ExtraLineFontHeight = -11;
-};
-
-// The class names, one text per kind of control, that the window skinning
-// wraps inside skinned forms.
-enum TacThirdPartyKind {
-    tpEdits, tpButtons, tpBitBtns, tpCheckBoxes, tpComboBoxes, tpGrids, tpGroupBoxes, tpListViews,
-    tpPanels, tpTreeViews, tpWWEdits, tpGridEh, tpVirtualTrees, tpPageControl, tpTabControl,
-    tpToolBar, tpStatusBar, tpSpeedButton, tpThirdPartyCount
-};
-struct ThirdPartyList {
-    // Line-separated class names; "TButton" for buttons, a single blank for the rest.
-    std::array<std::string, tpThirdPartyCount> Texts;
-    ThirdPartyList();
-    static std::string DefaultText(int kind);
-};
-
-// The four margins of the form shadow pictures.
-struct TacShadowMargins {
-    int Left = 0, Top = 0, Right = 0, Bottom = 0;
-    bool operator==(const TacShadowMargins&) const = default;
-};
 
 class TsSkinManager : public TComponent {
 public:
@@ -167,14 +121,6 @@ private:
     std::unique_ptr<TBitmap> inactiveShadow_;
 };
 
-// Shows the message about a skin newer than the engine supports. By default a
-// message box with OK and the application title; tests replace it.
-std::function<void(const std::string& text)>& SkinVersionMessage();
-inline constexpr const char* kSkinVersionText =
-    "This version of the skin is not fully supported by this release of the skinning engine.\r\n"
-    "Components must be updated up to latest version for using this skin.";
-// Skins whose VERSION is above this get the message; loading goes on.
-inline constexpr double kMaxSupportedSkinVersion = 255;
 
 // The engine's start-up, before any window exists: registers the skin
 // command message, makes the kernel32 file system the skins' one, decodes

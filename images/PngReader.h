@@ -1,7 +1,7 @@
 // TPNGGraphic: a work bitmap loaded from a PNG file. Colour type 6 (RGBA)
 // becomes a 32-bit bitmap with per-pixel alpha; RGB becomes 24 bits; grey and
 // indexed images become 1-, 4- or 8-bit bitmaps with a palette. Drawing with
-// alpha and making icons are the Win32 half (acPNG_win.h).
+// alpha and making icons are the Win32 half (PngReader_win.h).
 #pragma once
 
 #include <array>

@@ -41,29 +41,14 @@ int ClampState(const TsMaskData& mask, int state)
 
 namespace {
 
-// Clips a pair of rectangles of one size (half-open) so that both lie inside
-// their bitmaps; returns false when nothing is left.
+// Clips a copy between two bitmaps; cols and rows are the size left.
 bool ClipPair(TRect& to, TRect& from, int dstW, int dstH, int srcW, int srcH, int& cols, int& rows)
 {
-    if (to.Left < 0) {
-        from.Left -= to.Left;
-        to.Left = 0;
-    }
-    if (to.Top < 0) {
-        from.Top -= to.Top;
-        to.Top = 0;
-    }
-    if (from.Left < 0) {
-        to.Left -= from.Left;
-        from.Left = 0;
-    }
-    if (from.Top < 0) {
-        to.Top -= from.Top;
-        from.Top = 0;
-    }
-    cols = std::min({from.Width(), to.Width(), dstW - to.Left, srcW - from.Left});
-    rows = std::min({from.Height(), to.Height(), dstH - to.Top, srcH - from.Top});
-    return cols >= 1 && rows >= 1;
+    if (!ClipCopyRects(from, {srcW, srcH}, to, {dstW, dstH}))
+        return false;
+    cols = from.Width();
+    rows = from.Height();
+    return true;
 }
 
 // Rows from a picture row down to its mask row.

@@ -8,11 +8,8 @@ namespace taramel {
 
 void CopyBitmapRect(TBitmap& destination, int x, int y, const TBitmap& source, TRect r)
 {
-    TRect to{x, y, x + r.Width(), y + r.Height()};
-    if (!ClipCopyRects(r, {source.Width(), source.Height()}, to, {destination.Width(), destination.Height()}))
+    if (!ClipCopyToPoint(r, {source.Width(), source.Height()}, x, y, {destination.Width(), destination.Height()}))
         return;
-    x = to.Left;
-    y = to.Top;
     const int w = r.Width();
     const int h = r.Height();
     const TPixelFormat sf = source.PixelFormat();

@@ -144,11 +144,8 @@ void BlendWith(Sum& sum, TBitmap& destination, TBitmap& source, int w, int x, in
 
 void BlendBitmaps(TBitmap& destination, TBitmap& source, int w, int x, int y, TRect r)
 {
-    TRect to{x, y, x + r.Width(), y + r.Height()};
-    if (!ClipCopyRects(r, {source.Width(), source.Height()}, to, {destination.Width(), destination.Height()}))
+    if (!ClipCopyToPoint(r, {source.Width(), source.Height()}, x, y, {destination.Width(), destination.Height()}))
         return;
-    x = to.Left;
-    y = to.Top;
     const TPixelFormat df = destination.PixelFormat();
     if (df != source.PixelFormat())
         return;

@@ -1,5 +1,5 @@
 // Filling section records and the skin-wide record from the options text,
-// generated from the key tables of sConst.h.
+// generated from the key tables of SkinKeys.h.
 #pragma once
 
 #include <string_view>

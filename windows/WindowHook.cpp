@@ -1,6 +1,6 @@
 #include "windows/WindowHook.h"
 
-#include "engine/SkinDelivery_win.h"
+#include "engine/SkinnedWindows_win.h"
 #include "engine/WindowSkinning_win.h"
 #include "framework/Application.h"
 

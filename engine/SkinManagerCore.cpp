@@ -1,0 +1,173 @@
+#include "engine/SkinManagerCore.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "images/ComposeImage32.h"
+#include "skin/SkinLoader.h"
+#include "skin/SkinLookups.h"
+#include "skin/SkinPlace.h"
+#include "skin/StoredSkinLoader.h"
+#include "skin/PackedSkin.h"
+
+namespace taramel {
+namespace {
+
+// A 32-bit copy of one state of a skin image (states lie side by side).
+std::unique_ptr<TBitmap> CopyImageState(const TSkinTables& t, int imageIndex, int state)
+{
+    const TsMaskData& image = t.Images[static_cast<std::size_t>(imageIndex)];
+    const TSize size = ImageStateSize(t, imageIndex);
+    const TBitmap* source = image.Image ? image.Image.get() : t.MasterBitmap.get();
+    auto copy = std::make_unique<TBitmap>();
+    if (source == nullptr || size.cx <= 0 || size.cy <= 0)
+        return copy;
+    const int x0 = (image.Image ? 0 : image.ImageRect.Left) + state * size.cx;
+    const int y0 = image.Image ? 0 : image.ImageRect.Top;
+    copy = std::make_unique<TBitmap>(size.cx, size.cy, TPixelFormat::pf32bit);
+    for (int y = 0; y < size.cy; ++y) {
+        std::uint8_t* out = copy->ScanLine(y);
+        for (int x = 0; x < size.cx; ++x, out += 4) {
+            const int sx = x0 + x, sy = y0 + y;
+            if (sx < 0 || sy < 0 || sx >= source->Width() || sy >= source->Height()) {
+                std::memset(out, 0, 4);
+                continue;
+            }
+            if (source->PixelFormat() == TPixelFormat::pf32bit) {
+                std::memcpy(out, source->ScanLine(sy) + sx * 4, 4);
+                continue;
+            }
+            const std::uint32_t c = source->PixelColor(sx, sy);
+            out[0] = static_cast<std::uint8_t>(c >> 16);
+            out[1] = static_cast<std::uint8_t>(c >> 8);
+            out[2] = static_cast<std::uint8_t>(c);
+            out[3] = 0;
+        }
+    }
+    return copy;
+}
+
+std::unique_ptr<TBitmap> CopyOf(const TBitmap& source)
+{
+    auto copy = std::make_unique<TBitmap>();
+    if (!source.Empty())
+        copy->Assign(source);
+    return copy;
+}
+
+}  // namespace
+
+ThirdPartyList::ThirdPartyList()
+{
+    for (int kind = 0; kind < tpThirdPartyCount; ++kind)
+        Texts[static_cast<std::size_t>(kind)] = DefaultText(kind);
+}
+
+std::string ThirdPartyList::DefaultText(int kind)
+{
+    return kind == tpButtons ? "TButton" : " ";
+}
+
+std::string JoinLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+bool LoadSkinTables(const TSkinRequest& request, TSkinFileSystem& files, TSkinTables& tables)
+{
+    static const TsStoredSkins noStoredSkins;
+    const TsStoredSkins& stored = request.Stored ? *request.Stored : noStoredSkins;
+    const TSkinPlace place = ChooseSkinPlace(request.Directory, request.Name, stored, files);
+    if (place.Kind == TSkinPlaceKind::Missing) {
+        tables.Clear();
+        RefreshCommonIndexes(tables);
+        return false;
+    }
+
+    TSkinLoadSettings settings;
+    settings.CommonSections = JoinLines(request.CommonSections);
+    settings.HueOffset = request.HueOffset;
+    settings.Saturation = request.Saturation;
+    settings.Manager = request.Manager;
+    settings.VersionCheck = request.VersionCheck;
+
+    std::unique_ptr<TacSkinConvertor> reader = OpenPackedSkin(place, stored, files);
+    if (reader) {
+        TSkinSource source = PackedSkinSource(*reader, place.SkinPath);
+        source.Files = &files;
+        LoadSkin(source, settings, tables);
+    } else if (place.Kind == TSkinPlaceKind::Folder) {
+        const std::vector<std::uint8_t> text = files.ReadFile(place.OptionsFile);
+        TSkinSource source;
+        source.OptionsText = std::string_view(reinterpret_cast<const char*>(text.data()), text.size());
+        source.SkinPath = place.SkinPath;
+        source.Files = &files;
+        LoadSkin(source, settings, tables);
+    } else {
+        LoadStoredSkin(stored.Items[static_cast<std::size_t>(place.StoredIndex)], settings, tables);
+    }
+    tables.SkinData.SkinPath = place.SkinPath;
+    return true;
+}
+
+std::string SkinVersionInfo(const TSkinTables& tables)
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", tables.SkinData.Version);
+    std::string info = text;
+    for (char& c : info)
+        if (c == ',')
+            c = '.';
+    return info;
+}
+
+std::vector<std::string> PackCommonSectionLines(const std::vector<std::string>& lines)
+{
+    std::vector<std::string> packed;
+    for (const std::string& line : lines) {
+        if (!line.empty() && line[0] == ';') {
+            packed.push_back(line);
+            continue;
+        }
+        std::string text;
+        for (char c : line)
+            if (c != ' ')
+                text += c;
+        packed.push_back(text);
+    }
+    return packed;
+}
+
+TShadowPictures MakeShadowPictures(const TSkinTables& tables, const std::function<bool()>& compositionEnabled,
+                                   const TBitmap& builtInActive, const TBitmap& builtInInactive)
+{
+    TShadowPictures shadows;
+    const int exBorder = tables.CommonIndexes.ExBorder;
+    if (ImageExists(tables, exBorder)) {
+        const TsMaskData& image = tables.Images[static_cast<std::size_t>(exBorder)];
+        const TsSkinData& d = tables.SkinData;
+        if (d.BorderMode != 0)
+            shadows.Margins = {d.FormOffset, d.FormOffset, d.FormOffset, d.FormOffset};
+        else
+            shadows.Margins = {image.WL - d.FormOffset, image.WT - d.FormOffset, image.WR - d.FormOffset,
+                               image.WB - d.FormOffset};
+        shadows.Active = CopyImageState(tables, exBorder, 0);
+        shadows.Inactive = CopyImageState(tables, exBorder, image.ImageCount == 1 ? 0 : 1);
+    } else {
+        const int extra = compositionEnabled && compositionEnabled() ? 1 : 0;
+        shadows.Margins = {kBuiltInShadowMargins.Left + extra, kBuiltInShadowMargins.Top + extra,
+                           kBuiltInShadowMargins.Right + extra, kBuiltInShadowMargins.Bottom + extra};
+        shadows.Active = CopyOf(builtInActive);
+        shadows.Inactive = CopyOf(builtInInactive);
+    }
+    ClearWhiteTransparent(*shadows.Active);
+    ClearWhiteTransparent(*shadows.Inactive);
+    return shadows;
+}
+
+}  // namespace taramel

@@ -1,0 +1,109 @@
+// The skin manager's portable half: finding and reading the named skin, the
+// shadow pictures and the texts it reports, natively with the sanitizers.
+#include <gtest/gtest.h>
+
+#include "engine/SkinManagerCore.h"
+#include "skin/SkinFiles.h"
+#include "skin/SkinLookups.h"
+#include "tests/skin/loader_bmp.h"
+
+namespace taramel {
+namespace {
+
+const std::string kSkinFolder = "C:\\Skins\\Small\\";
+
+// A folder skin: a master bitmap, a version, a form offset of 2 and, when
+// asked for, a two-state EXBORDER image with borders 5 6 7 8.
+TMemoryFileSystem SmallSkin(bool exBorder)
+{
+    TMemoryFileSystem files("C:\\App\\");
+    files.AddFile(kSkinFolder + "MASTER.BMP", test::Bmp24(100, 60, std::uint32_t{0x102030}));
+    std::string options = "[GLOBALINFO]\nMASTERBITMAP=MASTER.BMP\nVERSION=6.5\nFORMOFFSET=2\n";
+    if (exBorder)
+        options += "EXBORDER=^0000,0000,0060,0040,0005,0006,0007,0008,2,1,1,0\n";
+    options += "[BUTTON]\nCOLOR=255\n";
+    files.AddFile(kSkinFolder + "Options.dat", options);
+    return files;
+}
+
+TSkinRequest Request(const std::string& name)
+{
+    TSkinRequest request;
+    request.Directory = "C:\\Skins";
+    request.Name = name;
+    return request;
+}
+
+TEST(ManagerCore, LoadsTheNamedSkinOrEmptiesTheTables)
+{
+    TMemoryFileSystem files = SmallSkin(false);
+    TSkinTables tables;
+    std::vector<double> versions;
+    TSkinRequest request = Request("Small");
+    request.VersionCheck = [&](double version) { versions.push_back(version); };
+    ASSERT_TRUE(LoadSkinTables(request, files, tables));
+    EXPECT_EQ(tables.SkinData.SkinPath, kSkinFolder);
+    EXPECT_GE(FindSection(tables, "BUTTON"), 0);
+    ASSERT_TRUE(tables.MasterBitmap);
+    EXPECT_EQ(SkinVersionInfo(tables), "6.5");
+    EXPECT_EQ(versions, std::vector<double>{6.5});
+
+    // A name that is nowhere leaves nothing of the skin read before.
+    EXPECT_FALSE(LoadSkinTables(Request("Elsewhere"), files, tables));
+    EXPECT_TRUE(tables.Sections.empty());
+    EXPECT_FALSE(tables.MasterBitmap);
+    EXPECT_EQ(tables.CommonIndexes.GlobalInfo, -1);
+}
+
+TEST(ManagerCore, ShadowsFromTheSkinOrBuiltIn)
+{
+    TBitmap builtInActive(6, 4, TPixelFormat::pf32bit);
+    TBitmap builtInInactive(5, 3, TPixelFormat::pf32bit);
+    int compositionAsked = 0;
+    auto composition = [&](bool on) {
+        return [&compositionAsked, on] {
+            ++compositionAsked;
+            return on;
+        };
+    };
+
+    // The skin's EXBORDER: margins are its borders less the form offset.
+    TMemoryFileSystem withBorder = SmallSkin(true);
+    TSkinTables tables;
+    ASSERT_TRUE(LoadSkinTables(Request("Small"), withBorder, tables));
+    const int exBorder = tables.CommonIndexes.ExBorder;
+    ASSERT_GE(exBorder, 0);
+    TShadowPictures own = MakeShadowPictures(tables, composition(true), builtInActive, builtInInactive);
+    EXPECT_EQ(own.Margins, (TacShadowMargins{5 - 2, 6 - 2, 7 - 2, 8 - 2}));
+    const TSize state = ImageStateSize(tables, exBorder);
+    ASSERT_TRUE(own.Active && own.Inactive);
+    EXPECT_EQ(own.Active->Width(), state.cx);
+    EXPECT_EQ(own.Inactive->Height(), state.cy);
+    EXPECT_EQ(own.Active->PixelFormat(), TPixelFormat::pf32bit);
+    // The master's colour 0x102030 as blue, green, red and alpha 0.
+    const std::uint8_t* px = own.Active->ScanLine(0);
+    EXPECT_EQ((std::array<int, 4>{px[0], px[1], px[2], px[3]}), (std::array<int, 4>{0x10, 0x20, 0x30, 0}));
+    EXPECT_EQ(compositionAsked, 0);
+
+    // Without one: the built-in pictures, one pixel more while composing.
+    TMemoryFileSystem plain = SmallSkin(false);
+    ASSERT_TRUE(LoadSkinTables(Request("Small"), plain, tables));
+    for (const bool on : {false, true}) {
+        TShadowPictures builtIn = MakeShadowPictures(tables, composition(on), builtInActive, builtInInactive);
+        const int extra = on ? 1 : 0;
+        EXPECT_EQ(builtIn.Margins, (TacShadowMargins{11 + extra, 7 + extra, 11 + extra, 11 + extra}));
+        EXPECT_EQ(builtIn.Active->Width(), 6);
+        EXPECT_EQ(builtIn.Inactive->Width(), 5);
+    }
+    EXPECT_EQ(compositionAsked, 2);
+}
+
+TEST(ManagerCore, CommonSectionLinesLoseTheirBlanksButComments)
+{
+    EXPECT_EQ(PackCommonSectionLines({" [ BUTTON ]", "COLOR = 255", "; a note, kept", ""}),
+              (std::vector<std::string>{"[BUTTON]", "COLOR=255", "; a note, kept", ""}));
+    EXPECT_EQ(JoinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
+}
+
+}  // namespace
+}  // namespace taramel
