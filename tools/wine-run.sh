@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a Win32 program under wine for the build and the tests:
 #   wine-run.sh --prefix DIR [--desktop WxH] program.exe [args...]
+#   wine-run.sh --prefix DIR --prepare      (only the prefix, display and server)
 # Creates the 32-bit prefix once (under a lock, so parallel tests never build
 # it twice), starts a private Xvfb when there is no display, keeps one
 # wineserver alive between runs and selects the Russian locale (code page 1251).
@@ -8,10 +9,12 @@ set -euo pipefail
 
 prefix=""
 desktop=""
+prepare=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --prefix) prefix="$2"; shift 2 ;;
     --desktop) desktop="$2"; shift 2 ;;
+    --prepare) prepare=1; shift ;;
     *) break ;;
   esac
 done
@@ -81,6 +84,7 @@ if [ -z "${DISPLAY:-}" ]; then export DISPLAY="$(cat "$prefix.display")"; fi
   wine wineboot.exe </dev/null >/dev/null 2>&1 9>&- || true
 ) 9>"$lock"
 
+[ "$prepare" = 0 ] || exit 0
 if [ -n "$desktop" ]; then
   exec wine explorer "/desktop=Taramel,$desktop" "$@"
 fi
