@@ -4,10 +4,21 @@
 
 namespace taramel {
 
-void LoadDeck(DeckStore& deck, std::string_view fileBytes)
+TLineEncoding LoadDeck(DeckStore& deck, std::string_view fileBytes)
 {
-    deck.Assign(SplitDeckLines(fileBytes));
+    constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
+    constexpr std::string_view utf16LeMark = "\xFF\xFE";
+    TLineEncoding encoding = TLineEncoding::Utf8;
+    if (fileBytes.starts_with(utf8Mark))
+        deck.Assign(SplitDeckLines(fileBytes.substr(utf8Mark.size())));
+    else if (fileBytes.starts_with(utf16LeMark))
+        deck.Assign(SplitDeckLines(Utf16LeToUtf8(fileBytes.substr(utf16LeMark.size()))));
+    else {
+        deck.Assign(SplitDeckLines(fileBytes));
+        encoding = TLineEncoding::Ansi;
+    }
     SetCurrentIndex(deck, 0);
+    return encoding;
 }
 
 void SetCurrentIndex(DeckStore& deck, int v)

@@ -4,9 +4,9 @@
 
 namespace taramel {
 
-void TDeck::Assign(const std::vector<std::string>& lines)
+void TDeck::Assign(std::vector<std::string> lines)
 {
-    lines_ = lines;
+    lines_ = std::move(lines);
     itemIndex_ = -1;
 }
 

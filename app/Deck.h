@@ -7,7 +7,7 @@ namespace taramel {
 
 class TDeck final : public DeckStore {
 public:
-    void Assign(const std::vector<std::string>& lines) override;
+    void Assign(std::vector<std::string> lines) override;
     int Count() const override;
     std::string Line(int index) const override;
     int ItemIndex() const override { return itemIndex_; }

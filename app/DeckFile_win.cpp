@@ -56,13 +56,23 @@ std::string SystemErrorText(unsigned long code)
     return Narrow(message);
 }
 
+std::string DeckTooLargeText(const std::string& fullPath)
+{
+    return "The deck file \"" + fullPath + "\" is larger than " + std::to_string(kMaxDeckFileBytes >> 20) +
+           " MB, the most that is read";
+}
+
 std::string ReadDeckFile(const std::wstring& name)
 {
     FileHandle file{CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr)};
     if (file.h == INVALID_HANDLE_VALUE)
         RaiseCannotOpen(name, GetLastError());
+    LARGE_INTEGER size{};
+    if (GetFileSizeEx(file.h, &size) && static_cast<unsigned long long>(size.QuadPart) > kMaxDeckFileBytes)
+        throw Exception(DeckTooLargeText(Narrow(FullPath(name))));
     std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(size.QuadPart));
     char chunk[65536];
     for (;;) {
         DWORD got = 0;
@@ -71,6 +81,8 @@ std::string ReadDeckFile(const std::wstring& name)
         if (got == 0)
             break;
         bytes.append(chunk, got);
+        if (bytes.size() > kMaxDeckFileBytes)  // it grew while being read
+            throw Exception(DeckTooLargeText(Narrow(FullPath(name))));
     }
     return bytes;
 }

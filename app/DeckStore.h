@@ -6,6 +6,7 @@
 
 #include <string>
 #include <vector>
+#include <utility>
 
 namespace taramel {
 
@@ -14,7 +15,7 @@ public:
     virtual ~DeckStore() = default;
 
     // Replaces every line; nothing is selected afterwards.
-    virtual void Assign(const std::vector<std::string>& lines) = 0;
+    virtual void Assign(std::vector<std::string> lines) = 0;
     virtual int Count() const = 0;
     // Raises "List index out of bounds (%d)" for an index that names no line.
     virtual std::string Line(int index) const = 0;
@@ -31,7 +32,7 @@ template <class List>
 class TListDeckStore final : public DeckStore {
 public:
     explicit TListDeckStore(List& list) : list_(list) {}
-    void Assign(const std::vector<std::string>& lines) override { list_.Assign(lines); }
+    void Assign(std::vector<std::string> lines) override { list_.Assign(std::move(lines)); }
     int Count() const override { return list_.Count(); }
     std::string Line(int index) const override { return list_.Line(index); }
     int ItemIndex() const override { return list_.ItemIndex(); }

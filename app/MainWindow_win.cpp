@@ -158,23 +158,31 @@ void TForm1::ShowCard()
     ShowCurrentCard(Deck(), *this);
 }
 
+std::string TForm1::LineText(const std::string& line) const
+{
+    return lineEncoding_ == TLineEncoding::Utf8 ? line : AnsiToUtf8(line);
+}
+
 void TForm1::SetQuestion(const std::string& line)
 {
-    sLabel1->SetCaption(AnsiToUtf8(line));
+    sLabel1->SetCaption(LineText(line));
+    cardShown_ = true;
 }
 
 void TForm1::SetAnswer(const std::string& line)
 {
-    sLabel2->SetCaption(AnsiToUtf8(line));
+    sLabel2->SetCaption(LineText(line));
 }
 
 void TForm1::FormCreate(TObject*)
 {
-    LoadDeck(Deck(), ReadDeckFile(kDeckFileName));
+    lineEncoding_ = LoadDeck(Deck(), ReadDeckFile(kDeckFileName));
 }
 
 void TForm1::FormClose(TObject*, TCloseAction&)
 {
+    if (!cardShown_)
+        return;
     // A settings file that refuses the write is reported, but must not keep
     // the user from leaving the program: the close goes on.
     try {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/CardGenerator.h"
+#include "app/CardNavigation.h"
 #include "app/CardView.h"
 #include "app/DeckStore.h"
 #include "controls/Shape.h"
@@ -68,6 +69,13 @@ public:
 
 private:
     std::unique_ptr<TListDeckStore<TListBox>> deck_;
+    // Whether a line of the deck reached the question label in this run.
+    // Until then the stored position is what the user left last time, and a
+    // deck that could not be read (missing, locked, empty) must not wipe it.
+    bool cardShown_ = false;
+    // The code of the deck's lines, as the deck file's byte-order mark says.
+    TLineEncoding lineEncoding_ = TLineEncoding::Ansi;
+    std::string LineText(const std::string& line) const;
 
     // One step in the order chosen on the settings dialog.
     void NextCard();

@@ -39,6 +39,8 @@ protected:
     // Draws the text in `rect` with `canvas`'s font (engraved when disabled,
     // unless the caller chose the disabled colour itself).
     void DrawLabelText(TCanvas& canvas, RECT rect, bool engraveDisabled = true);
+    // Word-wrapped text in whole lines inside `rect`, placed by the layout.
+    void DrawWrappedText(TCanvas& canvas, const RECT& rect, bool engraved);
 
 private:
     void AdjustSize();

@@ -1,6 +1,10 @@
 #include "controls/ListBox.h"
 
 #include "base/Exception.h"
+#include "framework/Graphics.h"
+#include "framework/Unicode.h"
+
+#include <algorithm>
 
 namespace taramel {
 
@@ -16,7 +20,11 @@ void TListBox::CreateParams(TCreateParams& params)
 {
     TWinControl::CreateParams(params);
     params.BaseClassName = L"LISTBOX";
-    params.Style |= WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
+    // The window holds the count and the selection only; the lines stay
+    // here and are drawn from here. A window that stores every line itself
+    // takes time that grows with the square of the count to fill (a deck of
+    // two million lines took seconds), setting a count takes none.
+    params.Style |= WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA;
     params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
@@ -24,35 +32,34 @@ void TListBox::CreateWnd()
 {
     HWND window = Handle();
     SendMessageW(window, LB_SETITEMHEIGHT, 0, itemHeight_);
-    SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-    for (const std::string& line : items_)
-        SendMessageA(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-    SendMessageW(window, WM_SETREDRAW, TRUE, 0);
+    SetWindowCount();
     SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
 }
 
-void TListBox::Assign(const std::vector<std::string>& lines)
+void TListBox::Assign(std::vector<std::string> lines)
 {
     Clear();
-    items_ = lines;
-    if (HandleAllocated()) {
-        HWND window = Handle();
-        SendMessageW(window, WM_SETREDRAW, FALSE, 0);
-        for (const std::string& line : items_)
-            if (SendMessageA(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str())) < 0) {
-                SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-                throw Exception("Unable to insert a line");
-            }
-        SendMessageW(window, WM_SETREDRAW, TRUE, 0);
-        Invalidate();
+    items_ = std::move(lines);
+    SetWindowCount();
+}
+
+void TListBox::SetWindowCount()
+{
+    if (!HandleAllocated())
+        return;
+    if (SendMessageW(Handle(), LB_SETCOUNT, items_.size(), 0) < 0) {
+        items_.clear();
+        itemIndex_ = -1;
+        SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
+        throw Exception("Unable to insert a line");
     }
+    Invalidate();
 }
 
 void TListBox::Add(const std::string& line)
 {
-    if (HandleAllocated() && SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str())) < 0)
-        throw Exception("Unable to insert a line");
     items_.push_back(line);
+    SetWindowCount();
 }
 
 void TListBox::Clear()
@@ -92,9 +99,62 @@ void TListBox::SetItemHeight(int height)
         SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, height);
 }
 
+namespace {
+
+// Lines are bytes in the ANSI code page.
+std::wstring AnsiToWide(const std::string& ansi)
+{
+    if (ansi.empty())
+        return std::wstring();
+    const int size = static_cast<int>(ansi.size());
+    const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), n);
+    return wide;
+}
+
+}  // namespace
+
+void TListBox::WMGetText(TMessage& m)
+{
+    // The window has no text of its own: it answers with the stored lines.
+    const auto index = static_cast<std::size_t>(m.WParam);
+    if (index >= items_.size()) {
+        m.Result = LB_ERR;
+        return;
+    }
+    const std::wstring text = AnsiToWide(items_[index]);
+    if (m.Msg == LB_GETTEXT)
+        std::copy(text.c_str(), text.c_str() + text.size() + 1, reinterpret_cast<wchar_t*>(m.LParam));
+    m.Result = static_cast<LRESULT>(text.size());
+}
+
+void TListBox::CNDrawItem(TMessage& m)
+{
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+    m.Result = TRUE;
+    if (item->itemID == static_cast<UINT>(-1) || item->itemID >= items_.size())
+        return;
+    const bool selected = (item->itemState & ODS_SELECTED) != 0;
+    TCanvas canvas(item->hDC);
+    canvas.Brush.Color = selected ? clHighlight : Color();
+    RECT rect = item->rcItem;
+    canvas.FillRect(rect);
+    canvas.Font = Font();
+    if (selected)
+        canvas.Font.SetColor(clHighlightText);
+    rect.left += 2;
+    canvas.DrawText(rect, Narrow(AnsiToWide(items_[item->itemID])), DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (item->itemState & ODS_FOCUS)
+        DrawFocusRect(item->hDC, &item->rcItem);
+}
+
 void TListBox::WndProc(TMessage& m)
 {
     switch (m.Msg) {
+    case LB_GETTEXT:
+    case LB_GETTEXTLEN: return WMGetText(m);
+    case CN_DRAWITEM: return CNDrawItem(m);
     case CN_COMMAND:
         if (HIWORD(m.WParam) == LBN_SELCHANGE) {
             itemIndex_ = static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));

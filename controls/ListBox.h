@@ -16,7 +16,7 @@ public:
     std::string ClassName() const override { return "TListBox"; }
 
     // Replaces every line; nothing is selected afterwards.
-    void Assign(const std::vector<std::string>& lines);
+    void Assign(std::vector<std::string> lines);
     int Count() const { return static_cast<int>(items_.size()); }
     // Raises ListIndexErrorText for an index that names no line.
     std::string Line(int index) const;
@@ -40,6 +40,11 @@ protected:
     void WndProc(TMessage& message) override;
 
 private:
+    // Gives the window the number of lines (when it exists).
+    void SetWindowCount();
+    void WMGetText(TMessage& message);
+    void CNDrawItem(TMessage& message);
+
     std::vector<std::string> items_;
     int itemIndex_ = -1;
     int itemHeight_ = 16;

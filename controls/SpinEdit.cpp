@@ -140,9 +140,26 @@ void TSpinEdit::WMKeyDown(TMessage& m)
     DefaultHandler(m);
 }
 
+void TSpinEdit::WMPaintOverArrows(TMessage& m)
+{
+    // The themed edit draws its frame and face over its whole window when it
+    // gains the focus or the mouse, the arrows inside it included, and
+    // nothing tells the arrows to paint again: they would vanish until the
+    // mouse passed over them. They repaint after every paint of the field.
+    TWinControl::WndProc(m);
+    RepaintArrows();
+}
+
+void TSpinEdit::RepaintArrows()
+{
+    if (arrows_ && arrows_->HandleAllocated())
+        RedrawWindow(arrows_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
 void TSpinEdit::WMKillFocus(TMessage& m)
 {
     DefaultHandler(m);
+    RepaintArrows();
     const int value = Value();
     if (CheckValue(value) != value)
         SetValue(value);
@@ -155,6 +172,9 @@ void TSpinEdit::WndProc(TMessage& m)
     case WM_KEYDOWN: return WMKeyDown(m);
     case WM_MOUSEWHEEL: return WMMouseWheel(m);
     case WM_KILLFOCUS: return WMKillFocus(m);
+    case WM_NCPAINT:
+    case WM_PAINT:
+    case WM_SETFOCUS: return WMPaintOverArrows(m);
     case CN_COMMAND:
         if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
             OnChange(this);

@@ -56,6 +56,8 @@ private:
     void WMKillFocus(TMessage& message);
     void WMMouseWheel(TMessage& message);
     void Step(long long delta);
+    void WMPaintOverArrows(TMessage& message);
+    void RepaintArrows();
 
     int minValue_ = 0;
     int maxValue_ = 0;

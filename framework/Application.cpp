@@ -1,6 +1,7 @@
 #include "framework/Application.h"
 
 #include "base/Exception.h"
+#include "base/ScopedFlag.h"
 #include "framework/Form.h"
 #include "framework/Handles.h"
 #include "framework/Messages.h"
@@ -193,6 +194,9 @@ void TApplication::HandleException()
 
 void TApplication::ShowException(const std::string& message)
 {
+    if (reporting_)
+        return;
+    const TFlagScope reporting(reporting_);
     const std::string text = ExceptionReportText(message);
     if (OnException) {
         OnException(text);

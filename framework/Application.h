@@ -61,7 +61,12 @@ public:
     void HandleException();
     // Reports one message: through OnException when it is set, else a
     // message box with the error icon and OK, captioned with the title.
+    // While a report is showing, a further one is dropped: a timer that
+    // fails at every tick would otherwise stack a new box on the open one
+    // each time, without end. The failure comes again after the box closes.
     void ShowException(const std::string& message);
+    // Whether a report is being shown now.
+    bool Reporting() const { return reporting_; }
     // Replaces the message box (tests use it so that nothing blocks).
     std::function<void(const std::string& message)> OnException;
 
@@ -90,6 +95,7 @@ private:
     std::string title_;
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
+    bool reporting_ = false;
     UINT_PTR nextTimerId_ = 1;
     // Every message of a tick looks its timer up here.
     std::unordered_map<UINT_PTR, TTimer*> timers_;

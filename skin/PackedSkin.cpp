@@ -76,14 +76,29 @@ private:
     std::size_t pos_ = 0;
 };
 
+// "Packed skin file "NAME"", or how else the bytes came.
+std::string SourceText(const TacSkinConvertor& convertor)
+{
+    return convertor.SourceName.empty() ? "Packed skin data" : "Packed skin file \"" + convertor.SourceName + "\"";
+}
+
+// Refuses a stated size that no entry can have before anything is inflated.
+void CheckStatedSize(const TacSkinConvertor& convertor, std::int32_t size, const std::string& name)
+{
+    const std::string entry = "entry \"" + name + "\" states a size of " + std::to_string(size) + " bytes";
+    if (size <= 0)
+        throw Exception(SourceText(convertor) + " is damaged: " + entry);
+    if (size > kMaxPackedEntryBytes)
+        throw Exception(SourceText(convertor) + ": " + entry + ", more than the " +
+                        std::to_string(kMaxPackedEntryBytes >> 20) + " MB an entry may have");
+}
+
 // Inflates one zlib stream that starts at the reader's position into exactly
 // `size` bytes, taking input in fixed chunks, and leaves the position on the
 // first byte after the stream. Output grows with what really comes out, so a
 // size that the input cannot back never turns into one big allocation.
 std::vector<std::uint8_t> InflateEntry(PackedReader& reader, std::int32_t size, const std::string& name)
 {
-    if (size <= 0)
-        throw Exception(zError(Z_BUF_ERROR));
     // A deflate stream cannot expand more than about 1032 times; a claim
     // beyond that can only end early, so say so before inflating anything.
     if (static_cast<std::uint64_t>(size) >
@@ -147,6 +162,7 @@ void Parse(TacSkinConvertor& convertor)
         std::string name(static_cast<std::size_t>(nameLength), '\0');
         reader.Read(name.data(), name.size());
         const std::int32_t size = reader.ReadInt32();
+        CheckStatedSize(convertor, size, name);
         auto data = InflateEntry(reader, size, name);
         if (IsOptionsName(name)) {
             convertor.Options = std::move(data);
@@ -196,9 +212,11 @@ void ExtractPackedData(TacSkinConvertor& reader)
 {
     const auto packed = reader.PackedData;
     std::vector<std::uint8_t> owned = std::move(reader.OwnedPackedData);
+    std::string source = std::move(reader.SourceName);
     reader.Clear();
     reader.OwnedPackedData = std::move(owned);
     reader.PackedData = packed;
+    reader.SourceName = std::move(source);
     try {
         Parse(reader);
     } catch (...) {
@@ -219,6 +237,7 @@ void LoadSkinFile(const std::string& fileName, std::unique_ptr<TacSkinConvertor>
     try {
         reader->OwnedPackedData = fileSystem.ReadFile(fileName);
         reader->PackedData = reader->OwnedPackedData;
+        reader->SourceName = fileName;
         ExtractPackedData(*reader);
     } catch (...) {
         reader.reset();

@@ -40,6 +40,9 @@ public:
     // caller keeps alive.
     std::span<const std::uint8_t> PackedData;
     std::vector<std::uint8_t> OwnedPackedData;
+    // The packed file's name, for messages that must say which skin is
+    // damaged; empty for bytes that came from elsewhere.
+    std::string SourceName;
 
     // Releases every image's data, the options and the packed data.
     void Clear();
@@ -56,6 +59,10 @@ public:
 // before anything is allocated. zlib cannot compress better than about 1032:1.
 inline constexpr std::uint64_t kMaxInflateRatio = 1040;
 inline constexpr std::uint64_t kInflateAllowance = 1u << 20;
+// The largest entry that is inflated at all: many times the biggest picture
+// a skin needs, refused before inflating so that a packed file made to
+// inflate to gigabytes ends with a message instead of exhausting memory.
+inline constexpr std::int32_t kMaxPackedEntryBytes = 64 << 20;
 
 // Reads a packed skin file. A missing file leaves the reader as it was.
 // Otherwise the reader is emptied (created when null), the file is read into

@@ -69,6 +69,60 @@ TEST(DeckLines, ByteOrderMarkStaysAndBytesAreNotDecoded)
     EXPECT_EQ(lines[1], "\xCE\xF2\xE2\xE5\xF2");
 }
 
+// "Вопрос" / "Ответ" in each of the codes a deck may come in.
+const std::string kQuestion1251 = "\xC2\xEE\xEF\xF0\xEE\xF1";
+const std::string kAnswer1251 = "\xCE\xF2\xE2\xE5\xF2";
+const std::string kQuestionUtf8 = "Вопрос";
+const std::string kAnswerUtf8 = "Ответ";
+
+std::string Utf16Le(const std::u16string& text)
+{
+    std::string bytes;
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    return bytes;
+}
+
+TEST(CardNavigation, ByteOrderMarkChoosesHowTheDeckIsRead)
+{
+    struct Case {
+        const char* name;
+        std::string file;
+        TLineEncoding encoding;
+        Lines lines;
+    };
+    const Case cases[] = {
+        {"ANSI, byte for byte", kQuestion1251 + "\r\n" + kAnswer1251, TLineEncoding::Ansi,
+         {kQuestion1251, kAnswer1251}},
+        {"UTF-8 mark", "\xEF\xBB\xBF" + kQuestionUtf8 + "\r\n" + kAnswerUtf8 + "\r\n", TLineEncoding::Utf8,
+         {kQuestionUtf8, kAnswerUtf8}},
+        {"UTF-16 LE mark", "\xFF\xFE" + Utf16Le(u"Вопрос\r\nОтвет\r\n"), TLineEncoding::Utf8,
+         {kQuestionUtf8, kAnswerUtf8}},
+        {"UTF-16 LE, lone CR and LF", "\xFF\xFE" + Utf16Le(u"a\rb\nc"), TLineEncoding::Utf8, {"a", "b", "c"}},
+        // Outside the basic plane, a lone surrogate, an odd last byte.
+        {"UTF-16 LE, surrogates", "\xFF\xFE" + Utf16Le(u"\U0001F600\n\xD800x") + "\x41", TLineEncoding::Utf8,
+         {"\xF0\x9F\x98\x80", "\xEF\xBF\xBDx"}},
+        {"UTF-16 LE, NUL ends the text", "\xFF\xFE" + Utf16Le(std::u16string(u"q\na\0lost", 8)),
+         TLineEncoding::Utf8, {"q", "a"}},
+        {"UTF-8 mark alone", "\xEF\xBB\xBF", TLineEncoding::Utf8, {}},
+        // Only the two marks are recognised: a big-endian mark is two ANSI letters.
+        {"UTF-16 BE mark", "\xFE\xFFq\na", TLineEncoding::Ansi, {"\xFE\xFFq", "a"}},
+        {"part of a UTF-8 mark", "\xEF\xBBq", TLineEncoding::Ansi, {"\xEF\xBBq"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TDeck deck;
+        EXPECT_EQ(LoadDeck(deck, c.file), c.encoding);
+        Lines lines;
+        for (int i = 0; i < deck.Count(); ++i)
+            lines.push_back(deck.Line(i));
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(deck.ItemIndex(), c.lines.empty() ? -1 : 0);
+    }
+}
+
 TEST(CardGenerator, MatchesTheLinearCongruentialRule)
 {
     TCardGenerator g;

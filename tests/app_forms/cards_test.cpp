@@ -76,6 +76,30 @@ TEST_F(Cards, DeckLinesReachTheLabelsFromTheAnsiCodePage)
     EXPECT_EQ(Answer(), "Ответ");
 }
 
+TEST_F(Cards, ADeckSavedWithAByteOrderMarkShowsTheSameCards)
+{
+    const std::string ansi = "\xC2\xEE\xEF\xF0\xEE\xF1 1\r\n\xCE\xF2\xE2\xE5\xF2 1\r\n\xC2\xEE\xEF\xF0\xEE\xF1 2\r\n"
+                             "\xCE\xF2\xE2\xE5\xF2 2\r\n";
+    const std::wstring wide = L"Вопрос 1\r\nОтвет 1\r\nВопрос 2\r\nОтвет 2\r\n";
+    std::string utf16 = "\xFF\xFE";
+    utf16.append(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
+    const std::string files[] = {ansi, "\xEF\xBB\xBF" + Narrow(wide), utf16};
+    for (const std::string& file : files) {
+        WriteBytes(folder_ + "test.txt", file);  // UTF-16 holds NUL bytes
+        StartProgram(nullptr);
+        EXPECT_TRUE(reports.empty());
+        EXPECT_EQ(Question(), "Вопрос 1");
+        EXPECT_EQ(Answer(), "Ответ 1");
+        ClickWindow(Form2->sRadioButton2);
+        ClickWindow(Form1->sBitBtn1);
+        EXPECT_EQ(Question(), "Вопрос 2");
+        EXPECT_EQ(Answer(), "Ответ 2");
+        delete Form3;
+        delete Form2;
+        delete Form1;
+    }
+}
+
 TEST_F(Cards, TimerAdvancesOnlyInTimerModeAndTakesTheNewIntervalAtTheNextTick)
 {
     StartProgram(NumberedDeck(10).c_str());
@@ -111,17 +135,99 @@ TEST_F(Cards, TimerStepWithNothingTypedUsesTheMinimum)
     ASSERT_TRUE(PumpUntil([&] { return Form1->Timer1->Interval() == 1000u; }, 1000));
 }
 
-TEST_F(Cards, ClosingWritesTheIndex)
+BOOL CALLBACK CollectErrorBox(HWND window, LPARAM found)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (IsWindowVisible(window) && std::wstring(name) == L"#32770")
+        reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+    return TRUE;
+}
+
+// The error boxes of this thread that are on screen now.
+std::vector<HWND> ErrorBoxes()
+{
+    std::vector<HWND> boxes;
+    EnumThreadWindows(GetCurrentThreadId(), &CollectErrorBox, reinterpret_cast<LPARAM>(&boxes));
+    return boxes;
+}
+
+// Watches the real error boxes from inside their modal loops: the most seen
+// at once while the first stays open for ten seconds, then whether the timer
+// puts one up again after it was closed.
+struct BoxWatch {
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    bool firstSeen = false;
+    bool firstClosed = false;
+    bool reopened = false;
+    std::size_t most = 0;
+    std::string text;
+
+    static BoxWatch* current;
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) { current->Look(); }
+
+    void Look()
+    {
+        const std::vector<HWND> boxes = ErrorBoxes();
+        most = std::max(most, boxes.size());
+        if (boxes.empty())
+            return;
+        if (!firstSeen) {
+            firstSeen = true;
+            start = std::chrono::steady_clock::now();
+            HWND label = FindWindowExW(boxes[0], nullptr, L"Static", nullptr);
+            for (; label; label = FindWindowExW(boxes[0], label, L"Static", nullptr)) {
+                wchar_t buffer[256] = {};
+                GetWindowTextW(label, buffer, 256);
+                if (buffer[0])
+                    text = Narrow(buffer);
+            }
+        }
+        if (!firstClosed && std::chrono::steady_clock::now() - start < std::chrono::seconds(10))
+            return;
+        if (firstClosed) {
+            reopened = true;
+            // Enough seen: the timer steps stop failing into boxes.
+            Form2->sRadioButton3->SetChecked(true);
+        }
+        firstClosed = true;
+        for (HWND box : boxes)
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+};
+BoxWatch* BoxWatch::current = nullptr;
+
+TEST_F(Cards, AFailingTimerKeepsOneErrorBoxOpenNotOnePerTick)
+{
+    StartProgram("");  // every timer step fails: the deck has no line
+    ClickWindow(Form2->sRadioButton4);
+    ASSERT_EQ(Form1->Timer1->Interval(), 1000u);
+    Application->OnException = nullptr;  // the real message box from here on
+    BoxWatch watch;
+    BoxWatch::current = &watch;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 100, &BoxWatch::Tick);
+    const bool done = PumpUntil([&] { return watch.reopened && ErrorBoxes().empty(); }, 25000);
+    KillTimer(nullptr, timer);
+    Application->OnException = [this](const std::string& text) { reports.push_back(text); };
+    ASSERT_TRUE(done) << "boxes seen at once: " << watch.most;
+    EXPECT_EQ(watch.most, 1u);
+    EXPECT_EQ(watch.text, "List index out of bounds (-1)");
+}
+
+TEST_F(Cards, ClosingWritesTheIndexOnceACardWasShown)
 {
     struct Case {
         const char* name;
         std::string deck;
         int clicks;
-        std::string written;
+        std::string file;  // "-" for the index reached
     };
     const Case cases[] = {
         {"after two steps", NumberedDeck(10), 2, "-"},
-        {"empty deck", "", 0, "-1"},
+        // A card was shown, then file order ran past the end of the odd deck.
+        {"nothing selected after a card", NumberedDeck(3), 2, "[Option]\r\nindex=-1\r\n"},
+        // No card of the deck ever showed: the file is not touched.
+        {"empty deck", "", 0, "<missing>"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -134,9 +240,61 @@ TEST_F(Cards, ClosingWritesTheIndex)
         reports.clear();
         ClickWindow(Form1->sBitBtn2);  // "Выход"
         Pump(50);
-        const std::string value = c.written == "-" ? std::to_string(index) : c.written;
-        EXPECT_EQ(ReadBytes(settingsPath), "[Option]\r\nindex=" + value + "\r\n");
+        const std::string file = c.file == "-" ? "[Option]\r\nindex=" + std::to_string(index) + "\r\n" : c.file;
+        EXPECT_EQ(ReadBytes(settingsPath), file);
         EXPECT_TRUE(reports.empty());
+        delete Form3;
+        delete Form2;
+        delete Form1;
+    }
+}
+
+TEST_F(Cards, ADeckThatCouldNotBeShownKeepsTheStoredPosition)
+{
+    const std::string stored = "[Option]\r\nindex=6\r\ninterval=3\r\nRandom=0\r\nTimer=0\r\n";
+    struct Case {
+        const char* name;
+        std::function<void()> breakDeck;
+        std::function<void()> mendDeck;
+    };
+    HANDLE locked = INVALID_HANDLE_VALUE;
+    const std::string deck = folder_ + "test.txt";
+    const Case cases[] = {
+        {"missing", [] {}, [] {}},
+        {"empty", [&] { WriteBytes(deck, ""); }, [] {}},
+        {"a folder", [&] { CreateDirectoryA(deck.c_str(), nullptr); }, [&] { RemoveDirectoryA(deck.c_str()); }},
+        {"locked by another program",
+         [&] {
+             WriteBytes(deck, NumberedDeck(10));
+             locked = CreateFileA(deck.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+             ASSERT_NE(locked, INVALID_HANDLE_VALUE);
+         },
+         [&] { CloseHandle(locked); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(settingsPath, stored);
+        RemovePath(deck);
+        c.breakDeck();
+        StartProgram(nullptr);
+        EXPECT_FALSE(reports.empty());
+        ClickWindow(Form1->sBitBtn1);  // fails too: nothing to step through
+        ClickWindow(Form1->sBitBtn2);
+        Pump(50);
+        EXPECT_EQ(ReadBytes(settingsPath), stored);
+        delete Form3;
+        delete Form2;
+        delete Form1;
+        c.mendDeck();
+
+        // The deck is back: the next start goes on from card 6.
+        WriteBytes(deck, NumberedDeck(10));
+        reports.clear();
+        StartProgram(nullptr);
+        EXPECT_TRUE(reports.empty());
+        EXPECT_EQ(Index(), 6);
+        EXPECT_EQ(Question(), "Q6");
+        EXPECT_EQ(Answer(), "A7");
         delete Form3;
         delete Form2;
         delete Form1;

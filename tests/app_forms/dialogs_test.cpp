@@ -24,6 +24,56 @@ TEST_F(Dialogs, OkWritesRandomTimerIntervalInThatOrderAndCloses)
     EXPECT_TRUE(reports.empty());
 }
 
+// Pixels on screen where the spin edit's arrows are (its right 15 pixels)
+// that are darker than the field and the buttons' face: the arrow glyphs.
+int SpinArrowInk(TWinControl* spin)
+{
+    Pump(150);
+    RECT client;
+    GetClientRect(spin->Handle(), &client);
+    POINT origin{client.right - 15, 0};
+    ClientToScreen(spin->Handle(), &origin);
+    HDC screen = GetDC(nullptr);
+    int dark = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < 15; ++x) {
+            const COLORREF c = GetPixel(screen, origin.x + x, origin.y + y);
+            dark += c != CLR_INVALID && GetRValue(c) < 150 && GetGValue(c) < 150 && GetBValue(c) < 150;
+        }
+    ReleaseDC(nullptr, screen);
+    return dark;
+}
+
+TEST_F(Dialogs, SpinArrowsStayDrawnWhileTheFieldHasTheFocus)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    Form2->Show();
+    SetForegroundWindow(Form2->Handle());
+    ClickWindow(Form2->sRadioButton4);  // the seconds can be set
+    TsSpinEdit* spin = Form2->sSpinEdit1;
+    const int unfocused = SpinArrowInk(spin);
+    EXPECT_GT(unfocused, 4);
+    // Focus by a click into the text, as a user does.
+    SendMessageW(spin->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(spin->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    SetFocus(spin->Handle());
+    ASSERT_EQ(GetFocus(), spin->Handle());
+    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "focused";
+    SendMessageW(spin->Handle(), WM_CHAR, L'7', 0);
+    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after typing";
+    SendMessageW(spin->Handle(), WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after a step";
+    // The mouse over the field and away again (the themed frame lights up).
+    SendMessageW(spin->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "under the mouse";
+    SendMessageW(spin->Handle(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "mouse gone";
+    // The field alone repainted, its background erased too.
+    RedrawWindow(spin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after the field repainted";
+    Form2->Hide();
+}
+
 TEST_F(Dialogs, OkStoresAnEmptySecondsFieldAsOneAndLeavesItEmpty)
 {
     StartProgram(NumberedDeck(10).c_str());

@@ -68,6 +68,28 @@ TEST(DeckFile, MissingFileNamesTheFullPathAndTheSystemsReason)
     EXPECT_NE(reason.back(), ' ');
 }
 
+TEST(DeckFile, FileOverTheLimitIsRefusedWithItsNameAndTheLimit)
+{
+    TempFolder dir;
+    InFolder cd(dir.Path());
+    // Sparse: the size is what counts, nothing is read.
+    const std::string path = dir.Path() + "test.txt";
+    for (const unsigned long long size : {kMaxDeckFileBytes + 1, 300ull << 20}) {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER at;
+        at.QuadPart = static_cast<LONGLONG>(size);
+        SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+        SetEndOfFile(file);
+        CloseHandle(file);
+        EXPECT_EQ(OpenError(kDeckFileName),
+                  "The deck file \"" + dir.Path() + "test.txt\" is larger than 8 MB, the most that is read");
+    }
+    // At the limit it is still read.
+    WriteFileBytes(path, std::string(kMaxDeckFileBytes, '\n'));
+    EXPECT_EQ(ReadDeckFile(kDeckFileName).size(), kMaxDeckFileBytes);
+}
+
 TEST(DeckFile, FileLockedForWritingCannotBeOpened)
 {
     TempFolder dir;

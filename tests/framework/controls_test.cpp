@@ -2,6 +2,7 @@
 #include "app/Deck.h"
 #include "controls/SkinnedControls.h"
 #include "controls/WebLabel.h"
+#include "tests/support/InkBox.h"
 #include "controls/Image.h"
 #include "controls/Shape.h"
 #include "base/Exception.h"
@@ -61,16 +62,7 @@ public:
     }
     RECT BoxOf(RECT area, const std::function<bool(COLORREF)>& ink) const
     {
-        RECT box{area.right, area.bottom, area.left, area.top};
-        for (int y = area.top; y < area.bottom; ++y)
-            for (int x = area.left; x < area.right; ++x)
-                if (ink(Pixel(x, y))) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.right = std::max<LONG>(box.right, x + 1);
-                    box.bottom = std::max<LONG>(box.bottom, y + 1);
-                }
-        return box;
+        return testsupport::InkBoxOf(area, [&](int x, int y) { return ink(Pixel(x, y)); });
     }
 
 private:
@@ -298,9 +290,12 @@ TEST(Controls, ListBoxFollowsTheDeckRules)
     EXPECT_EQ(SendMessageW(window, LB_GETCURSEL, 0, 0), 3);
     list->SetItemIndex(7);
     EXPECT_EQ(SendMessageW(window, LB_GETCURSEL, 0, 0), LB_ERR);
-    char text[32] = {};
-    SendMessageA(window, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "third");
+    // The window keeps no text of its own and answers with the stored lines.
+    wchar_t text[32] = {};
+    EXPECT_EQ(SendMessageW(window, LB_GETTEXTLEN, 1, 0), 4);
+    EXPECT_EQ(SendMessageW(window, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(text)), 5);
+    EXPECT_STREQ(text, L"third");
+    EXPECT_EQ(SendMessageW(window, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(text)), LB_ERR);
     EXPECT_FALSE(IsWindowVisible(window));
 }
 

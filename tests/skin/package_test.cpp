@@ -130,12 +130,19 @@ TEST(PackedSkin, BadDataGetsItsMessage)
         {"stream without data", cut(streamStart), kStreamReadError},
         {"broken zlib header", withByte(streamStart, 0x00), "data error"},
         {"noise instead of a stream", [&] { Bytes b = RawPack(1).Name("a.bmp", 5).bytes; test::PutInt32(b, 10); b.insert(b.end(), noise.begin(), noise.end()); return b; }(), "data error"},
-        {"size zero", RawPack(1).Entry("a.bmp", BytesOf("abc"), 0).bytes, "buffer error"},
+        {"size zero", RawPack(1).Entry("a.bmp", BytesOf("abc"), 0).bytes,
+         "Packed skin data is damaged: entry \"a.bmp\" states a size of 0 bytes"},
         {"size one too many", RawPack(1).Entry("a.bmp", BytesOf("abc"), 4).bytes, kStreamReadError},
         {"size one too few", RawPack(1).Entry("a.bmp", BytesOf("abc"), 2).bytes,
          "Packed skin entry \"a.bmp\" is longer than its stated size"},
-        {"claims two gigabytes", RawPack(1).Entry("a.bmp", BytesOf("abc"), 0x7FFFFFFF).bytes, kStreamReadError},
+        {"claims two gigabytes", RawPack(1).Entry("a.bmp", BytesOf("abc"), 0x7FFFFFFF).bytes,
+         "Packed skin data: entry \"a.bmp\" states a size of 2147483647 bytes, more than the 64 MB an entry may "
+         "have"},
         {"claims a gigabyte in a large file", RawPack(1).Entry("a.bmp", test::Noise(100000, 1), 1 << 30).bytes,
+         "Packed skin data: entry \"a.bmp\" states a size of 1073741824 bytes, more than the 64 MB an entry may "
+         "have"},
+        // Up to the limit a claim is inflated, and this one ends early.
+        {"claims the limit", RawPack(1).Entry("a.bmp", test::Noise(100000, 1), kMaxPackedEntryBytes).bytes,
          kStreamReadError},
     };
     for (const Case& c : cases)
@@ -177,6 +184,37 @@ TEST(PackedSkin, ReadingAFileFillsReplacesOrKeepsTheReader)
         EXPECT_STREQ(e.what(), kNotPackedSkin);
     }
     EXPECT_EQ(reader, nullptr);
+}
+
+TEST(PackedSkin, ImpossibleSizesNameTheSkinFileAndTheEntry)
+{
+    struct Case {
+        std::int32_t size;
+        std::string message;
+    };
+    const std::string file = "Packed skin file \"C:\\App\\Topaz.asz\"";
+    const Case cases[] = {
+        {0, file + " is damaged: entry \"Master.bmp\" states a size of 0 bytes"},
+        {-7, file + " is damaged: entry \"Master.bmp\" states a size of -7 bytes"},
+        {kMaxPackedEntryBytes + 1, file + ": entry \"Master.bmp\" states a size of 67108865 bytes, more than the "
+                                          "64 MB an entry may have"},
+    };
+    for (const Case& c : cases) {
+        TMemoryFileSystem files;
+        // A real stream of a megabyte of zeros, as a zip bomb starts.
+        files.AddFile("C:\\App\\Topaz.asz", RawPack(2)
+                                                  .Entry("Options.dat", BytesOf("[GLOBALINFO]"))
+                                                  .Entry("Master.bmp", Bytes(1 << 20, 0), c.size)
+                                                  .bytes);
+        std::unique_ptr<TacSkinConvertor> reader;
+        try {
+            LoadSkinFile("C:\\App\\Topaz.asz", reader, true, files);
+            ADD_FAILURE() << "no error for " << c.size;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.what(), c.message);
+        }
+        EXPECT_EQ(reader, nullptr);
+    }
 }
 
 TEST(PackedSkin, AFailedParseLeavesTheReaderEmpty)
