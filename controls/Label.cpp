@@ -132,9 +132,10 @@ void TCustomLabel::DrawWrappedText(TCanvas& canvas, const RECT& rect, bool engra
 void TCustomLabel::DrawLabelText(TCanvas& canvas, RECT rect, bool engraveDisabled)
 {
     if (wordWrap_) {
-        if (!Enabled() && engraveDisabled)
+        const bool engraved = !Enabled() && engraveDisabled;
+        if (engraved)
             canvas.Font.SetColor(clBtnShadow);
-        DrawWrappedText(canvas, rect, !Enabled() && engraveDisabled);
+        DrawWrappedText(canvas, rect, engraved);
         return;
     }
     const std::string text = Caption();

@@ -24,10 +24,6 @@
 
 namespace taramel {
 
-class TsListBox : public TSkinnedControl<TListBox, TControlClass::ListBox, "TsListBox"> {
-public:
-    using TSkinnedControl::TSkinnedControl;
-    std::string ClassName() const override { return "TsListBox"; }
-};
+using TsListBox = TSkinnedControl<TListBox, TControlClass::ListBox, "TsListBox">;
 
 }  // namespace taramel

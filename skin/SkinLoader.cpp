@@ -100,6 +100,13 @@ private:
     // upper-cased name equals the name exactly, else the file in the skin folder.
     std::optional<std::vector<std::uint8_t>> Find(std::string_view name, bool forceFolder = false) const
     {
+        auto bytes = FindBytes(name, forceFolder);
+        Note(bytes ? TSkinFileNote::Read : TSkinFileNote::Missing, name);
+        return bytes;
+    }
+
+    std::optional<std::vector<std::uint8_t>> FindBytes(std::string_view name, bool forceFolder) const
+    {
         if (src_.Packed && !forceFolder) {
             for (const TSkinEntry& e : src_.Entries)
                 if (UpperAscii(e.Name) == name)
@@ -109,12 +116,20 @@ private:
         return ReadFile(FolderPath(name));
     }
 
+    void Note(TSkinFileNote::TKind kind, std::string_view file, const TRect& rect = {}) const
+    {
+        if (set_.FileNotes)
+            set_.FileNotes(TSkinFileNote{kind, noteSection_, noteKey_, std::string(file), rect});
+    }
+
     std::unique_ptr<TBitmap> Decode(const TImageDecoder& decoder, void (*fallback)(const std::uint8_t*, std::size_t, TBitmap&),
-                                    const std::vector<std::uint8_t>& bytes) const
+                                    const std::vector<std::uint8_t>& bytes, std::string_view name) const
     {
         // A picture of width 0 is skipped, whatever its reader would say of it.
-        if (DeclaredPictureWidth(bytes) == 0)
+        if (DeclaredPictureWidth(bytes) == 0) {
+            Note(TSkinFileNote::Unreadable, name);
             return nullptr;
+        }
         auto bitmap = std::make_unique<TBitmap>();
         if (decoder)
             decoder(bytes.data(), bytes.size(), *bitmap);
@@ -122,27 +137,29 @@ private:
             fallback(bytes.data(), bytes.size(), *bitmap);
         else
             return nullptr;
-        if (bitmap->Width() <= 0 || bitmap->Height() <= 0)
+        if (bitmap->Width() <= 0 || bitmap->Height() <= 0) {
+            Note(TSkinFileNote::Unreadable, name);
             return nullptr;
+        }
         return bitmap;
     }
 
     std::unique_ptr<TBitmap> LoadBmp(std::string_view name, bool forceFolder = false) const
     {
         auto bytes = Find(name, forceFolder);
-        return bytes ? Decode(set_.DecodeBmp, LoadBmpFromMemory, *bytes) : nullptr;
+        return bytes ? Decode(set_.DecodeBmp, LoadBmpFromMemory, *bytes, name) : nullptr;
     }
 
     std::unique_ptr<TBitmap> LoadJpeg(std::string_view name, bool forceFolder) const
     {
         auto bytes = Find(name, forceFolder);
-        return bytes ? Decode(set_.DecodeJpeg, LoadJpegFromMemory, *bytes) : nullptr;
+        return bytes ? Decode(set_.DecodeJpeg, LoadJpegFromMemory, *bytes, name) : nullptr;
     }
 
     std::unique_ptr<TBitmap> LoadPng(std::string_view name) const
     {
         auto bytes = Find(name);
-        auto bitmap = bytes ? Decode(set_.DecodePng, DecodePng, *bytes) : nullptr;
+        auto bitmap = bytes ? Decode(set_.DecodePng, DecodePng, *bytes, name) : nullptr;
         if (bitmap && bitmap->PixelFormat() != TPixelFormat::pf32bit)
             bitmap->SetPixelFormat(TPixelFormat::pf24bit);
         if (bitmap && bitmap->PixelFormat() == TPixelFormat::pf32bit)
@@ -170,6 +187,8 @@ private:
     {
         if (MasterRectFits(t_.MasterBitmap.get(), m.ImageRect))
             t_.Images.push_back(std::move(m));
+        else
+            Note(TSkinFileNote::OutsideMaster, "", m.ImageRect);
     }
 
     void AddOwnImage(TsMaskData m, std::unique_ptr<TBitmap> bitmap)
@@ -184,6 +203,7 @@ private:
         const std::string name = text_.Read(s_GlobalInfo, s_MasterBitmap, "");
         if (name.empty())
             return;
+        NoteAt(s_GlobalInfo, s_MasterBitmap);
         t_.MasterBitmap = LoadBmp(name);
         if (t_.MasterBitmap)
             t_.MasterBitmap->SetPixelFormat(TPixelFormat::pf24bit);
@@ -326,14 +346,18 @@ private:
         for (const TOptionsSection& s : text_.Sections()) {
             const bool global = SameTextAscii(s.Name, s_GlobalInfo);
             for (const TOptionsKey& k : s.Keys)
-                if (!(global && SameTextAscii(k.Name, s_MasterBitmap)))
+                if (!(global && SameTextAscii(k.Name, s_MasterBitmap))) {
+                    NoteAt(s.Name, k.Name);
                     SkinImage(s.Name, k.Name, k.Value);
+                }
         }
         for (const TOptionsSection& s : common_.Sections()) {
             if (SameTextAscii(s.Name, s_GlobalInfo))
                 continue;
-            for (const TOptionsKey& k : s.Keys)
+            for (const TOptionsKey& k : s.Keys) {
+                NoteAt(s.Name, k.Name);
                 CommonImage(s.Name, k.Name, k.Value);
+            }
         }
     }
 
@@ -365,11 +389,15 @@ private:
     {
         t_.Patterns.clear();
         for (const TOptionsSection& s : text_.Sections())
-            for (const TOptionsKey& k : s.Keys)
+            for (const TOptionsKey& k : s.Keys) {
+                NoteAt(s.Name, k.Name);
                 SkinPattern(s.Name, k.Name, k.Value, false);
+            }
         for (const TOptionsSection& s : common_.Sections())
-            for (const TOptionsKey& k : s.Keys)
+            for (const TOptionsKey& k : s.Keys) {
+                NoteAt(s.Name, k.Name);
                 SkinPattern(s.Name, k.Name, k.Value, true);
+            }
     }
 
     // ---- sections ----
@@ -385,8 +413,15 @@ private:
         FinishSections(t_, common_, set_);
     }
 
+    void NoteAt(std::string_view section, std::string_view key)
+    {
+        noteSection_ = section;
+        noteKey_ = key;
+    }
+
     const TSkinSource& src_;
     const TSkinLoadSettings& set_;
+    std::string noteSection_, noteKey_;  // the declaration being read, for FileNotes
     TSkinTables& t_;
     TOptionsText text_;
     TOptionsText common_;

@@ -42,6 +42,16 @@ struct TSkinSource {
 // (the reader must outlive the source).
 TSkinSource PackedSkinSource(const TacSkinConvertor& reader, std::string skinPath);
 
+// What became of one file or master-bitmap rectangle that the options text
+// names (for the skin tool's lint; loading itself stays silent about them).
+struct TSkinFileNote {
+    enum TKind { Read, Missing, Unreadable, OutsideMaster };
+    TKind Kind = Read;
+    std::string Section, Key;  // where the declaration stands
+    std::string File;          // the file name as looked up (empty for OutsideMaster)
+    TRect Rect;               // OutsideMaster: the rectangle asked for
+};
+
 struct TSkinLoadSettings {
     std::string CommonSections;  // the manager's extra sections (blanks already removed)
     int HueOffset = 0;
@@ -49,6 +59,9 @@ struct TSkinLoadSettings {
     TsSkinManager* Manager = nullptr;
     // Called with "VERSION" once the skin-wide values are read.
     std::function<void(double version)> VersionCheck;
+    // Told about every named file and every rectangle that does not fit
+    // the master bitmap; may be empty.
+    std::function<void(const TSkinFileNote& note)> FileNotes;
     // Picture readers; empty ones use the engine's own.
     TImageDecoder DecodeBmp, DecodePng, DecodeJpeg;
 };

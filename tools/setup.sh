@@ -18,6 +18,8 @@ PACKAGES=(
   mingw-w64-i686-dev libz-mingw-w64-dev
   # running and looking at the program
   wine wine32:i386 xvfb xauth fonts-wine imagemagick x11-utils xdotool
+  # the generator of the skin Topaz
+  python3
   # native build: tests, sanitizers, fuzzers, benchmarks
   g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   zlib1g-dev libjpeg62-turbo-dev

@@ -314,3 +314,41 @@ TEST(ButtonLayout, CaptionAndGlyphFollowLayoutAndAlignment)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+using namespace testing_support;
+
+TEST_F(SkinnedControlsTest, SpeedButtonFadesIntoItsHotLookWhenTheSectionSaysSo)
+{
+    auto* panel = Add<TsPanel>(form, 0, 0, 300, 100);
+    auto* button = Add<TsSpeedButton>(panel, 20, 20, 120, 30);
+    button->SkinData()->SetSkinSection("FADEBUTTON");
+    ShowForm();
+    SkinOn();
+    ASSERT_TRUE(button->SkinData()->Section()->FadingEnabled);
+    testsupport::Pump(30);
+    EXPECT_EQ(TCapture(*panel).At(21, 21), Rgb(128, 128, 128));
+    button->Perform(CM_MOUSEENTER);
+    ASSERT_NE(button->Animation(), nullptr);
+    EXPECT_EQ(button->Animation()->StepCount(), 4);
+    // The first frames still lean to the old look; the cache holds the new one.
+    const COLORREF early = TCapture(*panel).At(21, 21);
+    EXPECT_GT(Red(early), 0);
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return button->Animation() == nullptr; }, 2000));
+    EXPECT_EQ(TCapture(*panel).At(21, 21), Rgb(0, 192, 0));
+    // A press fades in half the steps.
+    button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ASSERT_NE(button->Animation(), nullptr);
+    EXPECT_EQ(button->Animation()->StepCount(), 2);
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return button->Animation() == nullptr; }, 2000));
+    EXPECT_EQ(TCapture(*panel).At(21, 21), Rgb(224, 0, 0));
+    button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    button->Perform(CM_MOUSELEAVE);
+    EXPECT_TRUE(testsupport::PumpUntil([&] { return button->Animation() == nullptr; }, 2000));
+    EXPECT_EQ(TCapture(*panel).At(21, 21), Rgb(128, 128, 128));
+}
+
+}  // namespace
+}  // namespace taramel

@@ -1,6 +1,6 @@
-// The control skin state: the class-code table, the fill and cache rules,
-// the colour answers, section resolution and the commands it answers, and
-// the background a see-through container hands on to its children.
+// The control skin state on real windows: section resolution and the
+// commands it answers, the colour answers, text colours through parents,
+// and the background a see-through container hands on to its children.
 #include <gtest/gtest.h>
 
 #include "engine/ControlPaint_win.h"
@@ -11,71 +11,6 @@ namespace taramel {
 namespace {
 
 using namespace testing_support;
-
-TEST(ClassCodes, DefaultSectionsAndSets)
-{
-    const std::pair<int, const char*> sections[] = {
-        {2, "EDIT"},   {10, "EDIT"},     {97, "EDIT"},       {227, "EDIT"},    {9, ""},          {11, "COMBOBOX"},
-        {82, "COMBOBOX"}, {19, "BAR"},   {33, "RADIOBUTTON"}, {51, "PANEL"},    {73, "PANEL"},    {52, "PANEL_LOW"},
-        {74, "GROUPBOX"}, {226, "GROUPBOX"}, {92, "SPEEDBUTTON"}, {93, "BUTTON"}, {94, "BUTTON"}, {98, "TOOLBUTTON"},
-        {151, "STATUSBAR"}, {165, "TRACKBAR"}, {0, ""},  {500, ""},
-    };
-    for (const auto& [code, name] : sections)
-        EXPECT_EQ(DefaultSectionOf(code), name) << code;
-    EXPECT_TRUE(IsNoHotClass(51));
-    EXPECT_TRUE(IsNoHotClass(151));
-    EXPECT_FALSE(IsNoHotClass(92));
-    EXPECT_TRUE(IsEditLikeClass(97));
-    EXPECT_FALSE(IsEditLikeClass(51));
-    EXPECT_TRUE(IsButtonClass(94));
-    EXPECT_FALSE(IsButtonClass(95));
-}
-
-TEST(SectionRules, FillFlagsCacheNeedAndBorderWidth)
-{
-    TsGeneralData s;
-    EXPECT_EQ(SectionFillFlags(s), 0);
-    EXPECT_FALSE(SectionNeedsCache(s, nullptr, false));  // opaque and plain
-    s.GradientPercent = 50;
-    EXPECT_EQ(SectionFillFlags(s), 0);  // a percentage without bands
-    for (auto [mode, bits] : {std::pair{0, 2}, {1, 1}, {2, 3}, {7, 0}}) {
-        s.GradientArray = {GradientPiece{0, 0, 100, mode}};
-        EXPECT_EQ(SectionFillFlags(s), bits) << mode;
-    }
-    s.ImagePercent = 10;
-    EXPECT_EQ(SectionFillFlags(s) & 4, 4);
-    EXPECT_TRUE(SectionNeedsCache(s, nullptr, true));
-
-    TsGeneralData t;
-    t.Transparency = 100;
-    EXPECT_TRUE(SectionNeedsCache(t, nullptr, false));
-    EXPECT_FALSE(SectionNeedsCache(t, nullptr, true));
-    t.Transparency = 40;
-    EXPECT_TRUE(SectionNeedsCache(t, nullptr, true));
-
-    TsGeneralData plain;
-    TsMaskData mask;
-    mask.WL = 16;
-    mask.WR = 15;
-    EXPECT_TRUE(SectionNeedsCache(plain, &mask, true));
-    mask.WR = 14;
-    EXPECT_FALSE(SectionNeedsCache(plain, &mask, true));
-    mask.WT = 20;
-    EXPECT_EQ(MaskMaxBorderWidth(&mask), 20);
-    mask.StretchMode = 2;  // hidden in the normal look
-    EXPECT_EQ(MaskMaxBorderWidth(&mask), 0);
-    EXPECT_EQ(MaskMaxBorderWidth(nullptr), 0);
-}
-
-TEST(SectionRules, TransparencyAnswerWeighsTheParentByTheByte)
-{
-    // 40 % of 255 over black, with 256 as the whole: (40 * 255) >> 8 = 39.
-    EXPECT_EQ(TransparencyAnswerColor(40, 0x000000, 0xFFFFFF), 0x272727);
-    EXPECT_EQ(TransparencyAnswerColor(0, 0x123456, 0xFFFFFF), 0x123456);
-    // Each byte on its own, a parent darker than the colour included:
-    // red (50 * -255 + 255 * 256) >> 8 = 205, green (50 * 255) >> 8 = 49.
-    EXPECT_EQ(TransparencyAnswerColor(50, 0x0000FF, 0x00FF00), 0x0031CD);
-}
 
 class SkinStateTest : public SkinnedControlsTest {};
 
@@ -184,6 +119,40 @@ TEST_F(SkinStateTest, SeeThroughContainerHandsOnThePictureFromItsOwnPlace)
     EXPECT_EQ(asked.Kind, bikBitmap);
     EXPECT_EQ(asked.OffsetX, 40);
     EXPECT_EQ(asked.OffsetY, 30);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+}
+
+TEST_F(SkinStateTest, GroupBoxWithCaptionSkinPaintsTheAskedPlaceOfItsPicture)
+{
+    auto* panel = Add<TsPanel>(form, 0, 0, 300, 200);
+    auto* group = Add<TsGroupBox>(panel, 40, 30, 185, 121);
+    group->SetCaption("Порядок");
+    group->SetCaptionSkin("WHITE");
+    ShowForm();
+    SkinOn();
+    const TCapture own(*group);
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    BackgroundInfo info;
+    info.PaintNow = 1;
+    info.TargetDC = dc;
+    info.Area = {0, 0, 20, 20};
+    info.OffsetX = 50;
+    info.OffsetY = 60;
+    EXPECT_EQ(RequestParentBackground(info, group, true), 1);
+    EXPECT_EQ(info.Kind, bikBitmap);
+    for (int y : {0, 10, 19})
+        EXPECT_EQ(GetPixel(dc, 5, y), own.At(55, 60 + y)) << y;
+    BackgroundInfo asked;
+    RequestParentBackground(asked, group, false);
+    EXPECT_EQ(asked.Kind, bikBitmap);
+    EXPECT_EQ(asked.OffsetX, 0);
+    EXPECT_EQ(asked.Bitmap, group->SkinData()->CacheBmp.get());
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);

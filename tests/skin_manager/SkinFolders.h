@@ -75,17 +75,18 @@ private:
     std::string path_;
 };
 
-// The fixture skin "Topaz" put beside the test program as a folder (or
-// another fixture file as its packed file "Topaz.asz"), until Remove or the end.
+// The fixture skin "Topaz" put beside the test program as a folder (or a
+// given file, by its full path, as its packed file "Topaz.asz"), until
+// Remove or the end.
 class TTopazBesideProgram {
 public:
-    explicit TTopazBesideProgram(const std::string& packedFixture = {})
+    explicit TTopazBesideProgram(const std::string& packedFile = {})
         : folder_(Win32SkinFileSystem().ExeFolder() + "Topaz"), packed_(folder_ + ".asz")
     {
         if (Win32SkinFileSystem().DirectoryExists(folder_) || Win32SkinFileSystem().FileExists(packed_))
             ADD_FAILURE() << "left over from an earlier run: " << folder_;
-        if (!packedFixture.empty()) {
-            EXPECT_TRUE(CopyFileA((ManagerFixtures() + "\\" + packedFixture).c_str(), packed_.c_str(), FALSE));
+        if (!packedFile.empty()) {
+            EXPECT_TRUE(CopyFileA(packedFile.c_str(), packed_.c_str(), FALSE)) << packedFile;
             return;
         }
         CreateDirectoryA(folder_.c_str(), nullptr);

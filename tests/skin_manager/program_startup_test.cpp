@@ -9,6 +9,7 @@
 #include "app/SettingsDialog_win.h"
 #include "skin/SkinFiles_win.h"
 #include "skin/PackedSkin.h"
+#include "skin/SkinLoader.h"
 #include "engine/SkinManager_win.h"
 #include "tests/framework/TestSupport.h"
 #include "tests/skin_manager/Recorder.h"
@@ -74,6 +75,31 @@ TEST_F(ProgramStartUp, SettingsDialogSwitchesTopazOn)
     EXPECT_TRUE(reports.reports.empty()) << reports.reports.front();
 }
 
+// The skin the build makes and puts beside the program.
+TEST_F(ProgramStartUp, TheProgramsOwnTopazLoadsWithEveryPicture)
+{
+    const std::string file = std::string(TARAMEL_SKINS_DIR) + "\\Topaz.asz";
+    TTopazBesideProgram topaz(file);
+    Start();
+    topaz.Remove();
+
+    const TsSkinManager& m = *Form1->sSkinManager1;
+    EXPECT_TRUE(reports.reports.empty()) << reports.reports.front();
+    EXPECT_TRUE(m.Active());
+    EXPECT_EQ(m.SkinInfo(), "1");
+    const TSkinTables& t = m.Tables();
+    ASSERT_NE(t.MasterBitmap, nullptr);
+
+    // The program finds every picture that the skin's own reading finds.
+    std::unique_ptr<TacSkinConvertor> reader;
+    LoadSkinFile(file, reader, true, Win32SkinFileSystem());
+    TSkinTables plain;
+    LoadSkin(PackedSkinSource(*reader, ""), {}, plain);
+    EXPECT_EQ(t.Sections.size(), plain.Sections.size());
+    EXPECT_EQ(t.Images.size(), plain.Images.size());
+    EXPECT_GE(t.CommonIndexes.ScrollParts[asBtnTop].GlyphMask, 0);
+}
+
 TEST_F(ProgramStartUp, WithoutTopazTheProgramRunsUnskinnedInSilence)
 {
     ASSERT_FALSE(Win32SkinFileSystem().DirectoryExists(Win32SkinFileSystem().ExeFolder() + "Topaz"));
@@ -89,7 +115,7 @@ TEST_F(ProgramStartUp, WithoutTopazTheProgramRunsUnskinnedInSilence)
 // shows the first card.
 TEST_F(ProgramStartUp, BrokenTopazIsReportedAndStartUpGoesOn)
 {
-    TTopazBesideProgram topaz("Broken.asz");
+    TTopazBesideProgram topaz(ManagerFixtures() + "\\Broken.asz");
     Start();
     topaz.Remove();
     ASSERT_EQ(reports.reports.size(), 1u);

@@ -13,6 +13,13 @@ const std::vector<Command>& SkinToolCommands()
         {"unpack", "FILE.asz FOLDER", "write the files of a packed skin into a folder", 2, 2, UnpackCommand},
         {"list", "FOLDER [0|1|2]", "list the skins of a folder: 0 folders, 1 packed, 2 both", 1, 2, ListCommand},
         {"dump", "SKIN", "show how the engine reads a packed skin file or a skin folder", 1, 1, DumpCommand},
+        {"lint", "SKIN", "check a skin: missing parents and files, bad images, unknown keys, weak text contrast", 1, 1,
+         LintCommand},
+        {"paint", "SKIN SECTION WIDTH HEIGHT STATE OUT.png [--parent COLOR|SECTION] [--hue N] [--saturation N]",
+         "paint one section at a size and state (0 normal, 1 hot, 2 pressed, 3 disabled)", 6, 12, PaintCommand},
+        {"preview", "SKIN OUT.png [--hue N] [--saturation N]",
+         "one labelled sheet of every section in every state and the skin's marks and caption buttons", 2, 6,
+         PreviewCommand},
     };
     return commands;
 }

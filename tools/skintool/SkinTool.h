@@ -35,5 +35,13 @@ void UnpackCommand(const Arguments& arguments, std::ostream& out);
 void ListCommand(const Arguments& arguments, std::ostream& out);
 // dump SKIN: a packed file (.asz) or a skin folder, read as the engine reads it.
 void DumpCommand(const Arguments& arguments, std::ostream& out);
+// lint SKIN: findings one per line ("error: " or "warning: "), then a count;
+// a skin with errors fails (exit status 1).
+void LintCommand(const Arguments& arguments, std::ostream& out);
+// paint SKIN SECTION WIDTH HEIGHT STATE OUT.png [--parent COLOR|SECTION]
+// [--hue N] [--saturation N]: one section as the engine paints it.
+void PaintCommand(const Arguments& arguments, std::ostream& out);
+// preview SKIN OUT.png [--hue N] [--saturation N]: the whole skin on one sheet.
+void PreviewCommand(const Arguments& arguments, std::ostream& out);
 
 }  // namespace taramel::skintool
