@@ -18,20 +18,21 @@ using namespace taramel;
 
 constexpr int kW = 120, kH = 32;
 
-TBitmap RandomBitmap(unsigned seed)
+void FillRandom(TBitmap& b, unsigned seed)
 {
-    TBitmap b(kW, kH, TPixelFormat::pf24bit);
+    b.SetSize(kW, kH);
     std::mt19937 gen(seed);
     for (int y = 0; y < kH; ++y)
         for (int x = 0; x < kW * 3; ++x)
             b.ScanLine(y)[x] = static_cast<std::uint8_t>(gen());
-    return b;
 }
 
 // The frame alone (what the fade computes).
 void BM_FadeFrameBlend(benchmark::State& state)
 {
-    TBitmap start = RandomBitmap(1), now = RandomBitmap(2), frame;
+    TBitmap start(kW, kH, TPixelFormat::pf24bit), now(kW, kH, TPixelFormat::pf24bit), frame;
+    FillRandom(start, 1);
+    FillRandom(now, 2);
     int step = 0;
     for (auto _ : state) {
         MakeFadeFrame(frame, start, now, FadeWeight(1 + step++ % 5, 5));
@@ -44,7 +45,9 @@ BENCHMARK(BM_FadeFrameBlend)->Unit(benchmark::kMicrosecond);
 // The frame and its copy to the screen, as every tick does.
 void BM_FadeFrameToScreen(benchmark::State& state)
 {
-    TBitmap start = RandomBitmap(1), now = RandomBitmap(2), frame;
+    TBitmap start(kW, kH, TPixelFormat::pf24bit), now(kW, kH, TPixelFormat::pf24bit), frame;
+    FillRandom(start, 1);
+    FillRandom(now, 2);
     HDC screen = GetDC(nullptr);
     int step = 0;
     for (auto _ : state) {
@@ -60,7 +63,9 @@ BENCHMARK(BM_FadeFrameToScreen)->Unit(benchmark::kMicrosecond);
 // The reference: copying the frame's bytes once.
 void BM_MemcpyFrame(benchmark::State& state)
 {
-    TBitmap start = RandomBitmap(1), frame = RandomBitmap(3);
+    TBitmap start(kW, kH, TPixelFormat::pf24bit), frame(kW, kH, TPixelFormat::pf24bit);
+    FillRandom(start, 1);
+    FillRandom(frame, 3);
     const std::size_t row = kW * 3;
     for (auto _ : state) {
         for (int y = 0; y < kH; ++y)
