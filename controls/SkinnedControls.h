@@ -8,7 +8,10 @@
 #include "controls/ListBox.h"
 #include "controls/Panel.h"
 #include "controls/RadioButton.h"
+#include "controls/SkinnedBitBtn.h"
 #include "controls/SkinnedControl.h"
+#include "controls/SkinnedRadioButton.h"
+#include "controls/SkinnedSpinEdit.h"
 #include "controls/SpeedButton.h"
 #include "controls/SkinnedGroupBox.h"
 #include "controls/SkinnedLabel.h"
@@ -21,9 +24,6 @@
 
 namespace taramel {
 
-using TsBitBtn = TSkinnedControl<TBitBtn, TControlClass::BitButton, "TsBitBtn">;
-using TsRadioButton = TSkinnedControl<TRadioButton, TControlClass::RadioButton, "TsRadioButton">;
-using TsSpinEdit = TSkinnedControl<TSpinEdit, TControlClass::Edit, "TsSpinEdit">;
 using TsListBox = TSkinnedControl<TListBox, TControlClass::ListBox, "TsListBox">;
 
 }  // namespace taramel

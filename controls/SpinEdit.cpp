@@ -1,12 +1,10 @@
 #include "controls/SpinEdit.h"
 
-#include "controls/CommonControls.h"
-#include "framework/Handles.h"
-
-#include <commctrl.h>
+#include "controls/SpinButton.h"
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace taramel {
 
@@ -20,24 +18,17 @@ TSpinEdit::TSpinEdit(TComponent* owner) : TWinControl(owner)
     SetColor(clWindow);
     SetTabStop(true);
     SetCaption("0");
+    arrows_ = new TsSpinButton(this);
+    arrows_->FocusControl = this;
+    arrows_->OnUpClick = [this] { UpClick(); };
+    arrows_->OnDownClick = [this] { DownClick(); };
+    arrows_->SetParent(this);
 }
 
-TSpinEdit::~TSpinEdit()
-{
-    // The arrow window would die with the edit's window; it goes first so
-    // that its count is kept here, where the edit's messages no longer reach
-    // this class.
-    Destroying();
-    if (buttons_) {
-        DestroyWindow(buttons_);
-        NoteHandleFreed(THandleKind::Window);
-        buttons_ = nullptr;
-    }
-}
+TSpinEdit::~TSpinEdit() = default;
 
 void TSpinEdit::CreateParams(TCreateParams& params)
 {
-    EnsureCommonControls();
     TWinControl::CreateParams(params);
     params.BaseClassName = L"EDIT";
     params.Style |= ES_AUTOHSCROLL | WS_CLIPCHILDREN;
@@ -46,26 +37,16 @@ void TSpinEdit::CreateParams(TCreateParams& params)
 
 void TSpinEdit::CreateWnd()
 {
-    buttons_ = CreateWindowExW(0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, Handle(), nullptr,
-                               GetModuleHandleW(nullptr), nullptr);
-    if (buttons_) {
-        NoteHandleCreated(THandleKind::Window);
-        // A wide range and a position put back after every step: the arrows
-        // never stop at an end of their own, the bounds are ours.
-        SendMessageW(buttons_, UDM_SETRANGE32, static_cast<WPARAM>(-0x7FFFFFFF), 0x7FFFFFFF);
-        if (!Enabled())
-            EnableWindow(buttons_, FALSE);
-    }
     PlaceButtons();
 }
 
 void TSpinEdit::PlaceButtons()
 {
-    if (!HandleAllocated() || !buttons_)
+    if (!HandleAllocated() || !arrows_)
         return;
     RECT client;
     GetClientRect(Handle(), &client);
-    MoveWindow(buttons_, client.right - kButtonWidth, 0, kButtonWidth, client.bottom, TRUE);
+    arrows_->SetBounds(client.right - kButtonWidth, 0, kButtonWidth, client.bottom);
     SendMessageW(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, kButtonWidth + 1));
 }
 
@@ -105,22 +86,35 @@ void TSpinEdit::SetValue(int value)
     SetCaption(std::to_string(CheckValue(value)));
 }
 
-void TSpinEdit::UpClick()
+void TSpinEdit::Step(long long delta)
 {
     if (GetWindowLongW(Handle(), GWL_STYLE) & ES_READONLY) {
         MessageBeep(0);
         return;
     }
-    SetValue(Value() + increment_);
+    // Without bounds a step past the largest or smallest integer stays there
+    // instead of wrapping round to the other end.
+    const long long next = std::clamp<long long>(static_cast<long long>(Value()) + delta,
+                                                 std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    SetValue(static_cast<int>(next));
+}
+
+void TSpinEdit::UpClick()
+{
+    Step(increment_);
 }
 
 void TSpinEdit::DownClick()
 {
-    if (GetWindowLongW(Handle(), GWL_STYLE) & ES_READONLY) {
-        MessageBeep(0);
-        return;
-    }
-    SetValue(Value() - increment_);
+    Step(-static_cast<long long>(increment_));
+}
+
+void TSpinEdit::WMMouseWheel(TMessage& m)
+{
+    const int notches = GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA;
+    if (notches != 0)
+        Step(static_cast<long long>(notches) * increment_);
+    m.Result = 1;
 }
 
 bool TSpinEdit::IsValidChar(wchar_t c) const
@@ -146,35 +140,20 @@ void TSpinEdit::WMKeyDown(TMessage& m)
     DefaultHandler(m);
 }
 
-void TSpinEdit::WMNotify(TMessage& m)
-{
-    const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
-    if (header && header->hwndFrom == buttons_ && header->code == UDN_DELTAPOS) {
-        const auto* delta = reinterpret_cast<const NMUPDOWN*>(m.LParam);
-        if (delta->iDelta > 0)
-            UpClick();
-        else if (delta->iDelta < 0)
-            DownClick();
-        m.Result = 1;  // the arrows' own position stays where it is
-        return;
-    }
-    TWinControl::WndProc(m);
-}
-
 void TSpinEdit::WMPaintOverArrows(TMessage& m)
 {
     // The themed edit draws its frame and face over its whole window when it
-    // gains the focus or the mouse, the arrow window inside it included, and
-    // nothing tells the arrows to paint again: they vanished until the mouse
-    // passed over them. They repaint after every paint of the field.
+    // gains the focus or the mouse, the arrows inside it included, and
+    // nothing tells the arrows to paint again: they would vanish until the
+    // mouse passed over them. They repaint after every paint of the field.
     TWinControl::WndProc(m);
     RepaintArrows();
 }
 
 void TSpinEdit::RepaintArrows()
 {
-    if (buttons_)
-        RedrawWindow(buttons_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (arrows_ && arrows_->HandleAllocated())
+        RedrawWindow(arrows_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void TSpinEdit::WMKillFocus(TMessage& m)
@@ -191,17 +170,11 @@ void TSpinEdit::WndProc(TMessage& m)
     switch (m.Msg) {
     case WM_CHAR: return WMChar(m);
     case WM_KEYDOWN: return WMKeyDown(m);
-    case WM_NOTIFY: return WMNotify(m);
+    case WM_MOUSEWHEEL: return WMMouseWheel(m);
     case WM_KILLFOCUS: return WMKillFocus(m);
     case WM_NCPAINT:
     case WM_PAINT:
     case WM_SETFOCUS: return WMPaintOverArrows(m);
-    case WM_NCDESTROY:
-        if (buttons_) {
-            NoteHandleFreed(THandleKind::Window);
-            buttons_ = nullptr;
-        }
-        return TWinControl::WndProc(m);
     case CN_COMMAND:
         if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
             OnChange(this);
@@ -210,8 +183,11 @@ void TSpinEdit::WndProc(TMessage& m)
     case CN_CTLCOLORSTATIC: m.Result = ControlColor(reinterpret_cast<HDC>(m.WParam)); return;
     case CM_ENABLEDCHANGED:
         TWinControl::WndProc(m);
-        if (buttons_)
-            EnableWindow(buttons_, Enabled());
+        if (arrows_) {
+            arrows_->SetEnabled(Enabled());
+            arrows_->UpButton()->SetEnabled(Enabled());
+            arrows_->DownButton()->SetEnabled(Enabled());
+        }
         return;
     default: TWinControl::WndProc(m);
     }

@@ -8,7 +8,11 @@
 
 #include "framework/WinControl.h"
 
+#include <memory>
+
 namespace taramel {
+
+class TsSpinButton;
 
 class TSpinEdit : public TWinControl {
 public:
@@ -28,8 +32,12 @@ public:
     // The value limited to the bounds.
     int CheckValue(int value) const;
 
+    // One step up or down (a beep when the field is read-only); the value
+    // stops at the ends of the integers when there are no bounds.
     void UpClick();
     void DownClick();
+    // The arrow buttons inside the field.
+    TsSpinButton* Arrows() const { return arrows_; }
     // Whether a typed character may enter the field.
     virtual bool IsValidChar(wchar_t c) const;
 
@@ -45,15 +53,16 @@ private:
     void PlaceButtons();
     void WMChar(TMessage& message);
     void WMKeyDown(TMessage& message);
-    void WMNotify(TMessage& message);
     void WMKillFocus(TMessage& message);
+    void WMMouseWheel(TMessage& message);
+    void Step(long long delta);
     void WMPaintOverArrows(TMessage& message);
     void RepaintArrows();
 
     int minValue_ = 0;
     int maxValue_ = 0;
     int increment_ = 1;
-    HWND buttons_ = nullptr;
+    TsSpinButton* arrows_ = nullptr;
 };
 
 }  // namespace taramel

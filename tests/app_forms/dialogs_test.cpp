@@ -2,6 +2,8 @@
 // dialogs shown from the main window.
 #include "FormsFixture.h"
 
+#include <psapi.h>
+
 namespace taramel::forms_test {
 namespace {
 
@@ -220,6 +222,68 @@ TEST_F(Dialogs, ButtonsShowTheDialogsModally)
         EXPECT_TRUE(IsWindowEnabled(Form1->Handle()));
     }
     EXPECT_TRUE(reports.empty());
+}
+
+}  // namespace
+}  // namespace taramel::forms_test
+
+namespace taramel::forms_test {
+namespace {
+
+// The control that has the focus after a Tab pressed where the focus is.
+TWinControl* PressTab()
+{
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Pump(30);
+    return TWinControl::FromHandle(GetFocus());
+}
+
+TEST_F(Dialogs, TabVisitsEverySkinnedControlOfTheSettingsInLayoutOrder)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    Form2->Show();
+    SetForegroundWindow(Form2->Handle());
+    ClickWindow(Form2->sRadioButton4);  // the seconds field takes part
+    Form2->sBitBtn1->SetFocus();
+    Pump(30);
+    // The checked radio button stands for its group.
+    const std::vector<TWinControl*> order = {Form2->sBitBtn2, Form2->sRadioButton1, Form2->sRadioButton4,
+                                             Form2->sSpinEdit1, Form2->sBitBtn1};
+    for (TWinControl* expected : order) {
+        TWinControl* at = PressTab();
+        EXPECT_EQ(at, expected) << (at ? at->Name() : std::string("nothing")) << " instead of " << expected->Name();
+    }
+    Form2->Hide();
+}
+
+TEST_F(Dialogs, TwoHundredOpeningsOfTheSettingsLeaveHandlesAndMemoryAlone)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    auto cycle = [&] {
+        Form2->Show();
+        Pump(2);
+        ClickWindow(Form2->sRadioButton4);
+        Form2->sBitBtn1->Perform(CM_MOUSEENTER);
+        Pump(2);
+        Form2->sBitBtn1->Perform(CM_MOUSELEAVE);
+        Form2->Hide();
+        Pump(1);
+    };
+    for (int i = 0; i < 5; ++i)
+        cycle();
+    PROCESS_MEMORY_COUNTERS before{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
+    const int handles = HandleCount();
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    for (int i = 0; i < 200; ++i)
+        cycle();
+    PROCESS_MEMORY_COUNTERS after{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
+    EXPECT_EQ(HandleCount(), handles);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
+    EXPECT_LT(after.WorkingSetSize, before.WorkingSetSize + 4 * 1024 * 1024);
 }
 
 }  // namespace

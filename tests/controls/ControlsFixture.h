@@ -107,7 +107,7 @@ protected:
         form->Show();
         testsupport::Pump(50);
     }
-    void SkinOn()
+    virtual void SkinOn()
     {
         manager->SetActive(true);
         ASSERT_TRUE(manager->SkinReady());

@@ -1,5 +1,6 @@
 // The standard and skinned controls driven through their windows' messages.
 #include "app/Deck.h"
+#include "controls/SpinButton.h"
 #include "controls/SkinnedControls.h"
 #include "controls/WebLabel.h"
 #include "tests/support/InkBox.h"
@@ -231,11 +232,9 @@ TEST(Controls, SpinEditValueRules)
     // Arrow keys and arrow buttons step by Increment within the bounds.
     SendMessageW(spin->Handle(), WM_KEYDOWN, VK_UP, 0);
     EXPECT_EQ(spin->Value(), 43);
-    HWND arrows = FindWindowExW(spin->Handle(), nullptr, UPDOWN_CLASSW, nullptr);
-    ASSERT_NE(arrows, nullptr);
-    NMUPDOWN down{{arrows, 0, UDN_DELTAPOS}, 0, -1};
-    SendMessageW(spin->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&down));
-    SendMessageW(spin->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&down));
+    ASSERT_NE(spin->Arrows(), nullptr);
+    spin->Arrows()->DownButton()->Click();
+    spin->Arrows()->DownButton()->Click();
     EXPECT_EQ(spin->Value(), 41);
     spin->SetValue(1000);
     SendMessageW(spin->Handle(), WM_KEYDOWN, VK_UP, 0);

@@ -1,0 +1,416 @@
+#include "controls/SkinnedBitBtn.h"
+
+#include <algorithm>
+
+#include "engine/ControlPaint_win.h"
+#include "engine/SkinManager_win.h"
+#include "paint/Masks_win.h"
+#include "paint/Text.h"
+#include "paint/Text_win.h"
+#include "render/Bitmap_win.h"
+#include "render/PaintDisabled.h"
+#include "skin/SkinState.h"
+
+namespace taramel {
+
+namespace {
+
+UINT AlignmentFlag(TButtonAlign a)
+{
+    return a == TButtonAlign::Left ? DT_LEFT : a == TButtonAlign::Right ? DT_RIGHT : DT_CENTER;
+}
+
+}  // namespace
+
+TsBitBtn::TsBitBtn(TComponent* owner) : TSkinnedControl(owner) {}
+
+TsBitBtn::~TsBitBtn()
+{
+    // The timer refers to the skin state: it goes first.
+    fade_.reset();
+}
+
+void TsBitBtn::CreateParams(TCreateParams& params)
+{
+    TBitBtn::CreateParams(params);
+    // Every look is ours, with or without a skin: the system asks before it
+    // draws anything.
+    params.Style = (params.Style & ~BS_TYPEMASK) | BS_OWNERDRAW;
+}
+
+void TsBitBtn::SetDown(bool down)
+{
+    if (down == down_)
+        return;
+    down_ = down;
+    SkinData()->CacheDirty = true;
+    Invalidate();
+}
+
+bool TsBitBtn::SystemPushed() const
+{
+    auto* self = const_cast<TsBitBtn*>(this);
+    return self->HandleAllocated() && (SendMessageW(self->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
+
+int TsBitBtn::SkinState() const
+{
+    const TsCommonData& data = *SkinData();
+    // Held down with the mouse gone from it, a button looks raised again.
+    const bool leftHeld = GetKeyState(VK_LBUTTON) < 0;
+    if (down_ || (SystemPushed() && (data.MouseAbove || !leftHeld)))
+        return 2;
+    return data.InHotState() ? 1 : 0;
+}
+
+void TsBitBtn::StopFade()
+{
+    if (fade_)
+        fade_->Stop();
+    fade_.reset();
+}
+
+void TsBitBtn::StateChanged(bool press, TacAnimatEvent event)
+{
+    TsCommonData& data = *SkinData();
+    if (!SkinnedNow())
+        return;
+    if (FadeAllowed(data, AnimatEvents, event, Enabled()) && !data.CacheDirty) {
+        data.CacheDirty = true;
+        if (!fade_)
+            fade_ = std::make_unique<TsFadeTimer>(*this, data);
+        fade_->Start(press);
+        data.ShowGlow(press);
+        return;
+    }
+    data.CacheDirty = true;
+    StopFade();
+    Repaint();
+    data.ShowGlow(press);
+}
+
+RECT TsBitBtn::CaptionRect(HDC dc) const
+{
+    ButtonLayoutInput in;
+    in.Width = Width();
+    in.Height = Height();
+    in.Margin = Margin;
+    in.Spacing = Spacing;
+    in.CaptionShown = ShowCaption && !Caption().empty();
+    if (in.CaptionShown) {
+        RECT measure{0, 0, std::max(0, Width() - 2 * std::max(0, Margin)), 0};
+        DrawTextUtf8(dc, Caption(), measure,
+                     DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | AlignmentFlag(TextAlignment) |
+                         (WordWrap ? DT_WORDBREAK : DT_SINGLELINE));
+        in.TextWidth = measure.right - measure.left;
+        in.TextHeight = measure.bottom - measure.top;
+    }
+    RECT r = LayoutButton(in).Text;
+    if (SkinState() == 2)
+        OffsetRect(&r, 1, 1);
+    return r;
+}
+
+void TsBitBtn::RebuildCache()
+{
+    TsCommonData& data = *SkinData();
+    data.PrepareCache();
+    if (!data.CacheBmp || data.CacheBmp->Empty())
+        return;
+    TBitmap& cache = *data.CacheBmp;
+    const TSkinTables& t = *data.Tables();
+    const int state = SkinState();
+    const BgCache bg = ParentBgCache(this);
+    PaintControlSection(data, bg, true, cache, TRect{0, 0, Width(), Height()}, state);
+    if (fullRepaint_) {
+        pendingRegion_.Reset(CreateRectRgn(0, 0, Width(), Height()));
+        // The border image is drawn again, now cutting its see-through
+        // corners out of the shape.
+        if (const TsMaskData* mask = data.BorderMask())
+            DrawMaskRegion(t, cache, pendingRegion_.Get(), state, *mask);
+    }
+    if (ShowCaption && !Caption().empty())
+        if (HDC dc = BitmapDC(cache)) {
+            SelectObject(dc, Font().Handle());
+            const RECT r = CaptionRect(dc);
+            SkinTextRequest request;
+            request.Tables = &t;
+            request.SectionIndex = data.SectionIndex;
+            request.Enabled = Enabled();
+            request.Hot = state != 0;
+            request.CustomFont = data.CustomFont();
+            request.Font = Font().Handle();
+            DrawSkinText(dc, Caption(), request,
+                         AlignmentFlag(TextAlignment) | DT_EXPANDTABS | DT_NOPREFIX |
+                             (WordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER),
+                         r);
+            GdiFlush();
+            const TsGeneralData* s = data.Section();
+            if (Enabled() && const_cast<TsBitBtn*>(this)->Focused() && s != nullptr && s->ShowFocus && ShowFocus) {
+                RECT f = r;
+                InflateRect(&f, FocusMargin, FocusMargin);
+                DrawDottedFocus(cache, ToTRect(f));
+            }
+        }
+    if (!Enabled())
+        PaintDisabled(cache, dkBlended, DisabledBackground{bg.Bitmap, bg.X, bg.Y, bg.SolidColor}, 0, 0,
+                      data.GetBackgroundColor(false));
+    data.CacheDirty = false;
+}
+
+void TsBitBtn::ApplyRegion()
+{
+    if (!pendingRegion_ || !HandleAllocated())
+        return;
+    HWND window = Handle();
+    // The window takes a copy it owns; ours is deleted in every case.
+    HRGN applied = CreateRectRgn(0, 0, 0, 0);
+    CombineRgn(applied, pendingRegion_.Get(), nullptr, RGN_COPY);
+    HRGN current = CreateRectRgn(0, 0, 0, 0);
+    const bool same = GetWindowRgn(window, current) != ERROR && EqualRgn(current, applied);
+    DeleteObject(current);
+    if (same)
+        DeleteObject(applied);
+    else
+        SetWindowRgn(window, applied, regionSize_.cx == 0 || SkinLoading);
+    // A button that shrank leaves its old corners on the parent.
+    if (TWinControl* parent = Parent(); parent && parent->HandleAllocated() &&
+                                        (Width() < regionSize_.cx || Height() < regionSize_.cy)) {
+        RECT old{Left(), Top(), Left() + regionSize_.cx, Top() + regionSize_.cy};
+        ::InvalidateRect(parent->Handle(), &old, TRUE);
+    }
+    regionSize_ = SIZE{Width(), Height()};
+    pendingRegion_.Reset();
+}
+
+void TsBitBtn::PaintSystemLook(HDC dc)
+{
+    RECT r{0, 0, Width(), Height()};
+    const bool pushed = down_ || SystemPushed();
+    const bool focused = HandleAllocated() && GetFocus() == Handle();
+    DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pushed ? DFCS_PUSHED : 0));
+    SelectObject(dc, Font().Handle());
+    SetBkMode(dc, TRANSPARENT);
+    RECT text = CaptionRect(dc);
+    const UINT flags = AlignmentFlag(TextAlignment) | DT_EXPANDTABS | DT_NOPREFIX |
+                       (WordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER);
+    if (Enabled()) {
+        SetTextColor(dc, ColorToRGB(Font().Color()));
+        DrawTextUtf8(dc, Caption(), text, flags);
+    } else {
+        RECT shifted = text;
+        OffsetRect(&shifted, 1, 1);
+        SetTextColor(dc, ColorToRGB(clBtnHighlight));
+        DrawTextUtf8(dc, Caption(), shifted, flags);
+        SetTextColor(dc, ColorToRGB(clBtnShadow));
+        DrawTextUtf8(dc, Caption(), text, flags);
+    }
+    if (focused && ShowFocus) {
+        RECT f{3, 3, Width() - 3, Height() - 3};
+        DrawFocusRect(dc, &f);
+    }
+}
+
+void TsBitBtn::PaintTo(HDC dc, bool intoGivenDC)
+{
+    TsCommonData& data = *SkinData();
+    const int saved = SaveDC(dc);
+    if (!SkinnedNow()) {
+        PaintSystemLook(dc);
+        RestoreDC(dc, saved);
+        return;
+    }
+    data.Updating = data.IsUpdating();
+    if (!data.Updating) {
+        if (!fade_ || !fade_->Running()) {
+            data.CacheDirty = data.CacheDirty || data.PartlyHidden || data.RepaintsWithParent();
+            data.PartlyHidden = data.RepaintsWithParent();
+            data.CacheDirty = data.CacheDirty || fullRepaint_;
+        }
+        if (data.CacheDirty || !data.CacheBmp || data.CacheBmp->Width() != Width() ||
+            data.CacheBmp->Height() != Height())
+            RebuildCache();
+        if (fullRepaint_) {
+            RefreshCorners(data, SkinState(), 15);
+            if (!intoGivenDC)
+                ApplyRegion();
+            fullRepaint_ = false;
+        }
+        if (data.CacheBmp)
+            CopyBitmapToDC(*data.CacheBmp, dc, RECT{0, 0, Width(), Height()}, 0, 0);
+    }
+    RestoreDC(dc, saved);
+}
+
+void TsBitBtn::MouseDown(TMouseButton button, unsigned shift, int x, int y)
+{
+    if (SkinnedNow() && Enabled() && button == TMouseButton::mbLeft) {
+        SkinData()->Updating = false;
+        pressing_ = true;
+        if (!down_) {
+            fullRepaint_ = true;
+            SkinData()->CacheDirty = false;
+            StateChanged(true, aeMouseDown);
+        }
+    }
+    TBitBtn::MouseDown(button, shift, x, y);
+}
+
+void TsBitBtn::MouseUp(TMouseButton button, unsigned shift, int x, int y)
+{
+    if (SkinnedNow() && Enabled()) {
+        if (!pressing_) {
+            StopFade();
+        } else if (button == TMouseButton::mbLeft) {
+            pressing_ = false;
+            if (fade_ && fade_->CurrentStep() < fade_->StepCount()) {
+                // Released during the press fade: the pressed look is shown
+                // whole for a moment before the release fades it out.
+                StopFade();
+                SkinData()->CacheDirty = true;
+                down_ = true;
+                RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+                down_ = false;
+                Sleep(30);
+            }
+            SkinData()->Updating = false;
+            fullRepaint_ = true;
+            SkinData()->CacheDirty = false;
+            StateChanged(true, aeMouseUp);
+        }
+    }
+    TBitBtn::MouseUp(button, shift, x, y);
+}
+
+bool TsBitBtn::HandleSkinCommand(TMessage& m)
+{
+    TsCommonData& data = *SkinData();
+    switch (SkinCommandOf(m.WParam)) {
+    case CMD_ANIMATION_DONE:
+        StopFade();
+        m.Result = 1;
+        return true;
+    case CMD_PREPARE_FADE:
+        RebuildCache();
+        return true;
+    case CMD_PAINT_FADE_FRAME:
+        m.Result = 0;
+        return true;
+    case CMD_IS_SKINNED:
+        m.Result = 1;
+        return true;
+    case CMD_NEW_SKIN:
+    case CMD_REPAINT:
+        fullRepaint_ = true;
+        StopFade();
+        return false;
+    case CMD_REMOVE_SKIN:
+        StopFade();
+        pendingRegion_.Reset();
+        if (HandleAllocated() && !IsDestroying()) {
+            SetWindowRgn(Handle(), nullptr, TRUE);
+            regionSize_ = SIZE{0, 0};
+        }
+        fullRepaint_ = true;
+        data.CacheDirty = true;
+        return false;
+    default:
+        return false;
+    }
+}
+
+bool TsBitBtn::HandleSkinnedMessage(TMessage& m)
+{
+    TsCommonData& data = *SkinData();
+    switch (m.Msg) {
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Handle(), &ps);
+        PaintTo(dc, m.WParam != 0);
+        if (!m.WParam)
+            EndPaint(Handle(), &ps);
+        m.Result = 0;
+        return true;
+    }
+    case WM_PRINTCLIENT:
+        PaintTo(reinterpret_cast<HDC>(m.WParam), true);
+        return true;
+    case CN_DRAWITEM:
+        // The system asks after a change of its own (press, focus): the
+        // whole look is repainted.
+        data.CacheDirty = true;
+        PaintTo(reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hDC, true);
+        m.Result = 1;
+        return true;
+    case WM_ERASEBKGND:
+        m.Result = 1;
+        return true;
+    case CM_MOUSEENTER:
+        if (Enabled() && !data.MouseAbove) {
+            TBitBtn::WndProc(m);  // OnMouseEnter
+            data.MouseAbove = true;
+            data.CacheDirty = false;
+            StateChanged(false, aeMouseEnter);
+        }
+        return true;
+    case CM_MOUSELEAVE:
+        if (Enabled()) {
+            TBitBtn::WndProc(m);
+            data.MouseAbove = false;
+            data.CacheDirty = false;
+            StateChanged(false, aeMouseLeave);
+        }
+        return true;
+    case WM_KEYUP:
+        TBitBtn::WndProc(m);
+        if (m.WParam == VK_SPACE && SkinnedNow()) {
+            fullRepaint_ = true;
+            data.CacheDirty = true;
+            Repaint();
+        }
+        return true;
+    case WM_SETFOCUS:
+        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
+        data.Focused = true;
+        data.CacheDirty = true;
+        if (fade_ && fade_->Running())
+            fade_->Step();
+        else
+            Invalidate();
+        return true;
+    case WM_KILLFOCUS:
+        StopFade();
+        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
+        data.Focused = false;
+        data.CacheDirty = true;
+        Invalidate();
+        return true;
+    case WM_SETTEXT:
+        StopFade();
+        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
+        data.CacheDirty = true;
+        Invalidate();
+        return true;
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGING:
+        fullRepaint_ = true;
+        return false;
+    case WM_WINDOWPOSCHANGED:
+        fullRepaint_ = true;
+        data.CacheDirty = true;
+        return false;
+    case CM_ENABLEDCHANGED:
+        StopFade();
+        data.Updating = false;
+        data.CacheDirty = true;
+        return false;
+    case CM_FONTCHANGED:
+    case CM_TEXTCHANGED:
+        data.CacheDirty = true;
+        return false;
+    default:
+        return false;
+    }
+}
+
+}  // namespace taramel
