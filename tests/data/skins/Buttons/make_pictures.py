@@ -3,25 +3,14 @@
 button border whose colour tells its state, with key-colour corners that a
 window's shape leaves out, and the radio marks, one colour per state and
 per checked or not."""
-import struct
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from skinpictures import bmp24  # noqa: E402
 
 KEY = (255, 0, 255)
 W, H = 114, 13
-
-
-def bmp24(path, w, h, pixel):
-    row = (w * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(h - 1, -1, -1):
-        line = bytearray()
-        for x in range(w):
-            r, g, b = pixel(x, y)
-            line += bytes((b, g, r))
-        data += line + bytes(row - len(line))
-    head = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
-    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, 'wb') as f:
-        f.write(head + info + data)
 
 
 BUTTON = [(100, 100, 100), (0, 200, 0), (200, 0, 0)]        # normal, hot, pressed

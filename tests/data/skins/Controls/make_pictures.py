@@ -2,25 +2,14 @@
 """Writes MASTER.BMP of the controls test skin (run from this folder). Every
 part has colours of its own so that a test reading a pixel back knows which
 part, and which state of it, was drawn there."""
-import struct
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from skinpictures import bmp24  # noqa: E402
 
 KEY = (255, 0, 255)
 W, H = 64, 24
-
-
-def bmp24(path, w, h, pixel):
-    row = (w * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(h - 1, -1, -1):
-        line = bytearray()
-        for x in range(w):
-            r, g, b = pixel(x, y)
-            line += bytes((b, g, r))
-        data += line + bytes(row - len(line))
-    head = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
-    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, 'wb') as f:
-        f.write(head + info + data)
 
 
 STATE_FRAMES = [(128, 128, 128), (0, 192, 0), (224, 0, 0)]  # normal, hot, pressed

@@ -2,28 +2,17 @@
 """Writes MASTER.BMP of the frames test skin (run from this folder): caption
 buttons with a colour per state and a frame border with a colour per
 activation, so that a pixel read back from a window tells what was drawn."""
-import struct
+import os
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from skinpictures import bmp24  # noqa: E402
 
 KEY = (255, 0, 255)
 W, H = 72, 28
 CLOSE = [(200, 0, 0), (255, 128, 0), (128, 0, 0)]    # normal, hot, pressed
 MINIMIZE = [(0, 160, 160), (0, 255, 255), (0, 96, 96)]
 BORDER = [(96, 96, 96), (0, 0, 200)]                 # inactive, active
-
-
-def bmp24(path, w, h, pixel):
-    row = (w * 3 + 3) & ~3
-    data = bytearray()
-    for y in range(h - 1, -1, -1):
-        line = bytearray()
-        for x in range(w):
-            r, g, b = pixel(x, y)
-            line += bytes((b, g, r))
-        data += line + bytes(row - len(line))
-    head = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
-    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-    with open(path, 'wb') as f:
-        f.write(head + info + data)
 
 
 def pixel(x, y):

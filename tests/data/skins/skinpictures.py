@@ -1,0 +1,18 @@
+"""What the test skins' picture scripts share: writing a 24-bit BMP."""
+import struct
+
+
+def bmp24(path, w, h, pixel):
+    """Writes a bottom-up 24-bit BMP of w x h whose pixel(x, y) gives (r, g, b)."""
+    row = (w * 3 + 3) & ~3
+    data = bytearray()
+    for y in range(h - 1, -1, -1):
+        line = bytearray()
+        for x in range(w):
+            r, g, b = pixel(x, y)
+            line += bytes((b, g, r))
+        data += line + bytes(row - len(line))
+    head = struct.pack('<2sIHHI', b'BM', 54 + len(data), 0, 0, 54)
+    info = struct.pack('<IiiHHIIiiII', 40, w, h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(path, 'wb') as f:
+        f.write(head + info + data)
