@@ -28,8 +28,8 @@ namespace {
 
 // The same arithmetic as the SSE2 loop below in 32-byte registers, for
 // processors that have them; integer arithmetic gives the same bytes.
-__attribute__((target("avx2"))) std::size_t BlendBytesAvx2(std::uint8_t* dst, const std::uint8_t* src,
-                                                            std::size_t n, unsigned w)
+__attribute__((target("avx2"))) std::size_t BlendBytesAvx2(std::uint8_t* out, const std::uint8_t* dst,
+                                                            const std::uint8_t* src, std::size_t n, unsigned w)
 {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i keep = _mm256_set1_epi16(static_cast<short>(w));
@@ -46,7 +46,7 @@ __attribute__((target("avx2"))) std::size_t BlendBytesAvx2(std::uint8_t* dst, co
                                       _mm256_mullo_epi16(_mm256_unpackhi_epi8(s, zero), take));
         lo = _mm256_srli_epi16(_mm256_add_epi16(lo, half), 8);
         hi = _mm256_srli_epi16(_mm256_add_epi16(hi, half), 8);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), _mm256_packus_epi16(lo, hi));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_packus_epi16(lo, hi));
     }
     return i;
 }
@@ -61,12 +61,12 @@ const bool g_hasAvx2 = [] {
 }  // namespace
 #endif
 
-void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
+void BlendBytesInto(std::uint8_t* out, const std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
 {
     std::size_t i = 0;
 #if defined(TARAMEL_BLEND_AVX2)
     if (g_hasAvx2)
-        i = BlendBytesAvx2(dst, src, n, w);
+        i = BlendBytesAvx2(out, dst, src, n, w);
 #endif
 #if defined(__SSE2__)
     // Sixteen bytes at a time in 16-bit lanes. The products wrap as signed
@@ -85,11 +85,16 @@ void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsig
                                    _mm_mullo_epi16(_mm_unpackhi_epi8(s, zero), take));
         lo = _mm_srli_epi16(_mm_add_epi16(lo, half), 8);
         hi = _mm_srli_epi16(_mm_add_epi16(hi, half), 8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(lo, hi));
     }
 #endif
     for (; i < n; ++i)
-        dst[i] = BlendByte(dst[i], src[i], w);
+        out[i] = BlendByte(dst[i], src[i], w);
+}
+
+void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
+{
+    BlendBytesInto(dst, dst, src, n, w);
 }
 
 template <int B>
@@ -155,6 +160,21 @@ void BlendBitmaps(TBitmap& destination, TBitmap& source, int w, int x, int y, TR
     } else if (df == TPixelFormat::pf24bit) {
         BlendWith(SharedFastSum24(), destination, source, w, x, y, r);
     }
+}
+
+bool BlendSameSizeInto(TBitmap& out, const TBitmap& destination, const TBitmap& source, int w)
+{
+    const auto fits = [&](const TBitmap& b) {
+        return b.PixelFormat() == TPixelFormat::pf24bit && b.Width() == destination.Width() &&
+               b.Height() == destination.Height();
+    };
+    if (destination.Width() < 2 || destination.Height() < 2 || !fits(destination) || !fits(source) || !fits(out))
+        return false;
+    const std::size_t n = static_cast<std::size_t>(destination.Width()) * 3;
+    const unsigned weight = static_cast<unsigned>(ClampByte(w));
+    for (int y = 0; y < destination.Height(); ++y)
+        BlendBytesInto(out.ScanLine(y), destination.ScanLine(y), source.ScanLine(y), n, weight);
+    return true;
 }
 
 void BlendSameSize(TBitmap& destination, TBitmap& source, int w)

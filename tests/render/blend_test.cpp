@@ -91,6 +91,30 @@ TEST(Blend, SameSizeBlendsWholeBitmapsOnlyWhenSizesMatch)
     EXPECT_EQ(test::Get(other, 0, 0), (Bgra{}));
 }
 
+TEST(Blend, SameSizeIntoEqualsCopyThenBlendAndRefusesMismatches)
+{
+    TBitmap a(37, 5, TPixelFormat::pf24bit), b(37, 5, TPixelFormat::pf24bit), out(37, 5, TPixelFormat::pf24bit);
+    test::Randomise(a, 3);
+    test::Randomise(b, 4);
+    for (int w : {0, 51, 127, 204, 255}) {
+        TBitmap expected(1, 1, TPixelFormat::pf24bit);
+        expected.Assign(a);
+        BlendSameSize(expected, b, w);
+        ASSERT_TRUE(BlendSameSizeInto(out, a, b, w));
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 37; ++x)
+                ASSERT_EQ(test::Get(out, x, y), test::Get(expected, x, y)) << "w=" << w << " " << x << "," << y;
+    }
+    // Refused (nothing written): another size, another format, under 2 x 2.
+    TBitmap small(36, 5, TPixelFormat::pf24bit), wide(37, 5, TPixelFormat::pf32bit), dot(1, 1, TPixelFormat::pf24bit);
+    test::Fill(small, {9, 9, 9, 0});
+    EXPECT_FALSE(BlendSameSizeInto(small, a, b, 0));
+    EXPECT_EQ(test::Get(small, 0, 0), (Bgra{9, 9, 9, 0}));
+    EXPECT_FALSE(BlendSameSizeInto(out, a, small, 0));
+    EXPECT_FALSE(BlendSameSizeInto(wide, a, b, 0));
+    EXPECT_FALSE(BlendSameSizeInto(dot, dot, dot, 0));
+}
+
 TEST(Blend, BitmapOntoItselfReadsTheOriginalPixelsLeftOfIt)
 {
     // Bytes are walked from the right: shifting one pixel right reads pixels
@@ -113,11 +137,18 @@ TEST(Blend, VectorLoopMatchesTheReferenceByteForByte)
             v = static_cast<std::uint8_t>(gen());
         for (auto& v : s)
             v = static_cast<std::uint8_t>(gen());
-        for (unsigned w : {0u, 1u, 127u, 128u, 254u, 255u}) {
+        // Every weight: the vector loops (chosen by the processor) and the
+        // three-operand form give the plain rule's bytes.
+        for (unsigned w = 0; w < 256; ++w) {
             auto fast = d, ref = d;
             BlendBytes(fast.data(), s.data(), n, w);
             BlendBytesReference(ref.data(), s.data(), n, w);
             ASSERT_EQ(fast, ref) << "n=" << n << " w=" << w;
+            std::vector<std::uint8_t> out(n, 0xAB);
+            const auto untouched = d;
+            BlendBytesInto(out.data(), d.data(), s.data(), n, w);
+            ASSERT_EQ(out, ref) << "into, n=" << n << " w=" << w;
+            ASSERT_EQ(d, untouched) << "into changed its input, n=" << n << " w=" << w;
         }
     }
 }
