@@ -172,6 +172,16 @@ bool BlendSameSizeInto(TBitmap& out, const TBitmap& destination, const TBitmap& 
         return false;
     const std::size_t n = static_cast<std::size_t>(destination.Width()) * 3;
     const unsigned weight = static_cast<unsigned>(ClampByte(w));
+    const std::ptrdiff_t stride = destination.Stride();
+    if (source.Stride() == stride && out.Stride() == stride &&
+        static_cast<std::size_t>(stride < 0 ? -stride : stride) == n) {
+        // Rows without padding, in the same order in all three: one run
+        // from the lowest address, no tail left for the plain loop per row.
+        const int low = stride < 0 ? destination.Height() - 1 : 0;
+        BlendBytesInto(out.ScanLine(low), destination.ScanLine(low), source.ScanLine(low),
+                       n * static_cast<std::size_t>(destination.Height()), weight);
+        return true;
+    }
     for (int y = 0; y < destination.Height(); ++y)
         BlendBytesInto(out.ScanLine(y), destination.ScanLine(y), source.ScanLine(y), n, weight);
     return true;

@@ -93,18 +93,27 @@ TEST(Blend, SameSizeBlendsWholeBitmapsOnlyWhenSizesMatch)
 
 TEST(Blend, SameSizeIntoEqualsCopyThenBlendAndRefusesMismatches)
 {
+    // Padded rows (37 pixels) and unpadded ones (40, one run), rows of the
+    // three bitmaps in the same or in different orders.
+    for (int width : {37, 40})
+        for (bool aDown : {false, true})
+            for (bool bDown : {false, true}) {
+                TBitmap a(width, 5, TPixelFormat::pf24bit, aDown), b(width, 5, TPixelFormat::pf24bit, bDown),
+                    out(width, 5, TPixelFormat::pf24bit, aDown);
+                test::Randomise(a, 3);
+                test::Randomise(b, 4);
+                for (int w : {0, 51, 127, 204, 255}) {
+                    TBitmap expected(1, 1, TPixelFormat::pf24bit);
+                    expected.Assign(a);
+                    BlendSameSize(expected, b, w);
+                    ASSERT_TRUE(BlendSameSizeInto(out, a, b, w));
+                    for (int y = 0; y < 5; ++y)
+                        for (int x = 0; x < width; ++x)
+                            ASSERT_EQ(test::Get(out, x, y), test::Get(expected, x, y))
+                                << "w=" << w << " width " << width << " " << x << "," << y << " " << aDown << bDown;
+                }
+            }
     TBitmap a(37, 5, TPixelFormat::pf24bit), b(37, 5, TPixelFormat::pf24bit), out(37, 5, TPixelFormat::pf24bit);
-    test::Randomise(a, 3);
-    test::Randomise(b, 4);
-    for (int w : {0, 51, 127, 204, 255}) {
-        TBitmap expected(1, 1, TPixelFormat::pf24bit);
-        expected.Assign(a);
-        BlendSameSize(expected, b, w);
-        ASSERT_TRUE(BlendSameSizeInto(out, a, b, w));
-        for (int y = 0; y < 5; ++y)
-            for (int x = 0; x < 37; ++x)
-                ASSERT_EQ(test::Get(out, x, y), test::Get(expected, x, y)) << "w=" << w << " " << x << "," << y;
-    }
     // Refused (nothing written): another size, another format, under 2 x 2.
     TBitmap small(36, 5, TPixelFormat::pf24bit), wide(37, 5, TPixelFormat::pf32bit), dot(1, 1, TPixelFormat::pf24bit);
     test::Fill(small, {9, 9, 9, 0});
