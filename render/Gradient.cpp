@@ -68,9 +68,9 @@ private:
     double step_[3];
 };
 
-// Repeats one pixel `count` times from p, doubling the filled part with
-// each copy.
-void FillPixels(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
+}  // namespace
+
+void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
 {
     if (count <= 0)
         return;
@@ -83,6 +83,8 @@ void FillPixels(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
         done += n;
     }
 }
+
+namespace {
 
 void PaintVertical(TBitmap& bitmap, const TRect& rect, const TsGradArray& array, int offset, int bpp)
 {
@@ -112,7 +114,7 @@ void PaintVertical(TBitmap& bitmap, const TRect& rect, const TsGradArray& array,
             if (row < 0 || row >= bh)
                 continue;
             const auto px = colour.Pixel();
-            FillPixels(bitmap.ScanLine(static_cast<int>(row)) + rect.Left * bpp, px.data(), bpp, columns);
+            RepeatPixel(bitmap.ScanLine(static_cast<int>(row)) + rect.Left * bpp, px.data(), bpp, columns);
         }
     }
 }
