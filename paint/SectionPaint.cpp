@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 #include "paint/Masks.h"
 #include "paint/Textures.h"
@@ -140,7 +139,6 @@ public:
         if (!line_ || line_->Width() != lw || line_->Height() != lh || line_->PixelFormat() != f)
             line_ = std::make_unique<TBitmap>(lw, lh, f);
         PaintGradient(*line_, {0, 0, lw, lh}, g);
-        filledFrom_ = nullptr;
         return true;
     }
     TBitmap& Line() { return *line_; }
@@ -158,33 +156,17 @@ public:
     // share the target keeps.
     void BlendRow(TBitmap& t, int x, int y0, int y, unsigned weight)
     {
-        BlendBytes(t.ScanLine(y0 + y) + static_cast<std::ptrdiff_t>(x) * bpp_, Row(y),
-                   static_cast<std::size_t>(width_) * bpp_, weight);
+        std::uint8_t* d = t.ScanLine(y0 + y) + static_cast<std::ptrdiff_t>(x) * bpp_;
+        const std::size_t n = static_cast<std::size_t>(width_) * bpp_;
+        // A vertical band's row is one pixel repeated.
+        if (vertical_)
+            BlendColourBytes(d, line_->ScanLine(y), bpp_, n, weight);
+        else
+            BlendBytes(d, line_->ScanLine(0), n, weight);
     }
 
 private:
-    const std::uint8_t* Row(int y)
-    {
-        if (!vertical_)
-            return line_->ScanLine(0);
-        // A vertical band's rows repeat one pixel: the row is refilled only
-        // when the pixel changes.
-        const std::uint8_t* px = line_->ScanLine(y);
-        const std::size_t n = static_cast<std::size_t>(width_) * bpp_;
-        if (row_.size() < n)
-            row_.resize(n);
-        if (!filledFrom_ || std::memcmp(filled_, px, static_cast<std::size_t>(bpp_)) != 0) {
-            RepeatPixel(row_.data(), px, bpp_, width_);
-            std::memcpy(filled_, px, static_cast<std::size_t>(bpp_));
-            filledFrom_ = px;
-        }
-        return row_.data();
-    }
-
     std::unique_ptr<TBitmap> line_;
-    std::vector<std::uint8_t> row_;
-    std::uint8_t filled_[4] = {};
-    const std::uint8_t* filledFrom_ = nullptr;
     bool vertical_ = true;
     int width_ = 0;
     int bpp_ = 3;

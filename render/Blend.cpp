@@ -51,6 +51,37 @@ __attribute__((target("avx2"))) std::size_t BlendBytesAvx2(std::uint8_t* out, co
     return i;
 }
 
+// One colour blended into a row: the colour's part of every byte,
+// c * (255 - w) + 127, is a constant of the byte's place in a 96-byte
+// period (32 pixels of 3 bytes, 24 of 4), held in 16-bit lanes for the even
+// and the odd bytes. Even and odd bytes are split by mask and shift rather
+// than unpacked, and put back by shift and mask: no shuffles.
+__attribute__((target("avx2"))) std::size_t BlendColourAvx2(std::uint8_t* dst, const std::uint8_t* pattern,
+                                                             std::size_t n, unsigned w)
+{
+    const __m256i low = _mm256_set1_epi16(0x00FF);
+    const __m256i high = _mm256_set1_epi16(static_cast<short>(0xFF00));
+    const __m256i keep = _mm256_set1_epi16(static_cast<short>(w));
+    const __m256i take = _mm256_set1_epi16(static_cast<short>(255 - w));
+    const __m256i half = _mm256_set1_epi16(127);
+    __m256i even[3], odd[3];
+    for (int j = 0; j < 3; ++j) {
+        const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pattern + 32 * j));
+        even[j] = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(c, low), take), half);
+        odd[j] = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_srli_epi16(c, 8), take), half);
+    }
+    std::size_t i = 0;
+    for (; i + 96 <= n; i += 96)
+        for (int j = 0; j < 3; ++j) {
+            __m256i* p = reinterpret_cast<__m256i*>(dst + i + 32 * j);
+            const __m256i d = _mm256_loadu_si256(p);
+            const __m256i e = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(d, low), keep), even[j]);
+            const __m256i o = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_srli_epi16(d, 8), keep), odd[j]);
+            _mm256_storeu_si256(p, _mm256_or_si256(_mm256_srli_epi16(e, 8), _mm256_and_si256(o, high)));
+        }
+    return i;
+}
+
 // Asked once; the explicit init makes the answer valid even before other
 // static constructors have run.
 const bool g_hasAvx2 = [] {
@@ -95,6 +126,48 @@ void BlendBytesInto(std::uint8_t* out, const std::uint8_t* dst, const std::uint8
 void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
 {
     BlendBytesInto(dst, dst, src, n, w);
+}
+
+void BlendColourBytes(std::uint8_t* dst, const std::uint8_t* pixel, int bpp, std::size_t n, unsigned w)
+{
+    if (bpp < 1 || bpp > 4)
+        return;
+    // 96 bytes hold whole pixels of 1 to 4 bytes (3 and 4 both divide it),
+    // so the vector loops restart the pattern on a pixel boundary.
+    std::uint8_t pattern[96];
+    for (int k = 0; k < 96; ++k)
+        pattern[k] = pixel[k % bpp];
+    std::size_t i = 0;
+#if defined(TARAMEL_BLEND_AVX2)
+    if (g_hasAvx2)
+        i = BlendColourAvx2(dst, pattern, n, w);
+#endif
+#if defined(__SSE2__)
+    {
+        const __m128i low = _mm_set1_epi16(0x00FF);
+        const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF00));
+        const __m128i keep = _mm_set1_epi16(static_cast<short>(w));
+        const __m128i take = _mm_set1_epi16(static_cast<short>(255 - w));
+        const __m128i half = _mm_set1_epi16(127);
+        __m128i even[6], odd[6];
+        for (int j = 0; j < 6; ++j) {
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + 16 * j));
+            even[j] = _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(c, low), take), half);
+            odd[j] = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi16(c, 8), take), half);
+        }
+        for (; i + 96 <= n; i += 96)
+            for (int j = 0; j < 6; ++j) {
+                __m128i* p = reinterpret_cast<__m128i*>(dst + i + 16 * j);
+                const __m128i d = _mm_loadu_si128(p);
+                const __m128i e = _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(d, low), keep), even[j]);
+                const __m128i o = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi16(d, 8), keep), odd[j]);
+                _mm_storeu_si128(p, _mm_or_si128(_mm_srli_epi16(e, 8), _mm_and_si128(o, high)));
+            }
+    }
+#endif
+    // i is a multiple of 96, so byte i is the pattern's byte 0 again.
+    for (std::size_t k = 0; i < n; ++i, ++k)
+        dst[i] = BlendByte(dst[i], pattern[k % 96], w);
 }
 
 template <int B>

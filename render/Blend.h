@@ -35,4 +35,8 @@ void BlendBytesReference(std::uint8_t* dst, const std::uint8_t* src, std::size_t
 // otherwise).
 void BlendBytesInto(std::uint8_t* out, const std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w);
 
+// One pixel of `bpp` bytes (1 to 4) blended into n bytes of pixels:
+// dst[k] := BlendByte(dst[k], pixel[k % bpp], w).
+void BlendColourBytes(std::uint8_t* dst, const std::uint8_t* pixel, int bpp, std::size_t n, unsigned w);
+
 }  // namespace taramel

@@ -162,6 +162,25 @@ TEST(Blend, VectorLoopMatchesTheReferenceByteForByte)
     }
 }
 
+TEST(Blend, OneColourIntoARowMatchesThePlainRuleForEveryWeight)
+{
+    std::mt19937 gen(9);
+    for (int bpp : {3, 4})
+        for (std::size_t n : {0u, 5u, 95u, 96u, 97u, 200u, 1923u}) {
+            std::vector<std::uint8_t> d(n);
+            for (auto& v : d)
+                v = static_cast<std::uint8_t>(gen());
+            const std::uint8_t pixel[4] = {0, 255, 128, 77};
+            for (unsigned w = 0; w < 256; ++w) {
+                auto fast = d;
+                BlendColourBytes(fast.data(), pixel, bpp, n, w);
+                for (std::size_t k = 0; k < n; ++k)
+                    ASSERT_EQ(fast[k], BlendByte(d[k], pixel[k % bpp], w))
+                        << "bpp " << bpp << " n=" << n << " w=" << w << " byte " << k;
+            }
+        }
+}
+
 TEST(Blend, SeededBitmapsMatchThePlainRuleInBothRowOrders)
 {
     for (TPixelFormat f : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
