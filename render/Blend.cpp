@@ -135,8 +135,9 @@ void BlendColourBytes(std::uint8_t* dst, const std::uint8_t* pixel, int bpp, std
     // 96 bytes hold whole pixels of 1 to 4 bytes (3 and 4 both divide it),
     // so the vector loops restart the pattern on a pixel boundary.
     std::uint8_t pattern[96];
-    for (int k = 0; k < 96; ++k)
-        pattern[k] = pixel[k % bpp];
+    for (int k = 0; k < 96; k += bpp)
+        for (int c = 0; c < bpp; ++c)
+            pattern[k + c] = pixel[c];
     std::size_t i = 0;
 #if defined(TARAMEL_BLEND_AVX2)
     if (g_hasAvx2)
