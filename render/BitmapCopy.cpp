@@ -2,9 +2,48 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 namespace taramel {
+
+void PixelPattern96(std::uint8_t (&pattern)[96], const std::uint8_t* pixel, int bpp)
+{
+    // Copies of a constant size: a few stores each.
+    auto repeat = [&](auto size) {
+        for (int k = 0; k < 96; k += size.value)
+            std::memcpy(pattern + k, pixel, size.value);
+    };
+    switch (bpp) {
+    case 1: repeat(std::integral_constant<int, 1>{}); break;
+    case 2: repeat(std::integral_constant<int, 2>{}); break;
+    case 3: repeat(std::integral_constant<int, 3>{}); break;
+    default: repeat(std::integral_constant<int, 4>{}); break;
+    }
+}
+
+void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
+{
+    if (count <= 0 || bpp < 1)
+        return;
+    const std::size_t total = static_cast<std::size_t>(count) * bpp;
+    if (bpp > 4) {
+        // Doubling the filled part with each copy.
+        std::memcpy(p, pixel, static_cast<std::size_t>(bpp));
+        for (std::size_t done = static_cast<std::size_t>(bpp); done < total;) {
+            const std::size_t n = std::min(done, total - done);
+            std::memcpy(p + done, p, n);
+            done += n;
+        }
+        return;
+    }
+    std::uint8_t pattern[96];
+    PixelPattern96(pattern, pixel, bpp);
+    std::size_t i = 0;
+    for (; i + 96 <= total; i += 96)
+        std::memcpy(p + i, pattern, 96);
+    std::memcpy(p + i, pattern, total - i);
+}
 
 void CopyBitmapRect(TBitmap& destination, int x, int y, const TBitmap& source, TRect r)
 {

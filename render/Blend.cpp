@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
-#include <type_traits>
 
+#include "render/BitmapCopy.h"
 #include "render/FastAccess.h"
 #include "render/PixelMath.h"
 
@@ -137,17 +137,7 @@ void BlendColourBytes(std::uint8_t* dst, const std::uint8_t* pixel, int bpp, std
     // 96 bytes hold whole pixels of 1 to 4 bytes (3 and 4 both divide it),
     // so the vector loops restart the pattern on a pixel boundary.
     std::uint8_t pattern[96];
-    // Copies of a constant size (a few stores each; this runs once a row).
-    auto repeat = [&](auto size) {
-        for (int k = 0; k < 96; k += size.value)
-            std::memcpy(pattern + k, pixel, size.value);
-    };
-    switch (bpp) {
-    case 1: repeat(std::integral_constant<int, 1>{}); break;
-    case 2: repeat(std::integral_constant<int, 2>{}); break;
-    case 3: repeat(std::integral_constant<int, 3>{}); break;
-    default: repeat(std::integral_constant<int, 4>{}); break;
-    }
+    PixelPattern96(pattern, pixel, bpp);
     std::size_t i = 0;
 #if defined(TARAMEL_BLEND_AVX2)
     if (g_hasAvx2)

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/IntegerText.h"
+#include "render/BitmapCopy.h"
 #include "render/PixelMath.h"
 #include "render/TriangleGradient.h"
 
@@ -67,24 +68,6 @@ private:
     float value_[3];
     double step_[3];
 };
-
-}  // namespace
-
-void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
-{
-    if (count <= 0)
-        return;
-    std::memcpy(p, pixel, static_cast<std::size_t>(bpp));
-    const std::size_t total = static_cast<std::size_t>(count) * bpp;
-    std::size_t done = static_cast<std::size_t>(bpp);
-    while (done < total) {
-        const std::size_t n = std::min(done, total - done);
-        std::memcpy(p + done, p, n);
-        done += n;
-    }
-}
-
-namespace {
 
 void PaintVertical(TBitmap& bitmap, const TRect& rect, const TsGradArray& array, int offset, int bpp)
 {

@@ -35,8 +35,4 @@ void ParseGradientData(std::string_view text, TsGradArray& array);
 // empty rectangles paint nothing.
 void PaintGradient(TBitmap& bitmap, TRect rect, const TsGradArray& array, int offset = 0);
 
-// Repeats the pixel of `bpp` bytes `count` times from p (nothing for a
-// count below 1), doubling the filled part with each copy.
-void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count);
-
 }  // namespace taramel
