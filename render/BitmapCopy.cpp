@@ -2,23 +2,40 @@
 
 #include <algorithm>
 #include <cstring>
-#include <type_traits>
 #include <vector>
 
 namespace taramel {
 
+namespace {
+
+// `total` bytes of the pixel of B bytes repeated, by copies of constant
+// sizes (each a few stores): the pixel, then the filled part doubled.
+template <int B, int Total>
+void RepeatFixed(std::uint8_t* p, const std::uint8_t* pixel)
+{
+    std::memcpy(p, pixel, B);
+    int done = B;
+    for (; done * 2 <= Total; done *= 2)
+        std::memcpy(p + done, p, static_cast<std::size_t>(done));
+    std::memcpy(p + done, p, static_cast<std::size_t>(Total - done));
+}
+
+template <int B>
+void RepeatShort(std::uint8_t* p, const std::uint8_t* pixel, int count)
+{
+    for (int k = 0; k < count; ++k)
+        std::memcpy(p + k * B, pixel, B);
+}
+
+}  // namespace
+
 void PixelPattern96(std::uint8_t (&pattern)[96], const std::uint8_t* pixel, int bpp)
 {
-    // Copies of a constant size: a few stores each.
-    auto repeat = [&](auto size) {
-        for (int k = 0; k < 96; k += size.value)
-            std::memcpy(pattern + k, pixel, size.value);
-    };
     switch (bpp) {
-    case 1: repeat(std::integral_constant<int, 1>{}); break;
-    case 2: repeat(std::integral_constant<int, 2>{}); break;
-    case 3: repeat(std::integral_constant<int, 3>{}); break;
-    default: repeat(std::integral_constant<int, 4>{}); break;
+    case 1: RepeatFixed<1, 96>(pattern, pixel); break;
+    case 2: RepeatFixed<2, 96>(pattern, pixel); break;
+    case 3: RepeatFixed<3, 96>(pattern, pixel); break;
+    default: RepeatFixed<4, 96>(pattern, pixel); break;
     }
 }
 
@@ -34,6 +51,15 @@ void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
             const std::size_t n = std::min(done, total - done);
             std::memcpy(p + done, p, n);
             done += n;
+        }
+        return;
+    }
+    if (count <= 8) {
+        switch (bpp) {
+        case 1: RepeatShort<1>(p, pixel, count); break;
+        case 2: RepeatShort<2>(p, pixel, count); break;
+        case 3: RepeatShort<3>(p, pixel, count); break;
+        default: RepeatShort<4>(p, pixel, count); break;
         }
         return;
     }

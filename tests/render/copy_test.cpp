@@ -98,3 +98,23 @@ TEST(StretchBitmapRect, RefusesSourceRectanglesOutsideTheSource)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(RepeatPixel, EveryPixelSizeAndCountFillsExactlyItsBytes)
+{
+    const std::uint8_t pixel[5] = {11, 22, 33, 44, 55};
+    for (int bpp = 1; bpp <= 5; ++bpp)
+        for (int count : {0, 1, 7, 8, 9, 31, 32, 33, 100}) {
+            std::vector<std::uint8_t> row(static_cast<std::size_t>(bpp) * 101 + 4, 0xEE);
+            RepeatPixel(row.data(), pixel, bpp, count);
+            for (std::size_t k = 0; k < row.size(); ++k) {
+                const bool inside = k < static_cast<std::size_t>(bpp * count);
+                ASSERT_EQ(row[k], inside ? pixel[k % bpp] : 0xEE) << "bpp " << bpp << " count " << count << " byte " << k;
+            }
+        }
+}
+
+}  // namespace
+}  // namespace taramel
