@@ -1,24 +1,13 @@
 #include "render/BitmapCopy.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <vector>
 
 namespace taramel {
 
 namespace {
-
-// `total` bytes of the pixel of B bytes repeated, by copies of constant
-// sizes (each a few stores): the pixel, then the filled part doubled.
-template <int B, int Total>
-void RepeatFixed(std::uint8_t* p, const std::uint8_t* pixel)
-{
-    std::memcpy(p, pixel, B);
-    int done = B;
-    for (; done * 2 <= Total; done *= 2)
-        std::memcpy(p + done, p, static_cast<std::size_t>(done));
-    std::memcpy(p + done, p, static_cast<std::size_t>(Total - done));
-}
 
 template <int B>
 void RepeatShort(std::uint8_t* p, const std::uint8_t* pixel, int count)
@@ -31,12 +20,28 @@ void RepeatShort(std::uint8_t* p, const std::uint8_t* pixel, int count)
 
 void PixelPattern96(std::uint8_t (&pattern)[96], const std::uint8_t* pixel, int bpp)
 {
-    switch (bpp) {
-    case 1: RepeatFixed<1, 96>(pattern, pixel); break;
-    case 2: RepeatFixed<2, 96>(pattern, pixel); break;
-    case 3: RepeatFixed<3, 96>(pattern, pixel); break;
-    default: RepeatFixed<4, 96>(pattern, pixel); break;
+    if constexpr (std::endian::native != std::endian::little) {
+        for (int k = 0; k < 96; ++k)
+            pattern[k] = pixel[k % bpp];
+        return;
     }
+    // Twelve bytes (whole pixels of each size) put together in registers and
+    // stored eight times: no store is read back, no division per byte.
+    const std::uint32_t b0 = pixel[0], b1 = bpp > 1 ? pixel[1] : 0, b2 = bpp > 2 ? pixel[2] : 0,
+                        b3 = bpp > 3 ? pixel[3] : 0;
+    std::uint32_t words[3];
+    switch (bpp) {
+    case 1: words[0] = words[1] = words[2] = b0 * 0x01010101u; break;
+    case 2: words[0] = words[1] = words[2] = (b0 | b1 << 8) * 0x00010001u; break;
+    case 3:
+        words[0] = b0 | b1 << 8 | b2 << 16 | b0 << 24;
+        words[1] = b1 | b2 << 8 | b0 << 16 | b1 << 24;
+        words[2] = b2 | b0 << 8 | b1 << 16 | b2 << 24;
+        break;
+    default: words[0] = words[1] = words[2] = b0 | b1 << 8 | b2 << 16 | b3 << 24; break;
+    }
+    for (int k = 0; k < 96; k += 12)
+        std::memcpy(pattern + k, words, sizeof words);
 }
 
 void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)

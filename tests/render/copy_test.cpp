@@ -102,6 +102,17 @@ TEST(StretchBitmapRect, RefusesSourceRectanglesOutsideTheSource)
 namespace taramel {
 namespace {
 
+TEST(RepeatPixel, PatternOfEveryPixelSizeRepeatsThePixel)
+{
+    const std::uint8_t pixel[4] = {1, 0xFE, 0x80, 0x7F};
+    for (int bpp = 1; bpp <= 4; ++bpp) {
+        std::uint8_t pattern[96];
+        PixelPattern96(pattern, pixel, bpp);
+        for (int k = 0; k < 96; ++k)
+            ASSERT_EQ(pattern[k], pixel[k % bpp]) << "bpp " << bpp << " byte " << k;
+    }
+}
+
 TEST(RepeatPixel, EveryPixelSizeAndCountFillsExactlyItsBytes)
 {
     const std::uint8_t pixel[5] = {11, 22, 33, 44, 55};
