@@ -85,14 +85,26 @@ __attribute__((target("avx2"))) std::size_t BlendColourAvx2(std::uint8_t* dst, c
 }
 
 // Asked once; the explicit init makes the answer valid even before other
-// static constructors have run.
-const bool g_hasAvx2 = [] {
+// static constructors have run. Tests may switch the wide loops off.
+bool g_hasAvx2 = [] {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx2") != 0;
 }();
+const bool g_canAvx2 = g_hasAvx2;
 
 }  // namespace
 #endif
+
+bool UseWideBlendLoops(bool on)
+{
+#if defined(TARAMEL_BLEND_AVX2)
+    const bool was = g_hasAvx2;
+    g_hasAvx2 = on && g_canAvx2;
+    return was;
+#else
+    return false;
+#endif
+}
 
 void BlendBytesInto(std::uint8_t* out, const std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
 {

@@ -35,6 +35,11 @@ void BlendBytesReference(std::uint8_t* dst, const std::uint8_t* src, std::size_t
 // otherwise).
 void BlendBytesInto(std::uint8_t* out, const std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w);
 
+// Lets the loops use 32-byte registers where the processor has them (the
+// default) or keeps them to the 16-byte ones every supported processor has,
+// so tests can check both; returns the previous setting.
+bool UseWideBlendLoops(bool on);
+
 // One pixel of `bpp` bytes (1 to 4) blended into n bytes of pixels:
 // dst[k] := BlendByte(dst[k], pixel[k % bpp], w).
 void BlendColourBytes(std::uint8_t* dst, const std::uint8_t* pixel, int bpp, std::size_t n, unsigned w);

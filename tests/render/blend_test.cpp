@@ -140,45 +140,51 @@ TEST(Blend, BitmapOntoItselfReadsTheOriginalPixelsLeftOfIt)
 TEST(Blend, VectorLoopMatchesTheReferenceByteForByte)
 {
     std::mt19937 gen(7);
-    for (std::size_t n : {0u, 1u, 15u, 16u, 17u, 100u, 4099u}) {
-        std::vector<std::uint8_t> d(n), s(n);
-        for (auto& v : d)
-            v = static_cast<std::uint8_t>(gen());
-        for (auto& v : s)
-            v = static_cast<std::uint8_t>(gen());
-        // Every weight: the vector loops (chosen by the processor) and the
-        // three-operand form give the plain rule's bytes.
-        for (unsigned w = 0; w < 256; ++w) {
-            auto fast = d, ref = d;
-            BlendBytes(fast.data(), s.data(), n, w);
-            BlendBytesReference(ref.data(), s.data(), n, w);
-            ASSERT_EQ(fast, ref) << "n=" << n << " w=" << w;
-            std::vector<std::uint8_t> out(n, 0xAB);
-            const auto untouched = d;
-            BlendBytesInto(out.data(), d.data(), s.data(), n, w);
-            ASSERT_EQ(out, ref) << "into, n=" << n << " w=" << w;
-            ASSERT_EQ(d, untouched) << "into changed its input, n=" << n << " w=" << w;
+    for (bool wide : {true, false})
+        for (std::size_t n : {0u, 1u, 15u, 16u, 17u, 100u, 4099u}) {
+            const bool was = UseWideBlendLoops(wide);
+            std::vector<std::uint8_t> d(n), s(n);
+            for (auto& v : d)
+                v = static_cast<std::uint8_t>(gen());
+            for (auto& v : s)
+                v = static_cast<std::uint8_t>(gen());
+            // Every weight: the vector loops (chosen by the processor) and the
+            // three-operand form give the plain rule's bytes.
+            for (unsigned w = 0; w < 256; ++w) {
+                auto fast = d, ref = d;
+                BlendBytes(fast.data(), s.data(), n, w);
+                BlendBytesReference(ref.data(), s.data(), n, w);
+                ASSERT_EQ(fast, ref) << "n=" << n << " w=" << w;
+                std::vector<std::uint8_t> out(n, 0xAB);
+                const auto untouched = d;
+                BlendBytesInto(out.data(), d.data(), s.data(), n, w);
+                ASSERT_EQ(out, ref) << "into, n=" << n << " w=" << w;
+                ASSERT_EQ(d, untouched) << "into changed its input, n=" << n << " w=" << w;
+            }
+            UseWideBlendLoops(was);
         }
-    }
 }
 
 TEST(Blend, OneColourIntoARowMatchesThePlainRuleForEveryWeight)
 {
     std::mt19937 gen(9);
-    for (int bpp : {3, 4})
-        for (std::size_t n : {0u, 5u, 95u, 96u, 97u, 200u, 1923u}) {
-            std::vector<std::uint8_t> d(n);
-            for (auto& v : d)
-                v = static_cast<std::uint8_t>(gen());
-            const std::uint8_t pixel[4] = {0, 255, 128, 77};
-            for (unsigned w = 0; w < 256; ++w) {
-                auto fast = d;
-                BlendColourBytes(fast.data(), pixel, bpp, n, w);
-                for (std::size_t k = 0; k < n; ++k)
-                    ASSERT_EQ(fast[k], BlendByte(d[k], pixel[k % bpp], w))
-                        << "bpp " << bpp << " n=" << n << " w=" << w << " byte " << k;
+    for (bool wide : {true, false})
+        for (int bpp : {3, 4})
+            for (std::size_t n : {0u, 5u, 95u, 96u, 97u, 200u, 1923u}) {
+                const bool was = UseWideBlendLoops(wide);
+                std::vector<std::uint8_t> d(n);
+                for (auto& v : d)
+                    v = static_cast<std::uint8_t>(gen());
+                const std::uint8_t pixel[4] = {0, 255, 128, 77};
+                for (unsigned w = 0; w < 256; ++w) {
+                    auto fast = d;
+                    BlendColourBytes(fast.data(), pixel, bpp, n, w);
+                    for (std::size_t k = 0; k < n; ++k)
+                        ASSERT_EQ(fast[k], BlendByte(d[k], pixel[k % bpp], w))
+                            << "bpp " << bpp << " n=" << n << " w=" << w << " byte " << k << " wide " << wide;
+                }
+                UseWideBlendLoops(was);
             }
-        }
 }
 
 TEST(Blend, SeededBitmapsMatchThePlainRuleInBothRowOrders)
