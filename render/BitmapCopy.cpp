@@ -5,6 +5,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace taramel {
 
 namespace {
@@ -18,18 +22,15 @@ void RepeatShort(std::uint8_t* p, const std::uint8_t* pixel, int count)
 
 }  // namespace
 
-void PixelPattern96(std::uint8_t (&pattern)[96], const std::uint8_t* pixel, int bpp)
+namespace {
+
+// Twelve bytes of the pixel repeated (whole pixels of each size 1 to 4) as
+// three little-endian words, put together in registers: no byte store is
+// read back.
+void PatternWords(const std::uint8_t* pixel, int bpp, std::uint32_t (&words)[3])
 {
-    if constexpr (std::endian::native != std::endian::little) {
-        for (int k = 0; k < 96; ++k)
-            pattern[k] = pixel[k % bpp];
-        return;
-    }
-    // Twelve bytes (whole pixels of each size) put together in registers and
-    // stored eight times: no store is read back, no division per byte.
     const std::uint32_t b0 = pixel[0], b1 = bpp > 1 ? pixel[1] : 0, b2 = bpp > 2 ? pixel[2] : 0,
                         b3 = bpp > 3 ? pixel[3] : 0;
-    std::uint32_t words[3];
     switch (bpp) {
     case 1: words[0] = words[1] = words[2] = b0 * 0x01010101u; break;
     case 2: words[0] = words[1] = words[2] = (b0 | b1 << 8) * 0x00010001u; break;
@@ -40,6 +41,21 @@ void PixelPattern96(std::uint8_t (&pattern)[96], const std::uint8_t* pixel, int 
         break;
     default: words[0] = words[1] = words[2] = b0 | b1 << 8 | b2 << 16 | b3 << 24; break;
     }
+}
+
+constexpr bool kLittleEndian = std::endian::native == std::endian::little;
+
+}  // namespace
+
+void PixelPattern96(std::uint8_t (&pattern)[96], const std::uint8_t* pixel, int bpp)
+{
+    if constexpr (!kLittleEndian) {
+        for (int k = 0; k < 96; ++k)
+            pattern[k] = pixel[k % bpp];
+        return;
+    }
+    std::uint32_t words[3];
+    PatternWords(pixel, bpp, words);
     for (int k = 0; k < 96; k += 12)
         std::memcpy(pattern + k, words, sizeof words);
 }
@@ -68,6 +84,26 @@ void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
         }
         return;
     }
+#if defined(__SSE2__)
+    if (kLittleEndian && total >= 48) {
+        // 48 bytes (whole pixels of each size) from three registers a step;
+        // the rest copies the row's own start, which holds the same phase.
+        std::uint32_t w[3];
+        PatternWords(pixel, bpp, w);
+        const auto word = [](std::uint32_t v) { return static_cast<int>(v); };
+        const __m128i v0 = _mm_setr_epi32(word(w[0]), word(w[1]), word(w[2]), word(w[0]));
+        const __m128i v1 = _mm_setr_epi32(word(w[1]), word(w[2]), word(w[0]), word(w[1]));
+        const __m128i v2 = _mm_setr_epi32(word(w[2]), word(w[0]), word(w[1]), word(w[2]));
+        std::size_t i = 0;
+        for (; i + 48 <= total; i += 48) {
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), v0);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 16), v1);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 32), v2);
+        }
+        std::memcpy(p + i, p, total - i);
+        return;
+    }
+#endif
     std::uint8_t pattern[96];
     PixelPattern96(pattern, pixel, bpp);
     std::size_t i = 0;
