@@ -94,13 +94,19 @@ void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
         const __m128i v0 = _mm_setr_epi32(word(w[0]), word(w[1]), word(w[2]), word(w[0]));
         const __m128i v1 = _mm_setr_epi32(word(w[1]), word(w[2]), word(w[0]), word(w[1]));
         const __m128i v2 = _mm_setr_epi32(word(w[2]), word(w[0]), word(w[1]), word(w[2]));
-        std::size_t i = 0;
-        for (; i + 48 <= total; i += 48) {
+        // Long rows then double what is filled: the library's copy writes
+        // wider than 16 bytes where the processor can.
+        const std::size_t block = std::min<std::size_t>(total / 48, 4) * 48;
+        for (std::size_t i = 0; i < block; i += 48) {
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), v0);
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 16), v1);
             _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i + 32), v2);
         }
-        std::memcpy(p + i, p, total - i);
+        for (std::size_t done = block; done < total;) {
+            const std::size_t n = std::min(done, total - done);
+            std::memcpy(p + done, p, n);
+            done += n;
+        }
         return;
     }
 #endif
