@@ -1,0 +1,17 @@
+#!/bin/sh
+# The shipped program must start on a bare Windows: it may import only the
+# system's own DLLs, never a library we build against (zlib, libjpeg, the
+# compiler's runtime). Usage: check-imports.sh PROGRAM.exe
+set -eu
+exe=$1
+objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
+allowed='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msimg32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|uxtheme|version|winmm)\.dll$'
+dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
+[ -n "$dlls" ] || { echo "$exe: no imports found (not a PE file?)" >&2; exit 1; }
+bad=$(printf '%s\n' "$dlls" | grep -Ev "$allowed" || true)
+if [ -n "$bad" ]; then
+    echo "$exe imports DLLs that a Windows machine does not have:" >&2
+    printf '  %s\n' $bad >&2
+    exit 1
+fi
+echo "$exe imports only system DLLs: $(echo $dlls)"
