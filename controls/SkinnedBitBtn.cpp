@@ -63,19 +63,12 @@ int TsBitBtn::SkinState() const
     return data.InHotState() ? 1 : 0;
 }
 
-void TsBitBtn::StopFade()
-{
-    if (fade_)
-        fade_->Stop();
-    fade_.reset();
-}
-
 void TsBitBtn::StateChanged(bool press, TacAnimatEvent event)
 {
     TsCommonData& data = *SkinData();
     if (!SkinnedNow())
         return;
-    if (FadeAllowed(data, AnimatEvents, event, Enabled()) && !data.CacheDirty) {
+    if (StateChangeFades(data, AnimatEvents, event, Enabled())) {
         data.CacheDirty = true;
         if (!fade_)
             fade_ = std::make_unique<TsFadeTimer>(*this, data);
@@ -370,27 +363,14 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& m)
         }
         return true;
     case WM_SETFOCUS:
-        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
-        data.Focused = true;
-        data.CacheDirty = true;
-        if (fade_ && fade_->Running())
-            fade_->Step();
-        else
-            Invalidate();
-        return true;
     case WM_KILLFOCUS:
-        StopFade();
-        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
-        data.Focused = false;
-        data.CacheDirty = true;
-        Invalidate();
+    case WM_SETTEXT: {
+        const TLookChange change = m.Msg == WM_SETFOCUS    ? TLookChange::FocusGained
+                                   : m.Msg == WM_KILLFOCUS ? TLookChange::FocusLost
+                                                           : TLookChange::TextSet;
+        ChangeLookQuietly(*this, data, fade_, change, [&] { TBitBtn::WndProc(m); });
         return true;
-    case WM_SETTEXT:
-        StopFade();
-        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
-        data.CacheDirty = true;
-        Invalidate();
-        return true;
+    }
     case WM_SIZE:
     case WM_WINDOWPOSCHANGING:
         fullRepaint_ = true;

@@ -11,6 +11,7 @@
 #include "controls/BitBtn.h"
 #include "controls/ButtonLayout.h"
 #include "controls/FadeTimer.h"
+#include "controls/FocusLook.h"
 #include "controls/SkinnedControl.h"
 #include "controls/SkinnedSpeedButton.h"
 #include "framework/Handles.h"
@@ -52,7 +53,7 @@ protected:
 
 private:
     void StateChanged(bool press, TacAnimatEvent event);
-    void StopFade();
+    void StopFade() { taramel::StopFade(fade_); }
     void RebuildCache();
     void PaintTo(HDC dc, bool intoGivenDC);
     void PaintSystemLook(HDC dc);

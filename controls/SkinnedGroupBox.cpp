@@ -170,11 +170,6 @@ bool TsGroupBox::HandleSkinCommand(TMessage& m)
     const std::uint16_t code = SkinCommandOf(m.WParam);
     const bool mine = reinterpret_cast<TsSkinManager*>(m.LParam) == data.SkinManager();
     switch (code) {
-    case CMD_NEW_SKIN:
-        ForwardToChildren(*this, m);
-        if (mine)
-            data.HandleSkinCommand(m);
-        return true;
     case CMD_REMOVE_SKIN:
     case CMD_REPAINT:
         if (mine) {
@@ -184,12 +179,6 @@ bool TsGroupBox::HandleSkinCommand(TMessage& m)
         } else {
             ForwardToChildren(*this, m);
         }
-        return true;
-    case CMD_ANIMATION_DONE:
-        ForwardToChildren(*this, m);
-        return true;
-    case CMD_IS_SKINNED:
-        m.Result = 1;
         return true;
     case CMD_IS_UPDATING:
         if (!data.Skinned())
@@ -217,7 +206,7 @@ bool TsGroupBox::HandleSkinCommand(TMessage& m)
         return true;
     }
     default:
-        return false;
+        return HandleContainerSkinCommand(*this, data, m);
     }
 }
 

@@ -23,6 +23,25 @@ void ForwardToChildren(TWinControl& container, const TMessage& message)
     SendToChildControls(&container, copy);
 }
 
+bool HandleContainerSkinCommand(TWinControl& container, TsCommonData& data, TMessage& m)
+{
+    switch (SkinCommandOf(m.WParam)) {
+    case CMD_NEW_SKIN:
+        ForwardToChildren(container, m);
+        if (reinterpret_cast<TsSkinManager*>(m.LParam) == data.SkinManager())
+            data.HandleSkinCommand(m);
+        return true;
+    case CMD_ANIMATION_DONE:
+        ForwardToChildren(container, m);
+        return true;
+    case CMD_IS_SKINNED:
+        m.Result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void DrawContainerCaption(HDC dc, TControl& control, const TsCommonData& data, RECT rect, UINT alignment)
 {
     const std::string text = control.Caption();
@@ -166,11 +185,6 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
     const std::uint16_t code = SkinCommandOf(m.WParam);
     const bool mine = reinterpret_cast<TsSkinManager*>(m.LParam) == data.SkinManager();
     switch (code) {
-    case CMD_NEW_SKIN:
-        ForwardToChildren(*this, m);
-        if (mine)
-            data.HandleSkinCommand(m);
-        return true;
     case CMD_REMOVE_SKIN:
         if (mine) {
             data.HandleSkinCommand(m);
@@ -191,12 +205,6 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
             if (HandleAllocated() && !IsLoading())
                 RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
         }
-        return true;
-    case CMD_ANIMATION_DONE:
-        ForwardToChildren(*this, m);
-        return true;
-    case CMD_IS_SKINNED:
-        m.Result = 1;
         return true;
     case CMD_GET_BG_INFO:
         if (m.LParam == 0)
@@ -222,7 +230,7 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
                 SendToControl(w, CMD_END_PARENT_UPDATE, 0);
         return true;
     default:
-        return false;
+        return HandleContainerSkinCommand(*this, data, m);
     }
 }
 
