@@ -56,7 +56,9 @@ void TsEdit::RebuildCache()
             SkinTextRequest request;
             request.Tables = data.Tables();
             request.SectionIndex = data.SectionIndex;
-            request.Enabled = Enabled();
+            // The fade below makes the disabled look; text washed out
+            // before it would vanish into the field.
+            request.Enabled = true;
             request.Hot = hot;
             request.CustomFont = data.CustomFont();
             request.Font = Font().Handle();
