@@ -162,6 +162,7 @@ void TsGroupBox::Paint(TCanvas& canvas)
     if (!data.CacheLocked)
         RebuildCache();
     CopyCacheExcludingChildren(*this, data, canvas.Handle(), RECT{0, 0, Width(), Height()}, {0, 0}, {0, 0}, false);
+    EndParentUpdateOfChildren(*this);
 }
 
 bool TsGroupBox::HandleSkinCommand(TMessage& m)

@@ -42,6 +42,14 @@ bool HandleContainerSkinCommand(TWinControl& container, TsCommonData& data, TMes
     }
 }
 
+void EndParentUpdateOfChildren(TWinControl& container)
+{
+    for (int i = 0; i < container.ControlCount(); ++i)
+        if (auto* w = dynamic_cast<TWinControl*>(container.Controls(i));
+            w != nullptr && w->HandleAllocated() && w->Showing())
+            SendToControl(w, CMD_END_PARENT_UPDATE, 0);
+}
+
 void DrawContainerCaption(HDC dc, TControl& control, const TsCommonData& data, RECT rect, UINT alignment)
 {
     const std::string text = control.Caption();
@@ -225,9 +233,7 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
             if (!data.Updating && HandleAllocated())
                 RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
         }
-        for (int i = 0; i < ControlCount(); ++i)
-            if (auto* w = dynamic_cast<TWinControl*>(Controls(i)); w != nullptr && w->HandleAllocated() && w->Showing())
-                SendToControl(w, CMD_END_PARENT_UPDATE, 0);
+        EndParentUpdateOfChildren(*this);
         return true;
     default:
         return HandleContainerSkinCommand(*this, data, m);

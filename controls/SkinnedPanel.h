@@ -21,6 +21,9 @@ void ForwardToChildren(TWinControl& container, const TMessage& message);
 // container's own skin state when it comes from its manager), and the
 // container says it is skinned. False for any other command.
 bool HandleContainerSkinCommand(TWinControl& container, TsCommonData& data, TMessage& message);
+// Tells the windowed children that the container's picture is ready: a
+// child that painted nothing while it was being made paints now.
+void EndParentUpdateOfChildren(TWinControl& container);
 // The caption of a skinned container in its section's colours: one line as
 // high as a "W", centred vertically in `rect`.
 void DrawContainerCaption(HDC dc, TControl& control, const TsCommonData& data, RECT rect, UINT alignment);
