@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/SpinButton.h"
+#include "framework/Unicode.h"
 #include "tests/controls/ControlsFixture.h"
 
 namespace taramel {
@@ -122,6 +123,56 @@ TEST_F(EditTest, DisabledSpinEditDrawsItsArrowsIntoItsFadedPicture)
     spin->SetEnabled(false);
     testsupport::Pump(30);
     EXPECT_TRUE(IsWindowVisible(arrows->Handle())) << "without a skin the system's disabled arrows stay";
+}
+
+}  // namespace
+}  // namespace taramel
+
+namespace taramel {
+namespace {
+
+using namespace testing_support;
+
+TEST_F(EditTest, TypingRulesOfTheSpinEdits)
+{
+    TsBaseSpinEdit* base = Add<TsBaseSpinEdit>(form, 20, 20, 80, 24);
+    TsSpinEdit* spin = Add<TsSpinEdit>(form, 20, 60, 80, 24);
+    ShowForm();
+    wchar_t separator[4] = L".";
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
+    const std::wstring typed = std::wstring(L"1a+-") + separator[0] + L"2 \r";
+    const std::string sep = Narrow(std::wstring(1, separator[0]));
+    const struct {
+        TsBaseSpinEdit* edit;
+        bool editorEnabled;
+        std::string shown;
+    } cases[] = {
+        {base, true, "1+-" + sep + "2"},  // digits, signs and the decimal separator
+        {spin, true, "12"},               // digits only
+        {base, false, "0"},               // nothing typed: the text stays
+        {spin, false, "0"},
+    };
+    for (const auto& c : cases) {
+        c.edit->EditorEnabled = c.editorEnabled;
+        c.edit->SetCaption("0");
+        SetFocus(c.edit->Handle());
+        SendMessageW(c.edit->Handle(), EM_SETSEL, 0, -1);
+        for (wchar_t ch : typed)
+            SendMessageW(c.edit->Handle(), WM_CHAR, ch, 0);
+        EXPECT_EQ(c.edit->Caption(), c.shown) << c.edit->ClassName() << " editor " << c.editorEnabled;
+    }
+    // Pasting follows typing: refused when the editor is off, whatever the text.
+    spin->EditorEnabled = false;
+    spin->SetCaption("7");
+    SendMessageW(spin->Handle(), EM_SETSEL, 0, -1);
+    SendMessageW(spin->Handle(), WM_CUT, 0, 0);
+    EXPECT_EQ(spin->Caption(), "7");
+    spin->SetReadOnly(true);
+    spin->EditorEnabled = true;
+    SendMessageW(spin->Handle(), WM_CUT, 0, 0);
+    EXPECT_EQ(spin->Caption(), "7") << "read-only";
+    spin->UpClick();
+    EXPECT_EQ(spin->Value(), 7) << "a read-only field does not step";
 }
 
 }  // namespace
