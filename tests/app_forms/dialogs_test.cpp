@@ -255,14 +255,6 @@ TEST_F(Dialogs, ButtonsShowTheDialogsModally)
 namespace taramel::forms_test {
 namespace {
 
-// The control that has the focus after a Tab pressed where the focus is.
-TWinControl* PressTab()
-{
-    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
-    Pump(30);
-    return TWinControl::FromHandle(GetFocus());
-}
-
 TEST_F(Dialogs, TabVisitsEverySkinnedControlOfTheSettingsInLayoutOrder)
 {
     StartProgram(NumberedDeck(10).c_str());
@@ -284,16 +276,7 @@ TEST_F(Dialogs, TabVisitsEverySkinnedControlOfTheSettingsInLayoutOrder)
 TEST_F(Dialogs, TwoHundredOpeningsOfTheSettingsLeaveHandlesAndMemoryAlone)
 {
     StartProgram(NumberedDeck(10).c_str());
-    auto cycle = [&] {
-        Form2->Show();
-        Pump(2);
-        ClickWindow(Form2->sRadioButton4);
-        Form2->sBitBtn1->Perform(CM_MOUSEENTER);
-        Pump(2);
-        Form2->sBitBtn1->Perform(CM_MOUSELEAVE);
-        Form2->Hide();
-        Pump(1);
-    };
+    const auto cycle = OpenAndCloseTheSettings;
     for (int i = 0; i < 5; ++i)
         cycle();
     PROCESS_MEMORY_COUNTERS before{};
