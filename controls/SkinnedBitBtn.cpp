@@ -58,7 +58,7 @@ int TsBitBtn::SkinState() const
     const TsCommonData& data = *SkinData();
     // Held down with the mouse gone from it, a button looks raised again.
     const bool leftHeld = GetKeyState(VK_LBUTTON) < 0;
-    if (down_ || (SystemPushed() && (data.MouseAbove || !leftHeld)))
+    if (down_ || pressStarting_ || (SystemPushed() && (data.MouseAbove || !leftHeld)))
         return 2;
     return data.InHotState() ? 1 : 0;
 }
@@ -333,7 +333,9 @@ void TsBitBtn::MouseDown(TMouseButton button, unsigned shift, int x, int y)
         if (!down_) {
             fullRepaint_ = true;
             SkinData()->CacheDirty = false;
+            pressStarting_ = true;
             StateChanged(true, aeMouseDown);
+            pressStarting_ = false;
         }
     }
     TBitBtn::MouseDown(button, shift, x, y);

@@ -95,6 +95,9 @@ private:
     SIZE regionSize_{0, 0};
     bool fullRepaint_ = true;
     bool pressing_ = false;
+    // Set while a press starts its fade: the system marks the button pushed
+    // only after our handler, but the fade heads for the pressed look now.
+    bool pressStarting_ = false;
     bool down_ = false;
 };
 

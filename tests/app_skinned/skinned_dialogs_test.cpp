@@ -94,10 +94,9 @@ TEST_F(SkinnedDialogs, OkButtonFadesInFiveFramesOnHover)
     EXPECT_TRUE(reports.empty());
 }
 
-// Off until mended: on this dialog the press fade blends the hot look into
-// itself (weights read 253, 253) and the pressed look only appears once the
-// fade is over, though the button is pushed from the first frame.
-TEST_F(SkinnedDialogs, DISABLED_OkButtonPressFadesInTwoFrames)
+// The press fade heads for the pressed look from its first frame (it once
+// blended the hot look into itself and jumped to pressed at the end).
+TEST_F(SkinnedDialogs, OkButtonPressFadesInTwoFrames)
 {
     StartSkinned();
     ShowSettings();
