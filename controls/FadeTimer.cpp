@@ -39,6 +39,11 @@ bool FadeAllowed(const TsCommonData& data, unsigned animatEvents, unsigned event
            s != nullptr && s->FadingEnabled && enabled && data.CacheBmp && !data.CacheBmp->Empty();
 }
 
+bool StateChangeFades(const TsCommonData& data, unsigned animatEvents, unsigned event, bool enabled)
+{
+    return FadeAllowed(data, animatEvents, event, enabled) && !data.CacheDirty;
+}
+
 void WithDrawingOff(TWinControl& control, const std::function<void()>& handling)
 {
     if (!control.HandleAllocated() || !IsWindowVisible(control.Handle())) {

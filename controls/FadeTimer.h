@@ -31,6 +31,10 @@ void MakeFadeFrame(TBitmap& frame, const TBitmap& start, TBitmap& now, int weigh
 // on `event` (one of the aeMouse values of the buttons): the skin enables
 // fading, no skin is loading, and the control has a picture to start from.
 bool FadeAllowed(const TsCommonData& data, unsigned animatEvents, unsigned event, bool enabled);
+// The start of a state change of a button: it fades when fading is allowed
+// and the cache still holds the old look (a cache already out of date has no
+// picture worth fading from).
+bool StateChangeFades(const TsCommonData& data, unsigned animatEvents, unsigned event, bool enabled);
 
 // Runs the standard handling of a message that makes a system window draw
 // its own look, with drawing switched off, when the window is visible.

@@ -58,16 +58,9 @@ int TsBitBtn::SkinState() const
     const TsCommonData& data = *SkinData();
     // Held down with the mouse gone from it, a button looks raised again.
     const bool leftHeld = GetKeyState(VK_LBUTTON) < 0;
-    if (down_ || (SystemPushed() && (data.MouseAbove || !leftHeld)))
+    if (down_ || pressStarting_ || (SystemPushed() && (data.MouseAbove || !leftHeld)))
         return 2;
     return data.InHotState() ? 1 : 0;
-}
-
-void TsBitBtn::StopFade()
-{
-    if (fade_)
-        fade_->Stop();
-    fade_.reset();
 }
 
 void TsBitBtn::StateChanged(bool press, TacAnimatEvent event)
@@ -75,7 +68,7 @@ void TsBitBtn::StateChanged(bool press, TacAnimatEvent event)
     TsCommonData& data = *SkinData();
     if (!SkinnedNow())
         return;
-    if (FadeAllowed(data, AnimatEvents, event, Enabled()) && !data.CacheDirty) {
+    if (StateChangeFades(data, AnimatEvents, event, Enabled())) {
         data.CacheDirty = true;
         if (!fade_)
             fade_ = std::make_unique<TsFadeTimer>(*this, data);
@@ -89,26 +82,110 @@ void TsBitBtn::StateChanged(bool press, TacAnimatEvent event)
     data.ShowGlow(press);
 }
 
-RECT TsBitBtn::CaptionRect(HDC dc) const
+void TsBitBtn::Loaded()
 {
-    ButtonLayoutInput in;
-    in.Width = Width();
-    in.Height = Height();
-    in.Margin = Margin;
-    in.Spacing = Spacing;
-    in.CaptionShown = ShowCaption && !Caption().empty();
-    if (in.CaptionShown) {
-        RECT measure{0, 0, std::max(0, Width() - 2 * std::max(0, Margin)), 0};
+    TSkinnedControl::Loaded();
+    // A valid image of the list replaces the standard glyph for good.
+    if (Images != nullptr && ImageIndex >= 0 && ImageIndex < Images->Count())
+        Glyph.SetSize(0, 0);
+}
+
+bool TsBitBtn::ImageShown() const
+{
+    return Glyph.Empty() && Images != nullptr && ImageIndex >= 0 && ImageIndex < Images->Count();
+}
+
+SIZE TsBitBtn::GlyphSize() const
+{
+    const int states = std::max(1, NumGlyphs);
+    if (ImageShown())
+        return SIZE{Images->Width() / states, Images->Height()};
+    if (Glyph.Empty())
+        return SIZE{0, 0};
+    return SIZE{Glyph.Width() / states, Glyph.Height()};
+}
+
+GlyphTextLayout TsBitBtn::PlaceGlyphAndCaption(HDC dc) const
+{
+    const SIZE glyph = GlyphSize();
+    int tw = 0, th = 0;
+    if (ShowCaption && !Caption().empty()) {
+        int room = Width() - 2 * std::max(0, Margin);
+        if (glyph.cx > 0 && (Layout == glGlyphLeft || Layout == glGlyphRight))
+            room -= glyph.cx + Spacing;
+        RECT measure{0, 0, std::max(0, room), 0};
         DrawTextUtf8(dc, Caption(), measure,
                      DT_CALCRECT | DT_EXPANDTABS | DT_NOPREFIX | AlignmentFlag(TextAlignment) |
                          (WordWrap ? DT_WORDBREAK : DT_SINGLELINE));
-        in.TextWidth = measure.right - measure.left;
-        in.TextHeight = measure.bottom - measure.top;
+        tw = measure.right - measure.left;
+        th = measure.bottom - measure.top;
     }
-    RECT r = LayoutButton(in).Text;
-    if (SkinState() == 2)
-        OffsetRect(&r, 1, 1);
-    return r;
+    GlyphTextLayout place = LayoutGlyphAndText(TRect{0, 0, Width(), Height()}, glyph.cx, glyph.cy, tw, th, false,
+                                               Spacing, Margin, Alignment, Layout);
+    if (SkinState() == 2) {
+        place.Glyph = TPoint{place.Glyph.X + 1, place.Glyph.Y + 1};
+        place.TextRect = TRect{place.TextRect.Left + 1, place.TextRect.Top + 1, place.TextRect.Right + 1,
+                               place.TextRect.Bottom + 1};
+    }
+    if (Reflected)
+        place.Glyph.Y -= glyph.cx / 6;
+    return place;
+}
+
+RECT TsBitBtn::CaptionRect(HDC dc) const
+{
+    return ToRECT(PlaceGlyphAndCaption(dc).TextRect);
+}
+
+RECT TsBitBtn::GlyphRect(HDC dc) const
+{
+    const SIZE size = GlyphSize();
+    const TPoint at = PlaceGlyphAndCaption(dc).Glyph;
+    return RECT{at.X, at.Y, at.X + size.cx, at.Y + size.cy};
+}
+
+void TsBitBtn::DrawGlyphInto(TBitmap& target, TPoint at, int state)
+{
+    if (ImageShown()) {
+        ImageDraw how;
+        how.State = down_ ? 3 : state;
+        how.NumGlyphs = NumGlyphs;
+        how.Hot = SkinData()->InHotState();
+        how.Grayed = Grayed;
+        how.BlendPercent = state == 0 ? Blend : 0;
+        how.Enabled = Enabled();
+        how.DisabledKinds = DisabledGlyphKind;
+        how.Reflected = Reflected;
+        Images->Draw(target, at, ImageIndex, how);
+        return;
+    }
+    if (Glyph.Empty())
+        return;
+    GlyphDraw how;
+    how.Down = down_;
+    how.BlendPercent = Blend;
+    how.State = state;
+    how.DisabledKinds = DisabledGlyphKind;
+    how.Enabled = Enabled();
+    how.NumGlyphs = std::max(1, NumGlyphs);
+    DrawGlyph(Glyph, target, at, how);
+}
+
+void TsBitBtn::DrawGlyphOnDC(HDC dc, TPoint at, int state)
+{
+    // The glyph painters work on bitmaps: a copy of what is on the DC takes
+    // the glyph and goes back.
+    const int w = Width(), h = Height();
+    if (GlyphSize().cx <= 0 || w <= 0 || h <= 0)
+        return;
+    TBitmap copy(w, h, TPixelFormat::pf24bit);
+    HDC bitmapDC = BitmapDC(copy);
+    if (bitmapDC == nullptr)
+        return;
+    BitBlt(bitmapDC, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    DrawGlyphInto(copy, at, state);
+    BitBlt(dc, 0, 0, w, h, bitmapDC, 0, 0, SRCCOPY);
 }
 
 void TsBitBtn::RebuildCache()
@@ -129,10 +206,13 @@ void TsBitBtn::RebuildCache()
         if (const TsMaskData* mask = data.BorderMask())
             DrawMaskRegion(t, cache, pendingRegion_.Get(), state, *mask);
     }
-    if (ShowCaption && !Caption().empty())
-        if (HDC dc = BitmapDC(cache)) {
-            SelectObject(dc, Font().Handle());
-            const RECT r = CaptionRect(dc);
+    TPoint glyphAt{0, 0};
+    if (HDC dc = BitmapDC(cache)) {
+        SelectObject(dc, Font().Handle());
+        const GlyphTextLayout place = PlaceGlyphAndCaption(dc);
+        glyphAt = place.Glyph;
+        if (ShowCaption && !Caption().empty()) {
+            const RECT r = ToRECT(place.TextRect);
             SkinTextRequest request;
             request.Tables = &t;
             request.SectionIndex = data.SectionIndex;
@@ -152,8 +232,10 @@ void TsBitBtn::RebuildCache()
                 DrawDottedFocus(cache, ToTRect(f));
             }
         }
+    }
+    DrawGlyphInto(cache, glyphAt, state);
     if (!Enabled())
-        PaintDisabled(cache, dkBlended, DisabledBackground{bg.Bitmap, bg.X, bg.Y, bg.SolidColor}, 0, 0,
+        PaintDisabled(cache, DisabledKind, DisabledBackground{bg.Bitmap, bg.X, bg.Y, bg.SolidColor}, 0, 0,
                       data.GetBackgroundColor(false));
     data.CacheDirty = false;
 }
@@ -205,6 +287,7 @@ void TsBitBtn::PaintSystemLook(HDC dc)
         SetTextColor(dc, ColorToRGB(clBtnShadow));
         DrawTextUtf8(dc, Caption(), text, flags);
     }
+    DrawGlyphOnDC(dc, PlaceGlyphAndCaption(dc).Glyph, pushed ? 2 : 0);
     if (focused && ShowFocus) {
         RECT f{3, 3, Width() - 3, Height() - 3};
         DrawFocusRect(dc, &f);
@@ -250,7 +333,9 @@ void TsBitBtn::MouseDown(TMouseButton button, unsigned shift, int x, int y)
         if (!down_) {
             fullRepaint_ = true;
             SkinData()->CacheDirty = false;
+            pressStarting_ = true;
             StateChanged(true, aeMouseDown);
+            pressStarting_ = false;
         }
     }
     TBitBtn::MouseDown(button, shift, x, y);
@@ -370,27 +455,14 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& m)
         }
         return true;
     case WM_SETFOCUS:
-        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
-        data.Focused = true;
-        data.CacheDirty = true;
-        if (fade_ && fade_->Running())
-            fade_->Step();
-        else
-            Invalidate();
-        return true;
     case WM_KILLFOCUS:
-        StopFade();
-        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
-        data.Focused = false;
-        data.CacheDirty = true;
-        Invalidate();
+    case WM_SETTEXT: {
+        const TLookChange change = m.Msg == WM_SETFOCUS    ? TLookChange::FocusGained
+                                   : m.Msg == WM_KILLFOCUS ? TLookChange::FocusLost
+                                                           : TLookChange::TextSet;
+        ChangeLookQuietly(*this, data, fade_, change, [&] { TBitBtn::WndProc(m); });
         return true;
-    case WM_SETTEXT:
-        StopFade();
-        WithDrawingOff(*this, [&] { TBitBtn::WndProc(m); });
-        data.CacheDirty = true;
-        Invalidate();
-        return true;
+    }
     case WM_SIZE:
     case WM_WINDOWPOSCHANGING:
         fullRepaint_ = true;

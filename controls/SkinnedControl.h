@@ -46,6 +46,13 @@ protected:
         if (message.Msg == SM_ALPHACMD) {
             if (HandleSkinCommand(message))
                 return;
+            if (SkinCommandOf(message.WParam) == CMD_END_PARENT_UPDATE && skinData_->Updating) {
+                // Painted while its parent's picture was being made, the
+                // control drew nothing: it paints now.
+                skinData_->Updating = false;
+                this->Invalidate();
+                return;
+            }
             if (skinData_->HandleSkinCommand(message)) {
                 AfterCommonCommand(message);
                 return;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "controls/BitBtn.h"
+#include "controls/Edit.h"
 #include "controls/GroupBox.h"
 #include "controls/Label.h"
 #include "controls/ListBox.h"
@@ -10,6 +11,7 @@
 #include "controls/RadioButton.h"
 #include "controls/SkinnedBitBtn.h"
 #include "controls/SkinnedControl.h"
+#include "controls/SkinnedEdit.h"
 #include "controls/SkinnedRadioButton.h"
 #include "controls/SkinnedSpinEdit.h"
 #include "controls/SpeedButton.h"

@@ -162,6 +162,7 @@ void TsGroupBox::Paint(TCanvas& canvas)
     if (!data.CacheLocked)
         RebuildCache();
     CopyCacheExcludingChildren(*this, data, canvas.Handle(), RECT{0, 0, Width(), Height()}, {0, 0}, {0, 0}, false);
+    EndParentUpdateOfChildren(*this);
 }
 
 bool TsGroupBox::HandleSkinCommand(TMessage& m)
@@ -170,11 +171,6 @@ bool TsGroupBox::HandleSkinCommand(TMessage& m)
     const std::uint16_t code = SkinCommandOf(m.WParam);
     const bool mine = reinterpret_cast<TsSkinManager*>(m.LParam) == data.SkinManager();
     switch (code) {
-    case CMD_NEW_SKIN:
-        ForwardToChildren(*this, m);
-        if (mine)
-            data.HandleSkinCommand(m);
-        return true;
     case CMD_REMOVE_SKIN:
     case CMD_REPAINT:
         if (mine) {
@@ -184,12 +180,6 @@ bool TsGroupBox::HandleSkinCommand(TMessage& m)
         } else {
             ForwardToChildren(*this, m);
         }
-        return true;
-    case CMD_ANIMATION_DONE:
-        ForwardToChildren(*this, m);
-        return true;
-    case CMD_IS_SKINNED:
-        m.Result = 1;
         return true;
     case CMD_IS_UPDATING:
         if (!data.Skinned())
@@ -217,7 +207,7 @@ bool TsGroupBox::HandleSkinCommand(TMessage& m)
         return true;
     }
     default:
-        return false;
+        return HandleContainerSkinCommand(*this, data, m);
     }
 }
 

@@ -23,6 +23,33 @@ void ForwardToChildren(TWinControl& container, const TMessage& message)
     SendToChildControls(&container, copy);
 }
 
+bool HandleContainerSkinCommand(TWinControl& container, TsCommonData& data, TMessage& m)
+{
+    switch (SkinCommandOf(m.WParam)) {
+    case CMD_NEW_SKIN:
+        ForwardToChildren(container, m);
+        if (reinterpret_cast<TsSkinManager*>(m.LParam) == data.SkinManager())
+            data.HandleSkinCommand(m);
+        return true;
+    case CMD_ANIMATION_DONE:
+        ForwardToChildren(container, m);
+        return true;
+    case CMD_IS_SKINNED:
+        m.Result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void EndParentUpdateOfChildren(TWinControl& container)
+{
+    for (int i = 0; i < container.ControlCount(); ++i)
+        if (auto* w = dynamic_cast<TWinControl*>(container.Controls(i));
+            w != nullptr && w->HandleAllocated() && w->Showing())
+            SendToControl(w, CMD_END_PARENT_UPDATE, 0);
+}
+
 void DrawContainerCaption(HDC dc, TControl& control, const TsCommonData& data, RECT rect, UINT alignment)
 {
     const std::string text = control.Caption();
@@ -166,11 +193,6 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
     const std::uint16_t code = SkinCommandOf(m.WParam);
     const bool mine = reinterpret_cast<TsSkinManager*>(m.LParam) == data.SkinManager();
     switch (code) {
-    case CMD_NEW_SKIN:
-        ForwardToChildren(*this, m);
-        if (mine)
-            data.HandleSkinCommand(m);
-        return true;
     case CMD_REMOVE_SKIN:
         if (mine) {
             data.HandleSkinCommand(m);
@@ -192,12 +214,6 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
                 RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
         }
         return true;
-    case CMD_ANIMATION_DONE:
-        ForwardToChildren(*this, m);
-        return true;
-    case CMD_IS_SKINNED:
-        m.Result = 1;
-        return true;
     case CMD_GET_BG_INFO:
         if (m.LParam == 0)
             return true;
@@ -217,12 +233,10 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
             if (!data.Updating && HandleAllocated())
                 RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE);
         }
-        for (int i = 0; i < ControlCount(); ++i)
-            if (auto* w = dynamic_cast<TWinControl*>(Controls(i)); w != nullptr && w->HandleAllocated() && w->Showing())
-                SendToControl(w, CMD_END_PARENT_UPDATE, 0);
+        EndParentUpdateOfChildren(*this);
         return true;
     default:
-        return false;
+        return HandleContainerSkinCommand(*this, data, m);
     }
 }
 

@@ -16,6 +16,14 @@ using TPaintEvent = std::function<void(TObject* sender, TCanvas& canvas)>;
 bool IsForwardedToChildren(std::uint16_t code);
 // The message to the container's children, keeping the container's answer.
 void ForwardToChildren(TWinControl& container, const TMessage& message);
+// The skin commands every skinned container answers alike: a new skin and
+// the end of an animation go to the children (a new skin also reaches the
+// container's own skin state when it comes from its manager), and the
+// container says it is skinned. False for any other command.
+bool HandleContainerSkinCommand(TWinControl& container, TsCommonData& data, TMessage& message);
+// Tells the windowed children that the container's picture is ready: a
+// child that painted nothing while it was being made paints now.
+void EndParentUpdateOfChildren(TWinControl& container);
 // The caption of a skinned container in its section's colours: one line as
 // high as a "W", centred vertically in `rect`.
 void DrawContainerCaption(HDC dc, TControl& control, const TsCommonData& data, RECT rect, UINT alignment);

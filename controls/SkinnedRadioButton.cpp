@@ -147,13 +147,6 @@ void TsRadioButton::PaintTo(HDC dc)
     RestoreDC(dc, saved);
 }
 
-void TsRadioButton::StopFade()
-{
-    if (fade_)
-        fade_->Stop();
-    fade_.reset();
-}
-
 void TsRadioButton::StateChanged(bool press, TacAnimatEvent event)
 {
     TsCommonData& data = *SkinData();
@@ -252,20 +245,11 @@ bool TsRadioButton::HandleSkinnedMessage(TMessage& m)
         }
         return true;
     case WM_SETFOCUS:
-        WithDrawingOff(*this, [&] { TRadioButton::WndProc(m); });
-        data.Focused = true;
-        data.CacheDirty = true;
-        if (fade_ && fade_->Running())
-            fade_->Step();
-        else
-            Invalidate();
+        ChangeLookQuietly(*this, data, fade_, TLookChange::FocusGained, [&] { TRadioButton::WndProc(m); });
         return true;
     case WM_KILLFOCUS:
-        StopFade();
-        WithDrawingOff(*this, [&] { TRadioButton::WndProc(m); });
-        data.Focused = false;
         data.MouseAbove = false;
-        Invalidate();
+        ChangeLookQuietly(*this, data, fade_, TLookChange::FocusLost, [&] { TRadioButton::WndProc(m); });
         return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "controls/FadeTimer.h"
+#include "controls/FocusLook.h"
 #include "controls/RadioButton.h"
 #include "controls/SkinnedControl.h"
 #include "controls/SkinnedSpeedButton.h"
@@ -49,7 +50,7 @@ private:
     void RebuildCache();
     void PaintTo(HDC dc);
     void StateChanged(bool press, TacAnimatEvent event);
-    void StopFade();
+    void StopFade() { taramel::StopFade(fade_); }
 
     std::unique_ptr<TsFadeTimer> fade_;
     bool pressed_ = false;

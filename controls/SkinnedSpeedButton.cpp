@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/ButtonLayout.h"
+#include "controls/FadeTimer.h"
 #include "engine/ControlPaint_win.h"
 #include "engine/SkinManager_win.h"
 #include "paint/Masks.h"
@@ -196,12 +197,9 @@ void TsSpeedButton::StateChanged(bool /*press*/, TacAnimatEvent event)
     TsCommonData& data = *SkinData();
     if (!SkinnedNow())
         return;
-    TsSkinManager* manager = data.SkinManager();
-    const TsGeneralData* s = data.Section();
-    const unsigned managerEvents = manager != nullptr ? manager->AnimEffects.Buttons.Events : 0;
-    const bool animated = IsAnimatedEvent(AnimatEvents, event, managerEvents);
-    if (animated && !SkinLoading && s != nullptr && s->FadingEnabled && !data.CacheDirty && data.CacheBmp &&
-        !data.CacheBmp->Empty()) {
+    // A speed button fades whether enabled or not (its mouse events decide).
+    if (StateChangeFades(data, AnimatEvents, event, true)) {
+        const TsGeneralData* s = data.Section();
         // The old look is kept; the cache takes the new one and the frames
         // go from the first to the second.
         TBitmap start;

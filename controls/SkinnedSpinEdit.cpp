@@ -1,95 +1,68 @@
 #include "controls/SkinnedSpinEdit.h"
 
 #include "controls/SpinButton.h"
-#include "engine/ControlPaint_win.h"
-#include "render/Bitmap_win.h"
+
+#include <algorithm>
+#include <charconv>
+#include <limits>
 
 namespace taramel {
 
-TColor TsSpinEdit::FieldColor() const
+TsSpinEdit::TsSpinEdit(TComponent* owner) : TsBaseSpinEdit(owner) {}
+
+int TsSpinEdit::Value() const
 {
-    const TsGeneralData* s = SkinData()->Section();
-    if (s == nullptr || SkinData()->CustomColor())
-        return const_cast<TsSpinEdit*>(this)->Color();
-    return SkinData()->InHotState() ? s->HotColor : s->Color;
+    std::string text = Caption();
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return minValue_;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    const char* begin = text.data();
+    const char* end = text.data() + text.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    int value = 0;
+    const auto [ptr, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || ptr != end)
+        return minValue_;
+    return value;
 }
 
-TColor TsSpinEdit::FieldFontColor() const
+int TsSpinEdit::CheckValue(int value) const
 {
-    const TsGeneralData* s = SkinData()->Section();
-    if (s == nullptr || SkinData()->CustomFont())
-        return const_cast<TsSpinEdit*>(this)->Font().Color();
-    const TColor hot = s->HotFontColor[0];
-    return SkinData()->InHotState() && hot != -1 ? hot : s->FontColor[0];
+    if (minValue_ == maxValue_)
+        return value;
+    return std::clamp(value, std::min(minValue_, maxValue_), std::max(minValue_, maxValue_));
 }
 
-void TsSpinEdit::PaintFrame()
+void TsSpinEdit::SetValue(int value)
 {
-    // The frame is as wide as the window's real non-client edge, taken from
-    // the section painted at the window's size.
-    HWND window = Handle();
-    RECT outer, client;
-    GetWindowRect(window, &outer);
-    GetClientRect(window, &client);
-    const int w = outer.right - outer.left, h = outer.bottom - outer.top;
-    const int b = (w - client.right) / 2;
-    if (b <= 0 || w <= 0 || h <= 0)
-        return;
-    TsCommonData& data = *SkinData();
-    data.PrepareCache();
-    if (!data.CacheBmp || data.CacheBmp->Width() != w || data.CacheBmp->Height() != h)
-        data.CacheBmp->SetSize(w, h);
-    PaintControlSectionOnParent(data, this, true, *data.CacheBmp, TRect{0, 0, w, h}, data.InHotState() ? 1 : 0);
-    HDC dc = GetWindowDC(window);
-    if (dc == nullptr)
-        return;
-    const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, b, b, w - b, h - b);
-    CopyBitmapToDC(*data.CacheBmp, dc, RECT{0, 0, w, h}, 0, 0);
-    RestoreDC(dc, saved);
-    ReleaseDC(window, dc);
+    SetCaption(std::to_string(CheckValue(value)));
 }
 
-bool TsSpinEdit::HandleSkinnedMessage(TMessage& m)
+void TsSpinEdit::StepBy(long long steps)
 {
-    if (!SkinnedNow())
-        return false;
-    switch (m.Msg) {
-    case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORSTATIC: {
-        if (!Enabled())
-            return false;
-        HDC dc = reinterpret_cast<HDC>(m.WParam);
-        const TColor back = FieldColor();
-        SetTextColor(dc, ColorToRGB(FieldFontColor()));
-        SetBkColor(dc, ColorToRGB(back));
-        if (!brush_ || brushColor_ != back) {
-            brush_.Reset(CreateSolidBrush(ColorToRGB(back)));
-            brushColor_ = back;
-        }
-        m.Result = reinterpret_cast<LRESULT>(brush_.Get());
-        return true;
-    }
-    case WM_NCPAINT:
-        PaintFrame();
-        if (Arrows() && Arrows()->HandleAllocated())
-            RedrawWindow(Arrows()->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        m.Result = 0;
-        return true;
-    case CM_MOUSEENTER:
-    case CM_MOUSELEAVE:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        // The colours and the frame change with the hot state.
-        SkinData()->HandleWindowMessage(m);
-        TSpinEdit::WndProc(m);
-        if (HandleAllocated()) {
-            RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
-        }
-        return true;
-    default:
-        return false;
-    }
+    // Without bounds a step past the largest or smallest integer stays there
+    // instead of wrapping round to the other end.
+    const long long next = std::clamp<long long>(static_cast<long long>(Value()) + steps * increment_,
+                                                 std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    SetValue(static_cast<int>(next));
+}
+
+bool TsSpinEdit::IsValidChar(wchar_t c) const
+{
+    return (c >= L'0' && c <= L'9') || (c < 32 && c != L'\r');
+}
+
+void TsSpinEdit::WndProc(TMessage& m)
+{
+    if (m.Msg != WM_KILLFOCUS)
+        return TsBaseSpinEdit::WndProc(m);
+    // Leaving the field brings what was typed within the bounds.
+    TsBaseSpinEdit::WndProc(m);
+    const int value = Value();
+    if (CheckValue(value) != value)
+        SetValue(value);
 }
 
 }  // namespace taramel

@@ -1,10 +1,8 @@
 #include "controls/SpinEdit.h"
 
 #include "controls/SpinButton.h"
-
-#include <algorithm>
-#include <charconv>
-#include <limits>
+#include "engine/SkinCommand_win.h"
+#include "render/Bitmap_win.h"
 
 namespace taramel {
 
@@ -12,11 +10,9 @@ namespace {
 constexpr int kButtonWidth = 15;
 }
 
-TSpinEdit::TSpinEdit(TComponent* owner) : TWinControl(owner)
+TsBaseSpinEdit::TsBaseSpinEdit(TComponent* owner) : TsEdit(owner)
 {
     StoreBounds(0, 0, 121, 22);
-    SetColor(clWindow);
-    SetTabStop(true);
     SetCaption("0");
     arrows_ = new TsSpinButton(this);
     arrows_->FocusControl = this;
@@ -25,22 +21,23 @@ TSpinEdit::TSpinEdit(TComponent* owner) : TWinControl(owner)
     arrows_->SetParent(this);
 }
 
-TSpinEdit::~TSpinEdit() = default;
+TsBaseSpinEdit::~TsBaseSpinEdit() = default;
 
-void TSpinEdit::CreateParams(TCreateParams& params)
+void TsBaseSpinEdit::CreateParams(TCreateParams& params)
 {
-    TWinControl::CreateParams(params);
-    params.BaseClassName = L"EDIT";
-    params.Style |= ES_AUTOHSCROLL | WS_CLIPCHILDREN;
-    params.ExStyle |= WS_EX_CLIENTEDGE;
+    TsEdit::CreateParams(params);
+    // The field's own painting leaves the arrows alone.
+    params.Style |= WS_CLIPCHILDREN;
 }
 
-void TSpinEdit::CreateWnd()
+void TsBaseSpinEdit::CreateWnd()
 {
+    TsEdit::CreateWnd();
     PlaceButtons();
+    ShowArrows();
 }
 
-void TSpinEdit::PlaceButtons()
+void TsBaseSpinEdit::PlaceButtons()
 {
     if (!HandleAllocated() || !arrows_)
         return;
@@ -50,146 +47,144 @@ void TSpinEdit::PlaceButtons()
     SendMessageW(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, kButtonWidth + 1));
 }
 
-void TSpinEdit::BoundsChanged()
+void TsBaseSpinEdit::BoundsChanged()
 {
-    TWinControl::BoundsChanged();
+    TsEdit::BoundsChanged();
     PlaceButtons();
 }
 
-int TSpinEdit::Value() const
+void TsBaseSpinEdit::ShowArrows()
 {
-    std::string text = Caption();
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return minValue_;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    const char* begin = text.data();
-    const char* end = text.data() + text.size();
-    if (begin != end && *begin == '+')
-        ++begin;
-    int value = 0;
-    const auto [ptr, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || ptr != end)
-        return minValue_;
-    return value;
+    // A disabled skinned field shows its arrows inside its faded picture;
+    // without a skin the system's disabled arrows stay.
+    if (!arrows_)
+        return;
+    const bool enabled = Enabled();
+    arrows_->SetEnabled(enabled);
+    arrows_->UpButton()->SetEnabled(enabled);
+    arrows_->DownButton()->SetEnabled(enabled);
+    arrows_->SetVisible(enabled || !SkinnedNow());
 }
 
-int TSpinEdit::CheckValue(int value) const
+void TsBaseSpinEdit::PaintDisabledExtras(TBitmap& cache)
 {
-    if (minValue_ == maxValue_)
-        return value;
-    return std::clamp(value, std::min(minValue_, maxValue_), std::max(minValue_, maxValue_));
+    if (!arrows_ || !arrows_->HandleAllocated())
+        return;
+    HDC dc = BitmapDC(cache);
+    if (dc == nullptr)
+        return;
+    const int b = BorderWidth();
+    const int saved = SaveDC(dc);
+    SetViewportOrgEx(dc, arrows_->Left() + b, arrows_->Top() + b, nullptr);
+    IntersectClipRect(dc, 0, 0, arrows_->Width(), arrows_->Height());
+    SendMessageW(arrows_->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    RestoreDC(dc, saved);
+    GdiFlush();
 }
 
-void TSpinEdit::SetValue(int value)
+void TsBaseSpinEdit::AfterCommonCommand(TMessage& m)
 {
-    SetCaption(std::to_string(CheckValue(value)));
+    TsEdit::AfterCommonCommand(m);
+    const auto code = SkinCommandOf(m.WParam);
+    if (code == CMD_NEW_SKIN || code == CMD_REMOVE_SKIN || code == CMD_REPAINT)
+        ShowArrows();
 }
 
-void TSpinEdit::Step(long long delta)
+void TsBaseSpinEdit::UpClick()
 {
-    if (GetWindowLongW(Handle(), GWL_STYLE) & ES_READONLY) {
+    if (ReadOnly()) {
         MessageBeep(0);
         return;
     }
-    // Without bounds a step past the largest or smallest integer stays there
-    // instead of wrapping round to the other end.
-    const long long next = std::clamp<long long>(static_cast<long long>(Value()) + delta,
-                                                 std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
-    SetValue(static_cast<int>(next));
+    if (OnUpClick)
+        OnUpClick(this);
+    else
+        StepBy(1);
 }
 
-void TSpinEdit::UpClick()
+void TsBaseSpinEdit::DownClick()
 {
-    Step(increment_);
+    if (ReadOnly()) {
+        MessageBeep(0);
+        return;
+    }
+    if (OnDownClick)
+        OnDownClick(this);
+    else
+        StepBy(-1);
 }
 
-void TSpinEdit::DownClick()
-{
-    Step(-static_cast<long long>(increment_));
-}
-
-void TSpinEdit::WMMouseWheel(TMessage& m)
+void TsBaseSpinEdit::WMMouseWheel(TMessage& m)
 {
     const int notches = GET_WHEEL_DELTA_WPARAM(m.WParam) / WHEEL_DELTA;
-    if (notches != 0)
-        Step(static_cast<long long>(notches) * increment_);
+    if (notches != 0 && !ReadOnly())
+        StepBy(notches);
     m.Result = 1;
 }
 
-bool TSpinEdit::IsValidChar(wchar_t c) const
+bool TsBaseSpinEdit::IsValidChar(wchar_t c) const
 {
-    return (c >= L'0' && c <= L'9') || (c < 32 && c != L'\r');
+    wchar_t separator[4] = L".";
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4);
+    return (c >= L'0' && c <= L'9') || c == L'+' || c == L'-' || c == separator[0] || (c < 32 && c != L'\r');
 }
 
-void TSpinEdit::WMChar(TMessage& m)
+void TsBaseSpinEdit::WMChar(TMessage& m)
 {
-    if (!IsValidChar(static_cast<wchar_t>(m.WParam))) {
+    const auto c = static_cast<wchar_t>(m.WParam);
+    const bool typing = c >= 32 || c == L'\b';
+    if (!IsValidChar(c) || (typing && !EditorEnabled)) {
         MessageBeep(0);
         return;
     }
-    DefaultHandler(m);
+    TsEdit::WndProc(m);
 }
 
-void TSpinEdit::WMKeyDown(TMessage& m)
+void TsBaseSpinEdit::WMKeyDown(TMessage& m)
 {
     if (m.WParam == VK_UP)
         UpClick();
     else if (m.WParam == VK_DOWN)
         DownClick();
-    DefaultHandler(m);
+    TsEdit::WndProc(m);
 }
 
-void TSpinEdit::WMPaintOverArrows(TMessage& m)
+void TsBaseSpinEdit::WMPaintOverArrows(TMessage& m)
 {
     // The themed edit draws its frame and face over its whole window when it
     // gains the focus or the mouse, the arrows inside it included, and
     // nothing tells the arrows to paint again: they would vanish until the
     // mouse passed over them. They repaint after every paint of the field.
-    TWinControl::WndProc(m);
+    TsEdit::WndProc(m);
     RepaintArrows();
 }
 
-void TSpinEdit::RepaintArrows()
+void TsBaseSpinEdit::RepaintArrows()
 {
-    if (arrows_ && arrows_->HandleAllocated())
+    if (arrows_ && arrows_->HandleAllocated() && IsWindowVisible(arrows_->Handle()))
         RedrawWindow(arrows_->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
-void TSpinEdit::WMKillFocus(TMessage& m)
-{
-    DefaultHandler(m);
-    RepaintArrows();
-    const int value = Value();
-    if (CheckValue(value) != value)
-        SetValue(value);
-}
-
-void TSpinEdit::WndProc(TMessage& m)
+void TsBaseSpinEdit::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case WM_CHAR: return WMChar(m);
     case WM_KEYDOWN: return WMKeyDown(m);
     case WM_MOUSEWHEEL: return WMMouseWheel(m);
-    case WM_KILLFOCUS: return WMKillFocus(m);
+    case WM_CUT:
+    case WM_PASTE:
+        if (EditorEnabled && !ReadOnly())
+            TsEdit::WndProc(m);
+        return;
     case WM_NCPAINT:
     case WM_PAINT:
-    case WM_SETFOCUS: return WMPaintOverArrows(m);
-    case CN_COMMAND:
-        if (HIWORD(m.WParam) == EN_CHANGE && OnChange)
-            OnChange(this);
-        return;
-    case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORSTATIC: m.Result = ControlColor(reinterpret_cast<HDC>(m.WParam)); return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: return WMPaintOverArrows(m);
     case CM_ENABLEDCHANGED:
-        TWinControl::WndProc(m);
-        if (arrows_) {
-            arrows_->SetEnabled(Enabled());
-            arrows_->UpButton()->SetEnabled(Enabled());
-            arrows_->DownButton()->SetEnabled(Enabled());
-        }
+        TsEdit::WndProc(m);
+        ShowArrows();
         return;
-    default: TWinControl::WndProc(m);
+    default: TsEdit::WndProc(m);
     }
 }
 

@@ -73,6 +73,28 @@ inline void ClickGraphic(TControl* control)
     SendMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
+// The control that has the focus after a Tab pressed where the focus is.
+inline TWinControl* PressTab()
+{
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
+    Pump(30);
+    return TWinControl::FromHandle(GetFocus());
+}
+
+// One opening of the settings dialog as a user makes it: a choice, the mouse
+// over OK and away, closed.
+inline void OpenAndCloseTheSettings()
+{
+    Form2->Show();
+    Pump(2);
+    ClickWindow(Form2->sRadioButton4);
+    Form2->sBitBtn1->Perform(CM_MOUSEENTER);
+    Pump(2);
+    Form2->sBitBtn1->Perform(CM_MOUSELEAVE);
+    Form2->Hide();
+    Pump(1);
+}
+
 class FormsTest : public ::testing::Test {
 protected:
     // The deck file's bytes, or nullptr for no deck file at all.

@@ -4,6 +4,8 @@
 
 #include <psapi.h>
 
+#include "controls/SpinButton.h"
+
 namespace taramel::forms_test {
 namespace {
 
@@ -24,24 +26,47 @@ TEST_F(Dialogs, OkWritesRandomTimerIntervalInThatOrderAndCloses)
     EXPECT_TRUE(reports.empty());
 }
 
-// Pixels on screen where the spin edit's arrows are (its right 15 pixels)
-// that are darker than the field and the buttons' face: the arrow glyphs.
-int SpinArrowInk(TWinControl* spin)
+// Pixels of the spin edit's arrows window that are darker than the field and
+// the buttons' face: the arrow glyphs. Read from the window's own pixels
+// (what the field paints over it included): the screen shows them only once
+// the system has passed them on, which under load can take longer than any
+// fixed pause.
+int SpinArrowInkNow(TsSpinEdit* spin)
 {
-    Pump(150);
+    HWND arrows = spin->Arrows()->Handle();
     RECT client;
-    GetClientRect(spin->Handle(), &client);
-    POINT origin{client.right - 15, 0};
-    ClientToScreen(spin->Handle(), &origin);
-    HDC screen = GetDC(nullptr);
+    GetClientRect(arrows, &client);
+    HDC dc = GetDC(arrows);
+    HDC mem = CreateCompatibleDC(dc);
+    HBITMAP bmp = CreateCompatibleBitmap(dc, client.right, client.bottom);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     int dark = 0;
     for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < 15; ++x) {
-            const COLORREF c = GetPixel(screen, origin.x + x, origin.y + y);
+        for (int x = 0; x < client.right; ++x) {
+            const COLORREF c = GetPixel(mem, x, y);
             dark += c != CLR_INVALID && GetRValue(c) < 150 && GetGValue(c) < 150 && GetBValue(c) < 150;
         }
-    ReleaseDC(nullptr, screen);
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    ReleaseDC(arrows, dc);
     return dark;
+}
+
+// The arrows' ink once the pending painting is done: the loop runs until
+// nothing is left to paint and the ink is `expected`, at most a second; a
+// look that stays wrong is returned as it is.
+int SpinArrowInk(TsSpinEdit* spin, int expected = -1)
+{
+    PumpUntil(
+        [&] {
+            MSG msg;
+            return !PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_NOREMOVE) &&
+                   (expected < 0 || SpinArrowInkNow(spin) == expected);
+        },
+        1000);
+    return SpinArrowInkNow(spin);
 }
 
 TEST_F(Dialogs, SpinArrowsStayDrawnWhileTheFieldHasTheFocus)
@@ -58,19 +83,19 @@ TEST_F(Dialogs, SpinArrowsStayDrawnWhileTheFieldHasTheFocus)
     SendMessageW(spin->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     SetFocus(spin->Handle());
     ASSERT_EQ(GetFocus(), spin->Handle());
-    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "focused";
+    EXPECT_EQ(SpinArrowInk(spin, unfocused), unfocused) << "focused";
     SendMessageW(spin->Handle(), WM_CHAR, L'7', 0);
-    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after typing";
+    EXPECT_EQ(SpinArrowInk(spin, unfocused), unfocused) << "after typing";
     SendMessageW(spin->Handle(), WM_KEYDOWN, VK_UP, 0);
-    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after a step";
+    EXPECT_EQ(SpinArrowInk(spin, unfocused), unfocused) << "after a step";
     // The mouse over the field and away again (the themed frame lights up).
     SendMessageW(spin->Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "under the mouse";
+    EXPECT_EQ(SpinArrowInk(spin, unfocused), unfocused) << "under the mouse";
     SendMessageW(spin->Handle(), WM_MOUSELEAVE, 0, 0);
-    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "mouse gone";
+    EXPECT_EQ(SpinArrowInk(spin, unfocused), unfocused) << "mouse gone";
     // The field alone repainted, its background erased too.
     RedrawWindow(spin->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    EXPECT_EQ(SpinArrowInk(spin), unfocused) << "after the field repainted";
+    EXPECT_EQ(SpinArrowInk(spin, unfocused), unfocused) << "after the field repainted";
     Form2->Hide();
 }
 
@@ -230,14 +255,6 @@ TEST_F(Dialogs, ButtonsShowTheDialogsModally)
 namespace taramel::forms_test {
 namespace {
 
-// The control that has the focus after a Tab pressed where the focus is.
-TWinControl* PressTab()
-{
-    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
-    Pump(30);
-    return TWinControl::FromHandle(GetFocus());
-}
-
 TEST_F(Dialogs, TabVisitsEverySkinnedControlOfTheSettingsInLayoutOrder)
 {
     StartProgram(NumberedDeck(10).c_str());
@@ -259,16 +276,7 @@ TEST_F(Dialogs, TabVisitsEverySkinnedControlOfTheSettingsInLayoutOrder)
 TEST_F(Dialogs, TwoHundredOpeningsOfTheSettingsLeaveHandlesAndMemoryAlone)
 {
     StartProgram(NumberedDeck(10).c_str());
-    auto cycle = [&] {
-        Form2->Show();
-        Pump(2);
-        ClickWindow(Form2->sRadioButton4);
-        Form2->sBitBtn1->Perform(CM_MOUSEENTER);
-        Pump(2);
-        Form2->sBitBtn1->Perform(CM_MOUSELEAVE);
-        Form2->Hide();
-        Pump(1);
-    };
+    const auto cycle = OpenAndCloseTheSettings;
     for (int i = 0; i < 5; ++i)
         cycle();
     PROCESS_MEMORY_COUNTERS before{};

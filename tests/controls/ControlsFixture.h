@@ -129,4 +129,50 @@ inline int Red(COLORREF c) { return GetRValue(c); }
 inline int Green(COLORREF c) { return GetGValue(c); }
 inline int Blue(COLORREF c) { return GetBValue(c); }
 
+// The buttons skin: the button border's green channel tells the state, the
+// radio marks' centres tell theirs (normal, hot, pressed).
+constexpr int kNormalGreen = 100, kHotGreen = 200, kPressedGreen = 0;
+const COLORREF kUnchecked[3] = {Rgb(200, 200, 0), Rgb(0, 200, 200), Rgb(200, 120, 0)};
+const COLORREF kChecked[3] = {Rgb(0, 0, 120), Rgb(0, 120, 0), Rgb(120, 0, 0)};
+
+// The old look's weight in a fade frame, from a left border pixel's green
+// channel going from `from` to `to`.
+inline int FadeWeightOf(const TBitmap& frame, int from, int to)
+{
+    const int g = frame.ScanLine(frame.Height() / 2)[1 * 3 + 1];
+    return (g - to) * 255 / (from - to);
+}
+
+// Runs the button's fade to its end by hand (the system timer is stopped)
+// and gives the old look's weight in every frame.
+inline std::vector<int> FadeWeights(TsBitBtn& button, int from, int to)
+{
+    std::vector<int> weights;
+    TsFadeTimer* fade = button.Fade();
+    if (fade == nullptr)
+        return weights;
+    fade->SetEnabled(false);
+    while (button.Fade() != nullptr && weights.size() < 10) {
+        const int before = fade->CurrentStep();
+        fade->Step();
+        if (button.Fade() != nullptr && fade->CurrentStep() != before)
+            weights.push_back(FadeWeightOf(fade->Frame(), from, to));
+    }
+    return weights;
+}
+
+inline void ExpectFadeWeights(const std::vector<int>& got, const std::vector<int>& want)
+{
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i)
+        EXPECT_NEAR(got[i], want[i], 2) << "frame " << i;
+}
+
+// The centre of a radio button's mark as the button paints it.
+inline COLORREF RadioMarkColour(TsRadioButton& radio)
+{
+    const RECT m = radio.MarkRect();
+    return TCapture(radio).At((m.left + m.right) / 2, (m.top + m.bottom) / 2);
+}
+
 }  // namespace taramel::testing_support

@@ -18,47 +18,12 @@ namespace {
 
 using namespace testing_support;
 
-// The buttons skin: the button border's green channel tells the state.
-constexpr int kNormalGreen = 100, kHotGreen = 200, kPressedGreen = 0;
-const COLORREF kUnchecked[3] = {Rgb(200, 200, 0), Rgb(0, 200, 200), Rgb(200, 120, 0)};
-const COLORREF kChecked[3] = {Rgb(0, 0, 120), Rgb(0, 120, 0), Rgb(120, 0, 0)};
-
 class ButtonsTest : public SkinnedControlsTest {
 protected:
     void SkinOn() override
     {
         manager->SetSkinName("Buttons");
         SkinnedControlsTest::SkinOn();
-    }
-    // The old look's weight in a frame, from a border pixel's green channel
-    // going from `from` to `to`.
-    static int WeightOf(const TBitmap& frame, int from, int to)
-    {
-        const int g = frame.ScanLine(16)[1 * 3 + 1];
-        return (g - to) * 255 / (from - to);
-    }
-    // Runs the fade to its end by hand (the system timer is stopped) and
-    // gives the old look's weight in every frame.
-    static std::vector<int> Weights(TsBitBtn& button, int from, int to)
-    {
-        std::vector<int> weights;
-        TsFadeTimer* fade = button.Fade();
-        if (fade == nullptr)
-            return weights;
-        fade->SetEnabled(false);
-        while (button.Fade() != nullptr && weights.size() < 10) {
-            const int before = fade->CurrentStep();
-            fade->Step();
-            if (button.Fade() != nullptr && fade->CurrentStep() != before)
-                weights.push_back(WeightOf(fade->Frame(), from, to));
-        }
-        return weights;
-    }
-    static void ExpectWeights(const std::vector<int>& got, const std::vector<int>& want)
-    {
-        ASSERT_EQ(got.size(), want.size());
-        for (std::size_t i = 0; i < want.size(); ++i)
-            EXPECT_NEAR(got[i], want[i], 2) << "frame " << i;
     }
 };
 
@@ -76,7 +41,7 @@ TEST_F(ButtonsTest, HoverFadesInFiveFramesAndAPressInTwo)
     button->Perform(CM_MOUSEENTER);
     ASSERT_NE(button->Fade(), nullptr);
     EXPECT_EQ(button->Fade()->StepCount(), 5);
-    ExpectWeights(Weights(*button, kNormalGreen, kHotGreen), {204, 153, 102, 51, 0});
+    ExpectFadeWeights(FadeWeights(*button, kNormalGreen, kHotGreen), {204, 153, 102, 51, 0});
     EXPECT_EQ(button->Fade(), nullptr) << "the timer goes when the fade is done";
     EXPECT_EQ(GetGValue(TCapture(*button).At(1, 16)), kHotGreen);
 
@@ -87,7 +52,7 @@ TEST_F(ButtonsTest, HoverFadesInFiveFramesAndAPressInTwo)
     button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(60, 16));
     ASSERT_NE(button->Fade(), nullptr);
     EXPECT_EQ(button->Fade()->StepCount(), 2);
-    ExpectWeights(Weights(*button, kHotGreen, kPressedGreen), {127, 0});
+    ExpectFadeWeights(FadeWeights(*button, kHotGreen, kPressedGreen), {127, 0});
     button->Perform(WM_LBUTTONUP, 0, MAKELPARAM(60, 16));
 }
 
@@ -167,8 +132,7 @@ TEST_F(ButtonsTest, RadioMarkFollowsCheckedAndState)
     SetFocus(nullptr);
     auto mark = [&] {
         testsupport::Pump(20);
-        const RECT m = radio->MarkRect();
-        return TCapture(*radio).At((m.left + m.right) / 2, (m.top + m.bottom) / 2);
+        return RadioMarkColour(*radio);
     };
     struct Case {
         const char* what;

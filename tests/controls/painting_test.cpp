@@ -152,6 +152,29 @@ TEST_F(SkinnedControlsTest, SeeThroughGroupBoxShowsItsPanelUnderItsFrame)
     EXPECT_EQ(box.Count(caption, kFrameBlue), 0);
 }
 
+TEST_F(SkinnedControlsTest, ChildPaintedWhileItsGroupBoxWasOutOfDatePaintsOnceTheBoxHas)
+{
+    auto* group = Add<TsGroupBox>(form, 10, 10, 185, 121);
+    group->SetCaption("Порядок");
+    auto* radio = Add<TsRadioButton>(group, 10, 30, 150, 20);
+    radio->SetCaption("Случайно");
+    ShowForm();
+    manager->SetSkinName("Buttons");  // a skin with both sections
+    SkinOn();
+    // The box's picture goes out of date and the radio button paints first
+    // (as when it is clicked before the dialog's first paint): it draws
+    // nothing and waits for its parent.
+    group->SkinData()->CacheDirty = true;
+    group->Invalidate();
+    radio->Invalidate();
+    UpdateWindow(radio->Handle());
+    ASSERT_TRUE(radio->SkinData()->Updating) << "the radio waited for the box";
+    testsupport::Pump(50);
+    EXPECT_FALSE(radio->SkinData()->Updating) << "the box told it that its picture is ready";
+    RECT pending;
+    EXPECT_FALSE(GetUpdateRect(radio->Handle(), &pending, FALSE)) << "and the radio has painted since";
+}
+
 TEST_F(SkinnedControlsTest, StatusBarDrawsDividersBetweenPanelsAndItsGrip)
 {
     auto* bar = Add<TsStatusBar>(form, 0, 0, 400, 22);
