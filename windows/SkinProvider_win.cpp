@@ -55,6 +55,25 @@ int GlobalImage(const TSkinTables& t, const char* name)
     return FindImage(t, t.CommonIndexes.GlobalInfo, "GLOBALINFO", name);
 }
 
+// A timing program may ask to hear of the main window's first skinned paint:
+// it names an event in TARAMEL_FIRST_PAINT_EVENT, which is set once. Without
+// the variable nothing happens.
+void SignalFirstSkinnedPaint()
+{
+    static bool signalled = false;
+    if (signalled)
+        return;
+    signalled = true;
+    wchar_t name[128];
+    const DWORD n = GetEnvironmentVariableW(L"TARAMEL_FIRST_PAINT_EVENT", name, 128);
+    if (n == 0 || n >= 128)
+        return;
+    if (HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
+        SetEvent(event);
+        CloseHandle(event);
+    }
+}
+
 HICON SmallIconOf(HWND window)
 {
     auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
@@ -446,6 +465,11 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
     }
     switch (message.Msg) {
     case WM_NCPAINT: PaintFrame(); message.Result = 0; return;
+    case WM_PAINT:
+        CallDefault(message);
+        if (cache_ && form_ == Application->MainForm())
+            SignalFirstSkinnedPaint();
+        return;
     case WM_NCACTIVATE: OnNcActivate(message); return;
     case WM_SETTEXT:
         CallDefaultHidden(message);
