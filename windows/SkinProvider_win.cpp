@@ -517,18 +517,30 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
         message.Result = 0;
         return;
     }
-    case WM_SIZE:
-        cacheDirty_ = true;
-        regionChanged_ = true;
-        CallDefault(message);
-        PaintFrame();
-        return;
+    case WM_SIZE: OnSize(message); return;
     case WM_SETTINGCHANGE:
         cacheDirty_ = true;
         CallDefault(message);
         return;
     default: CallDefault(message); return;
     }
+}
+
+void TsSkinProvider::OnSize(TMessage& message)
+{
+    // The first WM_SIZE of a shown window repeats the size the frame was
+    // just built for: rebuilding it then would only cost start-up time.
+    RECT wr;
+    GetWindowRect(Window(), &wr);
+    const bool same = cache_ && !cacheDirty_ && message.WParam == sizeType_ &&
+                      cache_->Width() == wr.right - wr.left && cache_->Height() == wr.bottom - wr.top;
+    sizeType_ = message.WParam;
+    if (!same) {
+        cacheDirty_ = true;
+        regionChanged_ = true;
+    }
+    CallDefault(message);
+    PaintFrame();
 }
 
 void TsSkinProvider::OnNcActivate(TMessage& message)

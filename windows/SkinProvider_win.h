@@ -61,6 +61,7 @@ private:
     void OnMouseMove(TMessage& message);
     void OnNcDoubleClick(TMessage& message);
     void OnNcActivate(TMessage& message);
+    void OnSize(TMessage& message);
     void ShowChanges(const CaptionButtonStates::Changes& changes);
     void RunButtonCommand(int hit);
     void ShowSystemMenu(int x, int y);
@@ -83,6 +84,7 @@ private:
     bool hadSysMenu_ = false;
     bool trackingLeave_ = false;
     bool capturing_ = false;
+    WPARAM sizeType_ = SIZE_RESTORED;  // of the last WM_SIZE
     CaptionButtonStates buttons_;
     int formSection_ = -1;
     int titleSection_ = -1;
