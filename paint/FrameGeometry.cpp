@@ -83,7 +83,11 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
     const int b = m.Border;
     const int band = m.Caption > 0 ? b + m.Caption : 0;
     l.Top = m.Caption > 0 ? band : b;
-    l.Title = m.Caption > 0 ? TRect{b, 0, m.Width - b, band} : TRect{};
+    // The title band runs the frame's whole width, over the side borders:
+    // left inside them, the border's inner fill would show as a light
+    // column between the title and the outline, below the rounded corners.
+    // The window's outline takes the title mask's corners at the same width.
+    l.Title = m.Caption > 0 ? TRect{0, 0, m.Width, band} : TRect{};
     l.TopStrip = {0, 0, m.Width, l.Top};
     l.LeftStrip = {0, l.Top, b, m.Height};
     l.BottomStrip = {b, m.Height - b, m.Width, m.Height};

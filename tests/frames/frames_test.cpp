@@ -206,6 +206,37 @@ TEST_F(FramesTest, FramePixelsFollowActivation)
     EXPECT_NE(PixelAt(form->Handle(), close.x, close.y), kClose[0]);
 }
 
+// The title band runs from edge to edge: beside it, below the rounded top
+// corners, the side borders show the title, not a column of border fill;
+// below the title the border is the border again.
+TEST_F(FramesTest, TitleBandReachesBothSideEdges)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const FrameMetrics m = p->Metrics();
+    const int y = m.Border + 2;
+    for (const bool active : {true, false}) {
+        SendMessageW(form->Handle(), WM_NCACTIVATE, active ? TRUE : FALSE, 0);
+        const COLORREF title = active ? kActiveTitle : kInactiveTitle;
+        const COLORREF border = active ? kActiveBorder : kInactiveBorder;
+        const struct {
+            const char* what;
+            int x, y;
+            COLORREF colour;
+        } cases[] = {
+            {"left edge beside the title", 0, y, title},
+            {"left border beside the title", m.Border - 1, y, title},
+            {"right border beside the title", m.Width - m.Border, y, title},
+            {"right edge beside the title", m.Width - 1, y, title},
+            {"left edge below the title", 0, m.Height / 2, border},
+            {"right edge below the title", m.Width - 1, m.Height / 2, border},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(PixelAt(form->Handle(), c.x, c.y), c.colour) << c.what << (active ? " (active)" : " (inactive)");
+    }
+}
+
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
 {
     TForm* dialog = MakeForm(TFormBorderStyle::bsDialog, biSystemMenu, 20);

@@ -39,7 +39,7 @@ TEST(FrameLayout, ButtonsRightToLeftWithSpacingAndCentredInTheBand)
     EXPECT_FALSE(l.Shown[cbMax]);
     EXPECT_FALSE(l.Shown[cbHelp]);
     EXPECT_EQ(l.ButtonAreaWidth, 36);
-    EXPECT_EQ(l.Title, (TRect{3, 0, 297, 21}));
+    EXPECT_EQ(l.Title, (TRect{0, 0, 300, 21}));
     EXPECT_EQ(l.Icon, (TRect{4, 4, 20, 20}));
     // Text from B + icon + BILEFT + 4 to six pixels left of Minimize.
     EXPECT_EQ(l.Text, (TRect{24, 2, 254, 21}));
