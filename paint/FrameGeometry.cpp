@@ -1,6 +1,7 @@
 #include "paint/FrameGeometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace taramel {
 
@@ -75,6 +76,61 @@ TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists)
     if (!exists || frameWidth <= 0 || frameHeight <= 0)
         return {kMissingButtonSide, kMissingButtonSide};
     return {frameWidth, frameHeight};
+}
+
+FrameMargins ShadowMargins(const ExtendedBorderValues& v, bool composition)
+{
+    if (v.HasImage) {
+        if (v.BorderMode == 1)
+            return {v.FormOffset, v.FormOffset, v.FormOffset, v.FormOffset};
+        const FrameMargins& im = v.ImageMargins;
+        return {std::max(0, im.Left - v.FormOffset), std::max(0, im.Top - v.FormOffset),
+                std::max(0, im.Right - v.FormOffset), std::max(0, im.Bottom - v.FormOffset)};
+    }
+    const int more = composition ? 1 : 0;
+    return {11 + more, 7 + more, 11 + more, 11 + more};
+}
+
+ExtendedFrame LayoutExtendedFrame(const ExtendedBorderValues& v, bool composition, bool hasCaption, bool maximized,
+                                  int systemCaption, int formBorderWidth, int menuHeight)
+{
+    ExtendedFrame f;
+    f.Shadow = ShadowMargins(v, composition);
+    f.Border = std::max(0, v.BorderWidth);
+    f.TopBorder = 0;
+    if (hasCaption) {
+        f.Caption = std::max(0, v.TitleHeight);
+        if (maximized)
+            f.Caption = std::max(f.Caption, systemCaption + 4);
+    }
+    f.ClientOffset = {f.Border + formBorderWidth + f.Shadow.Left,
+                      f.Caption + menuHeight + formBorderWidth + f.Shadow.Top};
+    return f;
+}
+
+TPoint SnapToWorkArea(const TRect& window, const TRect& workArea, int buffer, const FrameMargins& margins)
+{
+    auto near = [buffer](int a, int b) { return std::abs(a - b) <= buffer; };
+    TPoint p{window.Left, window.Top};
+    const int left = workArea.Left - margins.Left;
+    const int top = workArea.Top - margins.Top;
+    if (near(p.X, left))
+        p.X = left;
+    else if (near(p.X + window.Width(), workArea.Right))
+        p.X = workArea.Right - window.Width();
+    if (near(p.Y, top))
+        p.Y = top;
+    else if (near(p.Y + window.Height(), workArea.Bottom))
+        p.Y = workArea.Bottom - window.Height();
+    return p;
+}
+
+MaximizedPlace MaximizedPlacement(int border, TSize workArea, int skinCaption, int systemCaption)
+{
+    int c = border;
+    if (skinCaption > border + systemCaption)
+        c = skinCaption - systemCaption - border;
+    return {{workArea.cx + 2 * border, workArea.cy + 2 * border - c}, c - border};
 }
 
 FrameLayout LayoutFrame(const FrameMetrics& m)

@@ -88,6 +88,66 @@ struct FrameLayout {
     TRect LeftStrip, TopStrip, RightStrip, BottomStrip;
 };
 
+// Space around a rectangle, per side.
+struct FrameMargins {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool operator==(const FrameMargins&) const = default;
+};
+
+// The skin's values for an extended border (a frame of the skin's own size
+// with a shadow around it, drawn in a window of its own).
+struct ExtendedBorderValues {
+    int BorderWidth = 4;    // "BORDERWIDTH"
+    int TitleHeight = 30;   // "TITLEHEIGHT"
+    int FormOffset = 0;     // "FORMOFFSET"
+    int BorderMode = 0;     // "BORDERMODE"
+    int CenterOffset = 0;   // "CENTEROFFSET"
+    // The margins of the skin's extended border image, when it has one.
+    bool HasImage = false;
+    FrameMargins ImageMargins;
+};
+
+// The shadow around a form with an extended border: from the skin's image
+// (its margins less "FORMOFFSET", or "FORMOFFSET" on every side in border
+// mode 1), else the built-in shadow's 11, 7, 11, 11, one more on each side
+// under desktop composition.
+FrameMargins ShadowMargins(const ExtendedBorderValues& v, bool composition);
+
+// The frame sizes of a form with an extended border: border B from
+// "BORDERWIDTH", no top border, caption "TITLEHEIGHT" (when maximised at
+// least the system's caption plus 4); the client offset adds the shadow.
+struct ExtendedFrame {
+    int Border = 0;
+    int TopBorder = 0;
+    int Caption = 0;
+    TPoint ClientOffset;
+    FrameMargins Shadow;
+};
+// `formBorderWidth` is the form's own border width property, `menuHeight`
+// the menu line's rows times their height; `hasCaption` as for the
+// system's frame (caption bits set, or minimised).
+ExtendedFrame LayoutExtendedFrame(const ExtendedBorderValues& v, bool composition, bool hasCaption, bool maximized,
+                                  int systemCaption, int formBorderWidth, int menuHeight);
+
+// Where a window moved to `window` lands when it comes within `buffer`
+// pixels of an edge of `workArea`: the left and top edges count the
+// extended border's `margins` (none without one), the right and bottom edges
+// the window's own size. Only the left-top corner changes.
+TPoint SnapToWorkArea(const TRect& window, const TRect& workArea, int buffer, const FrameMargins& margins);
+
+// The maximised size and top of a skinned form on a work area of
+// `workArea` (the left stays the system's): (W + 2B, H + 2B - c) at top
+// c - B, where c is B unless the skin's caption is more than B taller than
+// the system's, then the difference less B.
+struct MaximizedPlace {
+    TSize Size;
+    int Top = 0;
+};
+MaximizedPlace MaximizedPlacement(int border, TSize workArea, int skinCaption, int systemCaption);
+
 // A button image frame's size, 21 x 21 for a missing image.
 TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists);
 

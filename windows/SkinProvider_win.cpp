@@ -518,6 +518,19 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
         return;
     }
     case WM_SIZE: OnSize(message); return;
+    case WM_GETMINMAXINFO: OnGetMinMaxInfo(message); return;
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(message);
+        CallDefault(message);
+        return;
+    case WM_INITMENUPOPUP:
+        // The window menu of a skinned form offers no sizing by keyboard.
+        if (HIWORD(message.LParam) != 0)
+            EnableMenuItem(reinterpret_cast<HMENU>(message.WParam), SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
+        CallDefault(message);
+        return;
+    case WM_ENTERIDLE: message.Result = 0; return;
+    case WM_PRINTCLIENT: return;
     case WM_SETTINGCHANGE:
         cacheDirty_ = true;
         CallDefault(message);
@@ -541,6 +554,46 @@ void TsSkinProvider::OnSize(TMessage& message)
     }
     CallDefault(message);
     PaintFrame();
+}
+
+void TsSkinProvider::OnGetMinMaxInfo(TMessage& message)
+{
+    // Maximised, the form covers its monitor's work area with the side and
+    // bottom borders outside it.
+    auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+    MONITORINFO mi{sizeof(mi)};
+    const LONG style = GetWindowLongW(Window(), GWL_STYLE);
+    if (info != nullptr && GetMonitorInfoW(MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST), &mi)) {
+        const int border = (style & WS_THICKFRAME)  ? GetSystemMetrics(SM_CXFRAME)
+                           : (style & WS_DLGFRAME) ? GetSystemMetrics(SM_CXDLGFRAME)
+                                                   : 0;
+        const int system = GetSystemMetrics(SM_CYCAPTION);
+        const MaximizedPlace place = MaximizedPlacement(
+            border, {mi.rcWork.right - mi.rcWork.left, mi.rcWork.bottom - mi.rcWork.top}, Metrics().Caption, system);
+        info->ptMaxSize = {place.Size.cx, place.Size.cy};
+        info->ptMaxPosition.y = place.Top;
+    }
+    CallDefault(message);
+}
+
+void TsSkinProvider::OnWindowPosChanging(TMessage& message)
+{
+    auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
+    if (!ScreenSnap || pos == nullptr || (pos->flags & SWP_NOMOVE) || IsZoomed(Window()))
+        return;
+    MONITORINFO mi{sizeof(mi)};
+    if (!GetMonitorInfoW(MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST), &mi))
+        return;
+    RECT wr;
+    GetWindowRect(Window(), &wr);
+    const int width = (pos->flags & SWP_NOSIZE) ? wr.right - wr.left : pos->cx;
+    const int height = (pos->flags & SWP_NOSIZE) ? wr.bottom - wr.top : pos->cy;
+    // Without an extended border there are no border-window margins.
+    const TPoint at = SnapToWorkArea({pos->x, pos->y, pos->x + width, pos->y + height},
+                                     {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom}, SnapBuffer,
+                                     FrameMargins{});
+    pos->x = at.X;
+    pos->y = at.Y;
 }
 
 void TsSkinProvider::OnNcActivate(TMessage& message)

@@ -45,6 +45,10 @@ public:
     // The frame part at a point of the screen.
     int HitTest(POINT screen) const;
     const CaptionButtonStates& Buttons() const { return buttons_; }
+
+    // Snapping to the work area's edges while the form is moved.
+    bool ScreenSnap = false;
+    int SnapBuffer = 10;
     // Paints the frame onto the window's DC now.
     void PaintFrame();
 
@@ -62,6 +66,8 @@ private:
     void OnNcDoubleClick(TMessage& message);
     void OnNcActivate(TMessage& message);
     void OnSize(TMessage& message);
+    void OnGetMinMaxInfo(TMessage& message);
+    void OnWindowPosChanging(TMessage& message);
     void ShowChanges(const CaptionButtonStates::Changes& changes);
     void RunButtonCommand(int hit);
     void ShowSystemMenu(int x, int y);

@@ -237,6 +237,59 @@ TEST_F(FramesTest, TitleBandReachesBothSideEdges)
     }
 }
 
+TEST_F(FramesTest, MaximisedPlaceCoversTheWorkAreaWithTheBordersOutside)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize | biMaximize, 20);
+    ASSERT_NE(ShowAndAdopt(form), nullptr);
+    MONITORINFO mi{sizeof(mi)};
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &mi));
+    MINMAXINFO info{};
+    SendMessageW(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    // A single frame: B is the dialog frame; the skin keeps the system's caption.
+    const int b = GetSystemMetrics(SM_CXDLGFRAME);
+    EXPECT_EQ(info.ptMaxSize.x, mi.rcWork.right - mi.rcWork.left + 2 * b);
+    EXPECT_EQ(info.ptMaxSize.y, mi.rcWork.bottom - mi.rcWork.top + b);
+    EXPECT_EQ(info.ptMaxPosition.y, 0);
+}
+
+TEST_F(FramesTest, ScreenSnapCatchesTheFormNearTheWorkAreasEdges)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    MONITORINFO mi{sizeof(mi)};
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &mi));
+    const HWND w = form->Handle();
+    auto moveTo = [&](int x, int y) {
+        SetWindowPos(w, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT r;
+        GetWindowRect(w, &r);
+        return r;
+    };
+    // Off by default: the form goes where it is put.
+    EXPECT_EQ(moveTo(mi.rcWork.left + 6, 100).left, mi.rcWork.left + 6);
+    p->ScreenSnap = true;
+    EXPECT_EQ(moveTo(mi.rcWork.left + 6, 100).left, mi.rcWork.left);
+    EXPECT_EQ(moveTo(mi.rcWork.left + 11, 100).left, mi.rcWork.left + 11);
+    EXPECT_EQ(moveTo(mi.rcWork.right - 320 + 7, mi.rcWork.top + 3).right, mi.rcWork.right);
+    EXPECT_EQ(moveTo(200, mi.rcWork.top + 3).top, mi.rcWork.top);
+}
+
+TEST_F(FramesTest, WindowMenuGreysSize)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    ASSERT_NE(ShowAndAdopt(form), nullptr);
+    const HWND w = form->Handle();
+    HMENU menu = GetSystemMenu(w, FALSE);
+    ASSERT_NE(menu, nullptr);
+    EnableMenuItem(menu, SC_SIZE, MF_BYCOMMAND | MF_ENABLED);
+    // As a menu of the window's own (not the window menu), Size is left alone.
+    SendMessageW(w, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, FALSE));
+    EXPECT_EQ(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    SendMessageW(w, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
+    EXPECT_NE(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
 {
     TForm* dialog = MakeForm(TFormBorderStyle::bsDialog, biSystemMenu, 20);

@@ -202,3 +202,95 @@ TEST(CaptionButtonStates, PressesThatAreNotButtonsOrCannotWork)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(ExtendedFrame, ShadowMarginsFromTheImageTheBorderModeOrTheBuiltInShadow)
+{
+    ExtendedBorderValues image;
+    image.HasImage = true;
+    image.ImageMargins = {20, 14, 22, 24};
+    image.FormOffset = 8;
+    ExtendedBorderValues mode1 = image;
+    mode1.BorderMode = 1;
+    ExtendedBorderValues tight = image;
+    tight.FormOffset = 16;  // larger than a margin: nothing is left of it
+    const struct {
+        const char* what;
+        ExtendedBorderValues values;
+        bool composition;
+        FrameMargins expected;
+    } cases[] = {
+        {"image less FORMOFFSET", image, false, {12, 6, 14, 16}},
+        {"composition changes no image", image, true, {12, 6, 14, 16}},
+        {"border mode 1: FORMOFFSET all round", mode1, false, {8, 8, 8, 8}},
+        {"offset beyond a margin", tight, false, {4, 0, 6, 8}},
+        {"built-in shadow", ExtendedBorderValues{}, false, {11, 7, 11, 11}},
+        {"built-in shadow under composition", ExtendedBorderValues{}, true, {12, 8, 12, 12}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShadowMargins(c.values, c.composition), c.expected) << c.what;
+}
+
+TEST(ExtendedFrame, BorderCaptionAndClientOffsetFromTheSkinsValues)
+{
+    ExtendedBorderValues v;
+    v.BorderWidth = 5;
+    v.TitleHeight = 26;
+    // Built-in shadow 11, 7, 11, 11; form border width 1; menu 19 high.
+    ExtendedFrame f = LayoutExtendedFrame(v, false, true, false, 18, 1, 19);
+    EXPECT_EQ(f.Border, 5);
+    EXPECT_EQ(f.TopBorder, 0);
+    EXPECT_EQ(f.Caption, 26);
+    EXPECT_EQ(f.ClientOffset.X, 5 + 1 + 11);
+    EXPECT_EQ(f.ClientOffset.Y, 26 + 19 + 1 + 7);
+    // Maximised: at least the system's caption plus 4.
+    EXPECT_EQ(LayoutExtendedFrame(v, false, true, true, 24, 0, 0).Caption, 28);
+    EXPECT_EQ(LayoutExtendedFrame(v, false, true, true, 20, 0, 0).Caption, 26);
+    // No caption: nothing above the client but the shadow.
+    f = LayoutExtendedFrame(v, true, false, false, 18, 0, 0);
+    EXPECT_EQ(f.Caption, 0);
+    EXPECT_EQ(f.ClientOffset.Y, 8);
+}
+
+TEST(ScreenSnap, EdgesWithinTheBufferCatchTheWindow)
+{
+    const TRect work{0, 0, 1024, 738};
+    const FrameMargins none;
+    const struct {
+        const char* what;
+        TRect window;
+        FrameMargins margins;
+        int x, y;
+    } cases[] = {
+        {"far from every edge", {100, 100, 400, 300}, none, 100, 100},
+        {"left within 10", {8, 100, 308, 300}, none, 0, 100},
+        {"left just outside", {11, 100, 311, 300}, none, 11, 100},
+        {"past the left edge", {-6, 100, 294, 300}, none, 0, 100},
+        {"top-right corner", {730, 4, 1030, 204}, none, 724, 0},
+        {"bottom by the window's height", {100, 530, 400, 730}, none, 100, 538},
+        {"left and top count the border window's margins", {-9, -5, 291, 195}, {11, 7, 11, 11}, -11, -7},
+    };
+    for (const auto& c : cases) {
+        const TPoint p = SnapToWorkArea(c.window, work, 10, c.margins);
+        EXPECT_EQ(p.X, c.x) << c.what;
+        EXPECT_EQ(p.Y, c.y) << c.what;
+    }
+}
+
+TEST(MaximizedPlacement, CoversTheWorkAreaWithTheBordersOutside)
+{
+    // The system's caption: the top border stays, the others go outside.
+    MaximizedPlace p = MaximizedPlacement(4, {1024, 738}, 18, 18);
+    EXPECT_EQ(p.Size.cx, 1032);
+    EXPECT_EQ(p.Size.cy, 742);
+    EXPECT_EQ(p.Top, 0);
+    // A skin caption more than B taller than the system's.
+    p = MaximizedPlacement(4, {1024, 738}, 30, 18);
+    EXPECT_EQ(p.Size.cy, 738 + 8 - 8);
+    EXPECT_EQ(p.Top, 4);
+}
+
+}  // namespace
+}  // namespace taramel
