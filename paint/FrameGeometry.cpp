@@ -84,8 +84,9 @@ FrameMargins ShadowMargins(const ExtendedBorderValues& v, bool composition)
         if (v.BorderMode == 1)
             return {v.FormOffset, v.FormOffset, v.FormOffset, v.FormOffset};
         const FrameMargins& im = v.ImageMargins;
-        return {std::max(0, im.Left - v.FormOffset), std::max(0, im.Top - v.FormOffset),
-                std::max(0, im.Right - v.FormOffset), std::max(0, im.Bottom - v.FormOffset)};
+        // An offset beyond a margin gives a negative one: the form reaches
+        // past the image's border there.
+        return {im.Left - v.FormOffset, im.Top - v.FormOffset, im.Right - v.FormOffset, im.Bottom - v.FormOffset};
     }
     const int more = composition ? 1 : 0;
     return {11 + more, 7 + more, 11 + more, 11 + more};
