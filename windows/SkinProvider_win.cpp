@@ -16,6 +16,7 @@
 #include "paint/SectionPaint.h"
 #include "paint/SectionPaint_win.h"
 #include "paint/Text_win.h"
+#include "render/BitmapCopy.h"
 #include "render/Bitmap_win.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinState.h"
@@ -28,6 +29,8 @@ constexpr const char* kFormSection = "FORM";
 constexpr const char* kTitleSection = "FORMTITLE";
 // The system's request to open the window menu (Alt+Space, Shift+F10 on the caption).
 constexpr UINT WM_POPUPSYSTEMMENU_ = 0x313;
+// How far the copy of the button area reaches left of the buttons.
+constexpr int kButtonAreaSlack = 10;
 
 int XOf(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
 int YOf(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
@@ -167,6 +170,7 @@ void TsSkinProvider::Prepare()
     skinned_ = true;
     active_ = GetActiveWindow() == Window();
     cacheDirty_ = true;
+    DropCopies();
     regionChanged_ = true;
 }
 
@@ -179,6 +183,7 @@ void TsSkinProvider::Unprepare()
         SetWindowLongW(Window(), GWL_STYLE, GetWindowLongW(Window(), GWL_STYLE) | WS_SYSMENU);
     SetWindowRgn(Window(), nullptr, FALSE);
     cache_.reset();
+    DropCopies();
     if (capturing_) {
         capturing_ = false;
         ReleaseCapture();
@@ -256,7 +261,8 @@ void TsSkinProvider::BuildCache()
     const FrameMetrics m = Metrics();
     if (t == nullptr || m.Width <= 0 || m.Height <= 0)
         return;
-    if (!cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height)
+    const bool resized = !cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height;
+    if (resized)
         cache_ = std::make_unique<TBitmap>(m.Width, m.Height, TPixelFormat::pf24bit);
     const FrameLayout l = LayoutFrame(m);
     const int state = active_ ? 1 : 0;
@@ -264,13 +270,72 @@ void TsSkinProvider::BuildCache()
     HDC dc = BitmapDC(*cache_);
     if (dc == nullptr)
         return;
-    // Whatever the form section leaves see-through shows the skin's colour.
-    FillSolid(dc, ToRECT(all), GlobalBackColor(*t));
-    GdiFlush();
-    PaintSection(*t, formSection_, kFormSection, EmptyBgCache, {}, SectionTarget{cache_.get(), all}, state, true);
+    const TRect top{0, 0, m.Width, l.Top};
+    // A caption, a button or the title text that changed needs only the
+    // title again: the frame under it is kept from the last full build, as
+    // long as the window's size and the activation (which colours the whole
+    // border) are those it was built with.
+    const bool titleOnly = !resized && m.Caption > 0 && titleCopy_ && titleCopy_->Width() == m.Width &&
+                           titleCopy_->Height() == l.Top && titleCopyActive_ == active_ &&
+                           FindImage(*t, formSection_, kFormSection, "BORDERSMASK") >= 0;
+    if (titleOnly) {
+        CopyBitmapRect(*cache_, 0, 0, *titleCopy_, top);
+    } else {
+        // Whatever the form section leaves see-through shows the skin's colour.
+        FillSolid(dc, ToRECT(all), GlobalBackColor(*t));
+        GdiFlush();
+        PaintSection(*t, formSection_, kFormSection, EmptyBgCache, {}, SectionTarget{cache_.get(), all}, state, true);
+        titleCopy_.reset();
+        if (m.Caption > 0 && l.Top > 0) {
+            titleCopy_ = std::make_unique<TBitmap>(m.Width, l.Top, TPixelFormat::pf24bit);
+            CopyBitmapRect(*titleCopy_, 0, 0, *cache_, top);
+            titleCopyActive_ = active_;
+        }
+    }
     PaintTitle(dc, m, l);
+    // The right end of the title as it is without the buttons: single
+    // buttons are repainted over it.
+    buttonArea_.reset();
+    if (m.Caption > 0) {
+        const int width = std::min(m.Width, l.ButtonAreaWidth + m.Border + kButtonAreaSlack);
+        buttonAreaRect_ = {m.Width - width, 0, m.Width, l.Top};
+        buttonArea_ = std::make_unique<TBitmap>(width, l.Top, TPixelFormat::pf24bit);
+        CopyBitmapRect(*buttonArea_, 0, 0, *cache_, buttonAreaRect_);
+    }
     PaintButtons(l);
     cacheDirty_ = false;
+}
+
+void TsSkinProvider::DropCopies()
+{
+    titleCopy_.reset();
+    buttonArea_.reset();
+}
+
+void TsSkinProvider::RepaintButtons()
+{
+    if (cacheDirty_ || !cache_ || !buttonArea_) {
+        cacheDirty_ = true;
+        PaintFrame();
+        return;
+    }
+    const FrameMetrics m = Metrics();
+    if (cache_->Width() != m.Width || cache_->Height() != m.Height) {
+        cacheDirty_ = true;
+        PaintFrame();
+        return;
+    }
+    CopyBitmapRect(*cache_, buttonAreaRect_.Left, buttonAreaRect_.Top, *buttonArea_,
+                   TRect{0, 0, buttonArea_->Width(), buttonArea_->Height()});
+    PaintButtons(LayoutFrame(m));
+    HDC src = BitmapDC(*cache_);
+    HDC dc = GetWindowDC(Window());
+    if (dc == nullptr || src == nullptr)
+        return;
+    GdiFlush();
+    const TRect& r = buttonAreaRect_;
+    BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
+    ReleaseDC(Window(), dc);
 }
 
 void TsSkinProvider::PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout& l)
@@ -279,12 +344,10 @@ void TsSkinProvider::PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout
     if (m.Caption <= 0 || t == nullptr)
         return;
     const int state = active_ ? 1 : 0;
-    if (titleSection_ >= 0) {
-        // The title shows the frame under its see-through parts: a copy of
-        // it, so that reading and writing never meet.
-        TBitmap under;
-        under.Assign(*cache_);
-        PaintSection(*t, titleSection_, kTitleSection, BgCacheFromBitmap(under, l.Title.Left, l.Title.Top), {},
+    if (titleSection_ >= 0 && titleCopy_) {
+        // The title shows the frame under its see-through parts: the copy
+        // of the top taken before any title was drawn.
+        PaintSection(*t, titleSection_, kTitleSection, BgCacheFromBitmap(*titleCopy_, l.Title.Left, l.Title.Top), {},
                      SectionTarget{cache_.get(), l.Title}, state, true);
     }
     const int titleBar = FindImage(*t, formSection_, kFormSection, "TITLEBAR");
@@ -389,10 +452,9 @@ void TsSkinProvider::ShowChanges(const CaptionButtonStates::Changes& changes)
 {
     if (!changes.Any() || !cache_)
         return;
-    // Buttons are redrawn over the frame as it is without them: rebuilding
-    // the whole cache keeps a see-through button from stacking its states.
-    cacheDirty_ = true;
-    PaintFrame();
+    // Buttons are redrawn over the title as it was without them, so that a
+    // see-through button never stacks its states.
+    RepaintButtons();
 }
 
 // ---- Messages ----
@@ -533,6 +595,7 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
     case WM_PRINTCLIENT: return;
     case WM_SETTINGCHANGE:
         cacheDirty_ = true;
+        DropCopies();
         CallDefault(message);
         return;
     default: CallDefault(message); return;

@@ -77,6 +77,10 @@ private:
     void BuildCache();
     void PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout& l);
     void PaintButtons(const FrameLayout& l);
+    // The caption buttons again over the button-area copy, to the window.
+    void RepaintButtons();
+    // Forgets the title and button-area copies: the next build is whole.
+    void DropCopies();
     void UpdateRegion();
     CaptionButtonSet ButtonSet() const;
     HWND Window() const;
@@ -97,6 +101,13 @@ private:
     bool bigButtons_ = true;
     std::array<int, cbCount> buttonImages_{-1, -1, -1, -1};
     std::unique_ptr<TBitmap> cache_;
+    // The top of the frame before the title was drawn, and the activation
+    // it was drawn in.
+    std::unique_ptr<TBitmap> titleCopy_;
+    bool titleCopyActive_ = false;
+    // The right end of the title before the buttons were drawn.
+    std::unique_ptr<TBitmap> buttonArea_;
+    TRect buttonAreaRect_;
 };
 
 // The provider serving a form's window, or null.

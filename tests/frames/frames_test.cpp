@@ -290,6 +290,52 @@ TEST_F(FramesTest, WindowMenuGreysSize)
     EXPECT_NE(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
 }
 
+// Caption changes and button looks repaint only the title or the buttons
+// over copies kept from the last whole build: what they leave must be what a
+// whole build of the same state paints.
+TEST_F(FramesTest, PartialRepaintsLeaveWhatAWholeBuildPaints)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    int width = 0;
+    const std::vector<COLORREF> original = ReadWindow(w, width);
+
+    // Hovering a button and leaving it again.
+    const TRect button = p->Layout().Buttons[cbClose];
+    const POINT close = ScreenPoint(w, button);
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y));
+    // The whole button shows its hot look on the screen.
+    const std::vector<COLORREF> hot = ReadWindow(w, width);
+    int wrong = 0;
+    for (int y = button.Top; y < button.Bottom; ++y)
+        for (int x = button.Left; x < button.Right; ++x)
+            wrong += hot[static_cast<std::size_t>(y * width + x)] != kClose[1];
+    EXPECT_EQ(wrong, 0) << "pixels of the hot Close button in another colour";
+    SendMessageW(w, WM_NCMOUSELEAVE, 0, 0);
+    EXPECT_EQ(ReadWindow(w, width), original) << "after leaving the button";
+
+    // A shorter caption leaves nothing of the longer one.
+    form->SetCaption("П");
+    const std::vector<COLORREF> shorter = ReadWindow(w, width);
+    TForm* fresh = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    fresh->SetCaption("П");
+    ASSERT_NE(ShowAndAdopt(fresh), nullptr);
+    SendMessageW(fresh->Handle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(ReadWindow(fresh->Handle(), width), shorter) << "caption changed against a whole build";
+    fresh->Hide();
+
+    // Back to the first caption and through inactive: the first frame again.
+    SetForegroundWindow(w);
+    SetActiveWindow(w);
+    form->SetCaption("Проба рамки");
+    SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(ReadWindow(w, width), original) << "after the round trip";
+}
+
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
 {
     TForm* dialog = MakeForm(TFormBorderStyle::bsDialog, biSystemMenu, 20);
