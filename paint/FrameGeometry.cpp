@@ -65,6 +65,39 @@ int ResizeEdge(const FrameMetrics& m, TPoint p)
 
 }  // namespace
 
+CaptionButtonSet CaptionButtonsFor(const CaptionButtonRules& r)
+{
+    CaptionButtonSet b;
+    b.VisibleClose = r.HadSysMenu;
+    b.VisibleMax = b.VisibleClose && (r.Minimized || (r.Framed && r.BiMaximize));
+    b.VisibleMin = b.VisibleClose && (r.Minimized || (r.Framed && r.BiMinimize));
+    b.VisibleHelp = b.VisibleClose && r.BiHelp;
+    b.EnabledMax = !r.Maximized && r.Framed && r.BiMaximize;
+    b.EnabledMin = r.BiMinimize && !r.Minimized;
+    b.EnabledRestore = (r.BiMaximize && (r.Maximized || r.Minimized)) || r.Minimized;
+    return b;
+}
+
+CaptionImages ChooseCaptionImages(bool framed, bool maximized, bool minimized,
+                                  const std::function<int(const char*)>& find)
+{
+    CaptionImages c;
+    c.Big = framed || find("SICONCLOSE") < 0;
+    auto pick = [&](const char* big, const char* small) { return find(c.Big ? big : small); };
+    c.Index[cbClose] = pick("BICONCLOSE", "SICONCLOSE");
+    c.Index[cbMax] = pick("BICONMAX", "SICONMAX");
+    c.Index[cbMin] = pick("BICONMIN", "SICONMIN");
+    c.Index[cbHelp] = pick("BICONHELP", "SICONHELP");
+    if (c.Index[cbHelp] < 0)
+        c.Index[cbHelp] = find("BICONHELP");
+    const int restore = pick("BICONNORM", "SICONNORM");
+    if (restore >= 0 && maximized)
+        c.Index[cbMax] = restore;
+    if (restore >= 0 && minimized)
+        c.Index[cbMin] = restore;
+    return c;
+}
+
 int CaptionButtonHit(TCaptionButton button)
 {
     static constexpr int hits[cbCount] = {fhClose, fhMaxButton, fhMinButton, fhHelp};

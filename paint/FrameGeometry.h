@@ -7,6 +7,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "base/Geometry.h"
 
@@ -50,6 +51,36 @@ struct CaptionButtonSet {
     bool EnabledMin = false;
     bool EnabledRestore = false;
 };
+
+// What decides a form's caption buttons.
+struct CaptionButtonRules {
+    bool HadSysMenu = false;  // the form had the system menu when skinned
+    bool Framed = false;      // single or sizeable border style
+    bool BiMaximize = false;
+    bool BiMinimize = false;
+    bool BiHelp = false;
+    bool Minimized = false;
+    bool Maximized = false;
+};
+// Close shows when the form had the system menu; Maximize and Minimize
+// beside it for a minimised form or a framed one with the icon; Help with
+// its icon. Maximize works when not maximised (framed forms), Minimize when
+// not minimised, Restore when maximised or minimised.
+CaptionButtonSet CaptionButtonsFor(const CaptionButtonRules& r);
+
+// The caption buttons' images (skin image indexes, -1 for none) and whether
+// they are the big ones.
+struct CaptionImages {
+    std::array<int, cbCount> Index{-1, -1, -1, -1};
+    bool Big = true;
+};
+// Big images ("BICON...") for framed forms, small ones ("SICON...")
+// otherwise; without a small Close every button takes the big image. Help
+// falls back to the big image. A maximised form's Maximize and a minimised
+// form's Minimize show the restore image ("BICONNORM" / "SICONNORM") when
+// the skin has it. `find` gives the index of a GLOBALINFO image, -1 if none.
+CaptionImages ChooseCaptionImages(bool framed, bool maximized, bool minimized,
+                                  const std::function<int(const char*)>& find);
 
 // What the layout is made from: the window, its style's metrics and the
 // skin's values.

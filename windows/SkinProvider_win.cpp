@@ -134,32 +134,7 @@ void TsSkinProvider::Prepare()
         return;
     formSection_ = FindSection(*t, kFormSection);
     titleSection_ = FindSection(*t, kTitleSection);
-    // Big buttons for single and sizeable frames; small ones fall back to
-    // the big images when the skin has no small Close.
-    const TFormBorderStyle style = form_->BorderStyle();
-    bigButtons_ = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
-    const bool smallExists = GlobalImage(*t, "SICONCLOSE") >= 0;
-    const bool big = bigButtons_ || !smallExists;
-    if (!bigButtons_ && !smallExists)
-        bigButtons_ = true;
-    const bool maximized = IsZoomed(Window()) != FALSE;
-    const bool minimized = IsIconic(Window()) != FALSE;
-    auto pick = [&](const char* bigName, const char* smallName) {
-        return GlobalImage(*t, big ? bigName : smallName);
-    };
-    buttonImages_[cbClose] = pick("BICONCLOSE", "SICONCLOSE");
-    buttonImages_[cbMax] = pick("BICONMAX", "SICONMAX");
-    buttonImages_[cbMin] = pick("BICONMIN", "SICONMIN");
-    buttonImages_[cbHelp] = pick("BICONHELP", "SICONHELP");
-    if (buttonImages_[cbHelp] < 0)
-        buttonImages_[cbHelp] = GlobalImage(*t, "BICONHELP");
-    // A maximised form's Maximize and a minimised form's Minimize show the
-    // restore image when the skin has one.
-    const int restore = pick("BICONNORM", "SICONNORM");
-    if (restore >= 0 && maximized)
-        buttonImages_[cbMax] = restore;
-    if (restore >= 0 && minimized)
-        buttonImages_[cbMin] = restore;
+    ChooseButtonImages();
 
     // The system must draw no caption buttons of its own.
     const LONG styleBits = GetWindowLongW(Window(), GWL_STYLE);
@@ -191,21 +166,32 @@ void TsSkinProvider::Unprepare()
     buttons_ = CaptionButtonStates{};
 }
 
+void TsSkinProvider::ChooseButtonImages()
+{
+    const TSkinTables* t = SkinTables();
+    if (t == nullptr)
+        return;
+    const TFormBorderStyle style = form_->BorderStyle();
+    const CaptionImages images =
+        ChooseCaptionImages(style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable,
+                            IsZoomed(Window()) != FALSE, IsIconic(Window()) != FALSE,
+                            [t](const char* name) { return GlobalImage(*t, name); });
+    bigButtons_ = images.Big;
+    buttonImages_ = images.Index;
+}
+
 CaptionButtonSet TsSkinProvider::ButtonSet() const
 {
-    CaptionButtonSet b;
     const TFormBorderStyle style = form_->BorderStyle();
     const unsigned icons = form_->BorderIcons();
-    const bool minimized = IsIconic(Window()) != FALSE;
-    const bool maximized = IsZoomed(Window()) != FALSE;
-    const bool framed = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
-    b.VisibleClose = hadSysMenu_;
-    b.VisibleMax = b.VisibleClose && (minimized || (framed && (icons & biMaximize)));
-    b.VisibleMin = b.VisibleClose && (minimized || (framed && (icons & biMinimize)));
-    b.EnabledMax = !maximized && framed && (icons & biMaximize);
-    b.EnabledMin = (icons & biMinimize) && !minimized;
-    b.EnabledRestore = ((icons & biMaximize) && (maximized || minimized)) || minimized;
-    return b;
+    CaptionButtonRules r;
+    r.HadSysMenu = hadSysMenu_;
+    r.Framed = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
+    r.BiMaximize = (icons & biMaximize) != 0;
+    r.BiMinimize = (icons & biMinimize) != 0;
+    r.Minimized = IsIconic(Window()) != FALSE;
+    r.Maximized = IsZoomed(Window()) != FALSE;
+    return CaptionButtonsFor(r);
 }
 
 FrameMetrics TsSkinProvider::Metrics() const
@@ -610,6 +596,8 @@ void TsSkinProvider::OnSize(TMessage& message)
     GetWindowRect(Window(), &wr);
     const bool same = cache_ && !cacheDirty_ && message.WParam == sizeType_ &&
                       cache_->Width() == wr.right - wr.left && cache_->Height() == wr.bottom - wr.top;
+    if (message.WParam != sizeType_)
+        ChooseButtonImages();  // the restore images follow the window's state
     sizeType_ = message.WParam;
     if (!same) {
         cacheDirty_ = true;

@@ -83,6 +83,8 @@ private:
     void DropCopies();
     void UpdateRegion();
     CaptionButtonSet ButtonSet() const;
+    // The caption buttons' images for the form's style and state.
+    void ChooseButtonImages();
     HWND Window() const;
 
     TCustomForm* form_;

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 namespace taramel {
 namespace {
 
@@ -290,6 +293,86 @@ TEST(MaximizedPlacement, CoversTheWorkAreaWithTheBordersOutside)
     p = MaximizedPlacement(4, {1024, 738}, 30, 18);
     EXPECT_EQ(p.Size.cy, 738 + 8 - 8);
     EXPECT_EQ(p.Top, 4);
+}
+
+}  // namespace
+}  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(CaptionButtonsFor, VisibilityAndEnablingFollowStyleIconsAndState)
+{
+    // Columns: what; rules; visible close/max/min/help; enabled max/min/restore.
+    struct Case {
+        const char* what;
+        CaptionButtonRules r;
+        bool close, max, min, help, enMax, enMin, enRestore;
+    };
+    auto rules = [](bool sys, bool framed, bool bMax, bool bMin, bool bHelp, bool minimized, bool maximized) {
+        return CaptionButtonRules{sys, framed, bMax, bMin, bHelp, minimized, maximized};
+    };
+    const Case cases[] = {
+        {"main window: single, minimise", rules(true, true, false, true, false, false, false),
+         true, false, true, false, false, true, false},
+        {"dialog: Close only", rules(true, false, true, true, false, false, false),
+         true, false, false, false, false, true, false},
+        {"no system menu: nothing shown", rules(false, true, true, true, true, false, false),
+         false, false, false, false, true, true, false},
+        {"maximised sizeable", rules(true, true, true, true, false, false, true),
+         true, true, true, false, false, true, true},
+        {"minimised dialog shows both", rules(true, false, false, false, false, true, false),
+         true, true, true, false, false, false, true},
+        {"help icon", rules(true, false, false, false, true, false, false),
+         true, false, false, true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        const CaptionButtonSet b = CaptionButtonsFor(c.r);
+        EXPECT_EQ(b.VisibleClose, c.close) << c.what;
+        EXPECT_EQ(b.VisibleMax, c.max) << c.what;
+        EXPECT_EQ(b.VisibleMin, c.min) << c.what;
+        EXPECT_EQ(b.VisibleHelp, c.help) << c.what;
+        EXPECT_EQ(b.EnabledMax, c.enMax) << c.what;
+        EXPECT_EQ(b.EnabledMin, c.enMin) << c.what;
+        EXPECT_EQ(b.EnabledRestore, c.enRestore) << c.what;
+    }
+}
+
+TEST(ChooseCaptionImages, BigOrSmallWithTheirFallbacksAndTheRestoreImage)
+{
+    // Image indexes by name in a made-up skin.
+    const std::map<std::string, int> full{{"BICONCLOSE", 1}, {"BICONMAX", 2}, {"BICONMIN", 3},  {"BICONHELP", 4},
+                                          {"BICONNORM", 5},  {"SICONCLOSE", 11}, {"SICONMAX", 12},
+                                          {"SICONMIN", 13}, {"SICONNORM", 15}};
+    auto finder = [](const std::map<std::string, int>& names) {
+        return [&names](const char* name) {
+            auto it = names.find(name);
+            return it == names.end() ? -1 : it->second;
+        };
+    };
+    std::map<std::string, int> noSmallClose = full;
+    noSmallClose.erase("SICONCLOSE");
+    std::map<std::string, int> noRestore = full;
+    noRestore.erase("BICONNORM");
+    const struct {
+        const char* what;
+        const std::map<std::string, int>* names;
+        bool framed, maximized, minimized;
+        std::array<int, cbCount> index;  // close, max, min, help
+        bool big;
+    } cases[] = {
+        {"framed: big", &full, true, false, false, {1, 2, 3, 4}, true},
+        {"dialog: small, help from the big", &full, false, false, false, {11, 12, 13, 4}, false},
+        {"no small Close: all big", &noSmallClose, false, false, false, {1, 2, 3, 4}, true},
+        {"maximised: restore on Maximize", &full, true, true, false, {1, 5, 3, 4}, true},
+        {"minimised small: restore on Minimize", &full, false, false, true, {11, 12, 15, 4}, false},
+        {"no restore image: the normal one stays", &noRestore, true, true, false, {1, 2, 3, 4}, true},
+    };
+    for (const auto& c : cases) {
+        const CaptionImages images = ChooseCaptionImages(c.framed, c.maximized, c.minimized, finder(*c.names));
+        EXPECT_EQ(images.Index, c.index) << c.what;
+        EXPECT_EQ(images.Big, c.big) << c.what;
+    }
 }
 
 }  // namespace
