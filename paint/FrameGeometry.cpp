@@ -182,6 +182,8 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
     l.LeftStrip = {0, l.Top, b, m.Height};
     l.BottomStrip = {b, m.Height - b, m.Width, m.Height};
     l.RightStrip = {m.Width - b, l.Top, m.Width, m.Height - b};
+    if (m.Grip.cx > 0 && m.Grip.cy > 0 && m.Sizeable && !m.Maximized)
+        l.Grip = {m.Client.Right - m.Grip.cx, m.Client.Bottom - m.Grip.cy, m.Client.Right, m.Client.Bottom};
     if (m.Caption <= 0)
         return l;
 
@@ -237,7 +239,7 @@ int FrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
     const int b = m.Border;
     if (p.X < b || p.X >= m.Width - b || p.Y >= m.Height - b || p.Y < l.Top)
         return fhBorder;
-    return fhClient;
+    return Contains(l.Grip, p) ? fhBottomRight : fhClient;
 }
 
 bool CaptionButtonStates::IsButton(int hit)

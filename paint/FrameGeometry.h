@@ -104,6 +104,11 @@ struct FrameMetrics {
     CaptionButtonSet Buttons;
     // The title icon's size, (0, 0) when no icon is shown.
     TSize Icon;
+    // The client area in window coordinates, and the size grip drawn at its
+    // bottom right ((0, 0) for none: no grip mode, not sizeable, maximised
+    // or no image).
+    TRect Client;
+    TSize Grip;
 };
 
 struct FrameLayout {
@@ -113,6 +118,7 @@ struct FrameLayout {
     std::array<TRect, cbCount> Buttons{};
     std::array<bool, cbCount> Shown{};
     int ButtonAreaWidth = 0;
+    TRect Grip;     // empty without a size grip
     // Non-client top height: title band and top border.
     int Top = 0;
     // The four strips around the client area that the frame covers.
@@ -188,7 +194,7 @@ FrameLayout LayoutFrame(const FrameMetrics& m);
 // first (a disabled Maximize or Minimize answers as caption), then the
 // resize edges of a sizeable, not maximised window, then the title band
 // (icon: system menu), then the side and bottom borders of a fixed frame,
-// else the client area.
+// then the size grip (bottom-right), else the client area.
 int FrameHitTest(const FrameMetrics& m, const FrameLayout& layout, TPoint p);
 
 // The caption buttons' states (0 normal, 1 hot, 2 pressed) as the mouse moves

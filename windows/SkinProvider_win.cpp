@@ -216,7 +216,14 @@ FrameMetrics TsSkinProvider::Metrics() const
     m.BigButtons = bigButtons_;
     m.Buttons = ButtonSet();
     m.Icon = {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)};
+    RECT client;
+    GetClientRect(w, &client);
+    m.Client = {origin.x - wr.left, origin.y - wr.top, origin.x - wr.left + client.right,
+                origin.y - wr.top + client.bottom};
     if (const TSkinTables* t = SkinTables()) {
+        if (gripMode_ == gmRightBottom)
+            if (const TsMaskData* grip = ImageAt(*t, GlobalImage(*t, "GRIPIMAGE")))
+                m.Grip = {StateImageWidth(*grip), StateImageHeight(*grip)};
         m.ButtonSpacing = t->SkinData.BISpacing;
         m.ButtonRightMargin = t->SkinData.BIRightMargin;
         m.ButtonLeftMargin = t->SkinData.BILeftMargin;
@@ -278,6 +285,12 @@ void TsSkinProvider::BuildCache()
             titleCopyActive_ = active_;
         }
     }
+    if (l.Grip.Width() > 0) {
+        if (const TsMaskData* grip = ImageAt(*t, GlobalImage(*t, "GRIPIMAGE"))) {
+            const TPoint at{l.Grip.Left, l.Grip.Top};
+            DrawMaskImage(*t, *cache_, at, 0, BgCacheFromBitmap(*cache_, at.X, at.Y), *grip, 1);
+        }
+    }
     PaintTitle(dc, m, l);
     // The right end of the title as it is without the buttons: single
     // buttons are repainted over it.
@@ -290,6 +303,33 @@ void TsSkinProvider::BuildCache()
     }
     PaintButtons(l);
     cacheDirty_ = false;
+}
+
+void TsSkinProvider::SetGripMode(TGripMode mode)
+{
+    if (mode == gripMode_)
+        return;
+    gripMode_ = mode;
+    cacheDirty_ = true;
+    if (skinned_)
+        RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+void TsSkinProvider::PaintGrip()
+{
+    if (gripMode_ != gmRightBottom || !cache_ || cacheDirty_)
+        return;
+    const FrameMetrics m = Metrics();
+    const TRect g = LayoutFrame(m).Grip;
+    if (g.Width() <= 0 || cache_->Width() != m.Width || cache_->Height() != m.Height)
+        return;
+    HDC src = BitmapDC(*cache_);
+    HDC dc = GetDC(Window());
+    if (dc == nullptr || src == nullptr)
+        return;
+    GdiFlush();
+    BitBlt(dc, g.Left - m.Client.Left, g.Top - m.Client.Top, g.Width(), g.Height(), src, g.Left, g.Top, SRCCOPY);
+    ReleaseDC(Window(), dc);
 }
 
 void TsSkinProvider::DropCopies()
@@ -515,6 +555,7 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
     case WM_NCPAINT: PaintFrame(); message.Result = 0; return;
     case WM_PAINT:
         CallDefault(message);
+        PaintGrip();
         if (cache_ && form_ == Application->MainForm())
             SignalFirstSkinnedPaint();
         return;

@@ -21,6 +21,8 @@ namespace taramel {
 class TCustomForm;
 class TsSkinManager;
 
+enum TGripMode { gmNone, gmRightBottom };
+
 class TsSkinProvider : public TComponent {
 public:
     // `owner` frees the provider; `form` is the form it serves. Takes over
@@ -46,6 +48,9 @@ public:
     int HitTest(POINT screen) const;
     const CaptionButtonStates& Buttons() const { return buttons_; }
 
+    // A size grip at the client's bottom right (sizeable forms only).
+    TGripMode GripMode() const { return gripMode_; }
+    void SetGripMode(TGripMode mode);
     // Snapping to the work area's edges while the form is moved.
     bool ScreenSnap = false;
     int SnapBuffer = 10;
@@ -79,6 +84,8 @@ private:
     void PaintButtons(const FrameLayout& l);
     // The caption buttons again over the button-area copy, to the window.
     void RepaintButtons();
+    // The size grip from the frame cache onto the client area.
+    void PaintGrip();
     // Forgets the title and button-area copies: the next build is whole.
     void DropCopies();
     void UpdateRegion();
@@ -96,6 +103,7 @@ private:
     bool hadSysMenu_ = false;
     bool trackingLeave_ = false;
     bool capturing_ = false;
+    TGripMode gripMode_ = gmNone;
     WPARAM sizeType_ = SIZE_RESTORED;  // of the last WM_SIZE
     CaptionButtonStates buttons_;
     int formSection_ = -1;

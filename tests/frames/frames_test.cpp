@@ -336,6 +336,41 @@ TEST_F(FramesTest, PartialRepaintsLeaveWhatAWholeBuildPaints)
     EXPECT_EQ(ReadWindow(w, width), original) << "after the round trip";
 }
 
+TEST_F(FramesTest, SizeGripIsDrawnAndGrabbedAtTheClientsBottomRight)
+{
+    constexpr COLORREF kGrip = RGB(10, 200, 10);
+    TForm* form = MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    RECT wr;
+    GetWindowRect(w, &wr);
+    const TRect client = p->Metrics().Client;
+    // The grip's bottom-right pixel, inside the client area.
+    const POINT corner{client.Right - 2, client.Bottom - 2};
+    auto hitAt = [&](POINT q) {
+        return SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(wr.left + q.x, wr.top + q.y));
+    };
+    EXPECT_EQ(hitAt(corner), HTCLIENT);
+    EXPECT_NE(PixelAt(w, corner.x, corner.y), kGrip);
+
+    p->SetGripMode(gmRightBottom);
+    testsupport::Pump(30);
+    EXPECT_EQ(hitAt(corner), HTBOTTOMRIGHT);
+    EXPECT_EQ(PixelAt(w, corner.x, corner.y), kGrip);
+    // The grip's see-through top-left half shows the form.
+    EXPECT_NE(PixelAt(w, client.Right - 11, client.Bottom - 11), kGrip);
+    EXPECT_EQ(hitAt(POINT{client.Right - 20, client.Bottom - 20}), HTCLIENT);
+
+    // Maximised, a form has no grip.
+    ShowWindow(w, SW_MAXIMIZE);
+    testsupport::Pump(30);
+    GetWindowRect(w, &wr);
+    const TRect big = p->Metrics().Client;
+    EXPECT_EQ(hitAt(POINT{big.Right - 2, big.Bottom - 2}), HTCLIENT);
+    ShowWindow(w, SW_RESTORE);
+}
+
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
 {
     TForm* dialog = MakeForm(TFormBorderStyle::bsDialog, biSystemMenu, 20);

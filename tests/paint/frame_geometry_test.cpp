@@ -128,6 +128,36 @@ TEST(FrameHitTest, EveryPartOfFixedAndSizeableFrames)
     }
 }
 
+TEST(FrameHitTest, TheSizeGripAnswersAsTheBottomRightCorner)
+{
+    FrameMetrics m = FixedWindow();
+    m.Client = {3, 21, 297, 197};
+    m.Grip = {12, 12};
+    const struct {
+        const char* what;
+        bool sizeable, maximized;
+        TPoint p;
+        int hit;
+    } cases[] = {
+        {"on the grip", true, false, {290, 190}, fhBottomRight},
+        {"grip's top-left pixel", true, false, {285, 185}, fhBottomRight},
+        {"just left of the grip", true, false, {284, 190}, fhClient},
+        {"just above the grip", true, false, {290, 184}, fhClient},
+        {"fixed frames have no grip", false, false, {290, 190}, fhClient},
+        {"maximised forms have no grip", true, true, {290, 190}, fhClient},
+    };
+    for (const auto& c : cases) {
+        m.Sizeable = c.sizeable;
+        m.Maximized = c.maximized;
+        EXPECT_EQ(FrameHitTest(m, LayoutFrame(m), c.p), c.hit) << c.what;
+    }
+    m.Sizeable = true;
+    m.Maximized = false;
+    EXPECT_EQ(LayoutFrame(m).Grip, (TRect{285, 185, 297, 197}));
+    m.Grip = {};
+    EXPECT_EQ(FrameHitTest(m, LayoutFrame(m), {290, 190}), fhClient) << "no image";
+}
+
 TEST(FrameHitTest, DisabledButtonsAnswerAsCaptionAndAMaximisedFrameHasNoEdges)
 {
     FrameMetrics m = FixedWindow();
