@@ -211,6 +211,19 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
         leftmost = left;
         x = left - spacing;
     }
+    if (!m.TitleButtonSizes.empty()) {
+        constexpr int kTitleButtonsGap = 8;
+        x -= kTitleButtonsGap;
+        l.ButtonAreaWidth += kTitleButtonsGap;
+        for (const TSize& s : m.TitleButtonSizes) {
+            const int top = std::max(0, (band - s.cy) / 2);
+            const int left = x - s.cx;
+            l.TitleButtons.push_back({left, top, x, top + s.cy});
+            l.ButtonAreaWidth += s.cx + spacing;
+            leftmost = left;
+            x = left - spacing;
+        }
+    }
 
     if (m.Icon.cx > 0 && m.Icon.cy > 0) {
         const int left = b + m.ButtonLeftMargin;
@@ -230,6 +243,9 @@ int FrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
         for (int i = 0; i < cbCount; ++i)
             if (l.Shown[static_cast<std::size_t>(i)] && Contains(l.Buttons[static_cast<std::size_t>(i)], p))
                 return ButtonAnswer(m, i);
+        for (std::size_t i = 0; i < l.TitleButtons.size(); ++i)
+            if (Contains(l.TitleButtons[i], p))
+                return fhTitleButton + static_cast<int>(i);
     }
     if (m.Sizeable && !m.Maximized)
         if (const int edge = ResizeEdge(m, p); edge != fhNowhere)
@@ -244,7 +260,7 @@ int FrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
 
 bool CaptionButtonStates::IsButton(int hit)
 {
-    return hit == fhClose || hit == fhMaxButton || hit == fhMinButton || hit == fhHelp;
+    return hit == fhClose || hit == fhMaxButton || hit == fhMinButton || hit == fhHelp || hit >= fhTitleButton;
 }
 
 int CaptionButtonStates::State(int hit) const

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "base/Geometry.h"
 
@@ -34,6 +35,8 @@ enum TFrameHit : int {
     fhBorder = 18,
     fhClose = 20,
     fhHelp = 21,
+    // Title buttons answer with this plus their index.
+    fhTitleButton = 1000,
 };
 
 // The caption buttons in their order from the right edge leftwards.
@@ -101,6 +104,8 @@ struct FrameMetrics {
     int ButtonVAlign = 0;
     // Each button's image frame; a missing image counts 21 x 21.
     std::array<TSize, cbCount> ButtonSizes{};
+    // The extra title buttons' sizes, in their collection order.
+    std::vector<TSize> TitleButtonSizes;
     CaptionButtonSet Buttons;
     // The title icon's size, (0, 0) when no icon is shown.
     TSize Icon;
@@ -117,6 +122,9 @@ struct FrameLayout {
     TRect Text;     // where the caption text is fitted
     std::array<TRect, cbCount> Buttons{};
     std::array<bool, cbCount> Shown{};
+    // The extra title buttons, right to left in collection order, 8 pixels
+    // left of the system's buttons.
+    std::vector<TRect> TitleButtons;
     int ButtonAreaWidth = 0;
     TRect Grip;     // empty without a size grip
     // Non-client top height: title band and top border.

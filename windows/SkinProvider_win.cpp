@@ -77,6 +77,43 @@ void SignalFirstSkinnedPaint()
     }
 }
 
+// A title button's glyph centred in `r`: 32-bit glyphs blend by their
+// alpha, others take their bottom-left pixel as the see-through colour.
+void DrawGlyph(TBitmap& target, const TBitmap& glyph, const TRect& r)
+{
+    if (glyph.Empty() || target.PixelFormat() != TPixelFormat::pf24bit)
+        return;
+    const int x0 = r.Left + (r.Width() - glyph.Width()) / 2;
+    const int y0 = r.Top + (r.Height() - glyph.Height()) / 2;
+    const bool alpha = glyph.PixelFormat() == TPixelFormat::pf32bit;
+    const std::uint32_t key = glyph.PixelColor(0, glyph.Height() - 1);
+    for (int y = 0; y < glyph.Height(); ++y) {
+        const int ty = y0 + y;
+        if (ty < 0 || ty >= target.Height())
+            continue;
+        std::uint8_t* row = target.ScanLine(ty);
+        for (int x = 0; x < glyph.Width(); ++x) {
+            const int tx = x0 + x;
+            if (tx < 0 || tx >= target.Width())
+                continue;
+            std::uint8_t* px = row + tx * 3;
+            if (alpha) {
+                const std::uint8_t* g = glyph.ScanLine(y) + x * 4;
+                const int a = g[3];
+                for (int c = 0; c < 3; ++c)
+                    px[c] = static_cast<std::uint8_t>((g[c] * a + px[c] * (255 - a) + 127) / 255);
+            } else {
+                const std::uint32_t colour = glyph.PixelColor(x, y);
+                if (colour == key)
+                    continue;
+                px[0] = static_cast<std::uint8_t>(colour >> 16);
+                px[1] = static_cast<std::uint8_t>(colour >> 8);
+                px[2] = static_cast<std::uint8_t>(colour);
+            }
+        }
+    }
+}
+
 HICON SmallIconOf(HWND window)
 {
     auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
@@ -164,6 +201,8 @@ void TsSkinProvider::Unprepare()
         ReleaseCapture();
     }
     buttons_ = CaptionButtonStates{};
+    hint_.Hide();
+    hintHit_ = fhNowhere;
 }
 
 void TsSkinProvider::ChooseButtonImages()
@@ -228,6 +267,15 @@ FrameMetrics TsSkinProvider::Metrics() const
         m.ButtonRightMargin = t->SkinData.BIRightMargin;
         m.ButtonLeftMargin = t->SkinData.BILeftMargin;
         m.ButtonVAlign = t->SkinData.BIVAlign;
+        const TsMaskData* titleImage = ImageAt(*t, GlobalImage(*t, "TITLEBUTTON"));
+        for (const auto& button : titleButtons_) {
+            if (button->UseSkinData && titleImage != nullptr)
+                m.TitleButtonSizes.push_back({StateImageWidth(*titleImage), StateImageHeight(*titleImage)});
+            else if (button->Glyph && !button->Glyph->Empty())
+                m.TitleButtonSizes.push_back({button->Glyph->Width(), button->Glyph->Height()});
+            else
+                m.TitleButtonSizes.push_back(CaptionButtonSize(0, 0, false));
+        }
         for (int i = 0; i < cbCount; ++i) {
             const TsMaskData* mask = ImageAt(*t, buttonImages_[static_cast<std::size_t>(i)]);
             m.ButtonSizes[static_cast<std::size_t>(i)] =
@@ -419,6 +467,19 @@ void TsSkinProvider::PaintButtons(const FrameLayout& l)
         const TPoint at{l.Buttons[k].Left, l.Buttons[k].Top};
         DrawMaskImage(*t, *cache_, at, state, BgCacheFromBitmap(*cache_, at.X, at.Y), *mask, mode);
     }
+    const TsMaskData* titleImage = ImageAt(*t, GlobalImage(*t, "TITLEBUTTON"));
+    for (std::size_t i = 0; i < titleButtons_.size() && i < l.TitleButtons.size(); ++i) {
+        const TsTitleButton& button = *titleButtons_[i];
+        const TRect& r = l.TitleButtons[i];
+        const int state = button.Enabled ? buttons_.State(fhTitleButton + static_cast<int>(i)) : 0;
+        if (button.UseSkinData && titleImage != nullptr) {
+            const int mode = state == 0 && (!active_ || !button.Enabled) ? 2 : 1;
+            const TPoint at{r.Left, r.Top};
+            DrawMaskImage(*t, *cache_, at, state, BgCacheFromBitmap(*cache_, at.X, at.Y), *titleImage, mode);
+        }
+        if (button.Glyph)
+            DrawGlyph(*cache_, *button.Glyph, r);
+    }
 }
 
 void TsSkinProvider::UpdateRegion()
@@ -481,6 +542,7 @@ void TsSkinProvider::ShowChanges(const CaptionButtonStates::Changes& changes)
     // Buttons are redrawn over the title as it was without them, so that a
     // see-through button never stacks its states.
     RepaintButtons();
+    UpdateHint();
 }
 
 // ---- Messages ----
@@ -646,6 +708,9 @@ void TsSkinProvider::OnSize(TMessage& message)
     }
     CallDefault(message);
     PaintFrame();
+    // The grip moves with the corner: the client shows it at its new place.
+    if (gripMode_ == gmRightBottom && !same)
+        InvalidateRect(Window(), nullptr, FALSE);
 }
 
 void TsSkinProvider::OnGetMinMaxInfo(TMessage& message)
@@ -724,9 +789,63 @@ void TsSkinProvider::OnNcHitTest(TMessage& message)
     }
 }
 
+TsTitleButton* TsSkinProvider::TitleButtonOfHit(int hit)
+{
+    const int index = hit - fhTitleButton;
+    return index >= 0 && index < static_cast<int>(titleButtons_.size())
+               ? titleButtons_[static_cast<std::size_t>(index)].get()
+               : nullptr;
+}
+
+TsTitleButton& TsSkinProvider::AddTitleButton()
+{
+    titleButtons_.push_back(std::make_unique<TsTitleButton>());
+    cacheDirty_ = true;
+    DropCopies();
+    if (skinned_)
+        RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+    return *titleButtons_.back();
+}
+
+void TsSkinProvider::FireTitleButton(int hit, bool down)
+{
+    TsTitleButton* button = TitleButtonOfHit(hit);
+    if (button == nullptr)
+        return;
+    // The handlers are the form's code: what they throw is reported here,
+    // inside the window procedure.
+    try {
+        if (down && button->OnMouseDown)
+            button->OnMouseDown(*button);
+        if (!down && button->OnMouseUp)
+            button->OnMouseUp(*button);
+    } catch (...) {
+        Application->HandleException();
+    }
+}
+
+void TsSkinProvider::UpdateHint()
+{
+    const int hot = buttons_.Hot();
+    if (hot == hintHit_)
+        return;
+    hint_.Hide();
+    hintHit_ = fhNowhere;
+    if (TsTitleButton* button = TitleButtonOfHit(hot); button != nullptr && !button->Hint.empty()) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        hint_.Show(button->Hint, cursor);
+        hintHit_ = hot;
+    }
+}
+
 void TsSkinProvider::OnNcButtonDown(TMessage& message)
 {
     const int hit = static_cast<int>(message.WParam);
+    if (TsTitleButton* button = TitleButtonOfHit(hit); button != nullptr && !button->Enabled) {
+        message.Result = 0;
+        return;
+    }
     CaptionButtonStates::Changes changes;
     if (buttons_.Press(hit, ButtonSet(), IsZoomed(Window()) != FALSE, changes)) {
         if (buttons_.Pressed()) {
@@ -735,7 +854,10 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message)
             capturing_ = true;
         }
         ShowChanges(changes);
+        UpdateHint();
         message.Result = 0;
+        if (buttons_.Pressed())
+            FireTitleButton(hit, true);
         return;
     }
     if (hit == fhSysMenu) {
@@ -804,7 +926,7 @@ void TsSkinProvider::RunButtonCommand(int hit)
         cacheDirty_ = true;
         PaintFrame();
         break;
-    default: break;
+    default: FireTitleButton(hit, false); break;
     }
 }
 

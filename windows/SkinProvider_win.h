@@ -10,11 +10,13 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "framework/Component.h"
 #include "framework/Control.h"
 #include "paint/FrameGeometry.h"
 #include "render/Bitmap.h"
+#include "windows/TitleButtons_win.h"
 
 namespace taramel {
 
@@ -51,6 +53,12 @@ public:
     // A size grip at the client's bottom right (sizeable forms only).
     TGripMode GripMode() const { return gripMode_; }
     void SetGripMode(TGripMode mode);
+    // Extra caption buttons left of the system's, hit codes 1000 + index.
+    TsTitleButton& AddTitleButton();
+    std::size_t TitleButtonCount() const { return titleButtons_.size(); }
+    TsTitleButton& TitleButton(std::size_t index) { return *titleButtons_.at(index); }
+    // The hint shown for the hot title button.
+    const TitleHintWindow& Hint() const { return hint_; }
     // Snapping to the work area's edges while the form is moved.
     bool ScreenSnap = false;
     int SnapBuffer = 10;
@@ -74,6 +82,10 @@ private:
     void OnGetMinMaxInfo(TMessage& message);
     void OnWindowPosChanging(TMessage& message);
     void ShowChanges(const CaptionButtonStates::Changes& changes);
+    // Shows or hides the hint after the hot button changed.
+    void UpdateHint();
+    TsTitleButton* TitleButtonOfHit(int hit);
+    void FireTitleButton(int hit, bool down);
     void RunButtonCommand(int hit);
     void ShowSystemMenu(int x, int y);
     void TrackLeave();
@@ -104,6 +116,9 @@ private:
     bool trackingLeave_ = false;
     bool capturing_ = false;
     TGripMode gripMode_ = gmNone;
+    std::vector<std::unique_ptr<TsTitleButton>> titleButtons_;
+    TitleHintWindow hint_;
+    int hintHit_ = fhNowhere;
     WPARAM sizeType_ = SIZE_RESTORED;  // of the last WM_SIZE
     CaptionButtonStates buttons_;
     int formSection_ = -1;

@@ -18,6 +18,7 @@
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "render/Bitmap.h"
 #include "tests/support/MessagePump.h"
 #include "windows/SkinProvider_win.h"
 #include "windows/WindowHook.h"
@@ -369,6 +370,73 @@ TEST_F(FramesTest, SizeGripIsDrawnAndGrabbedAtTheClientsBottomRight)
     const TRect big = p->Metrics().Client;
     EXPECT_EQ(hitAt(POINT{big.Right - 2, big.Bottom - 2}), HTCLIENT);
     ShowWindow(w, SW_RESTORE);
+}
+
+TEST_F(FramesTest, TitleButtonDrawsItsGlyphShowsItsHintAndFiresItsEvents)
+{
+    constexpr COLORREF kGlyph = RGB(200, 30, 30);
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    TsTitleButton& button = p->AddTitleButton();
+    button.Hint = "Подсказка";
+    // A 10 x 10 glyph whose bottom-left pixel (its see-through colour) is black.
+    button.Glyph = std::make_unique<TBitmap>(10, 10, TPixelFormat::pf24bit);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) {
+            std::uint8_t* px = button.Glyph->ScanLine(y) + x * 3;
+            const bool key = x == 0 && y == 9;
+            px[0] = key ? 0 : GetBValue(kGlyph);
+            px[1] = key ? 0 : GetGValue(kGlyph);
+            px[2] = key ? 0 : GetRValue(kGlyph);
+        }
+    int downs = 0, ups = 0;
+    button.OnMouseDown = [&](TsTitleButton&) { ++downs; };
+    button.OnMouseUp = [&](TsTitleButton&) { ++ups; };
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    testsupport::Pump(20);
+
+    const FrameLayout l = p->Layout();
+    ASSERT_EQ(l.TitleButtons.size(), 1u);
+    const TRect r = l.TitleButtons[0];
+    // 8 pixels and the spacing left of Minimize, the glyph's own size.
+    EXPECT_EQ(r.Right, l.Buttons[cbMin].Left - 2 - 8);
+    EXPECT_EQ(r.Width(), 10);
+    EXPECT_EQ(PixelAt(w, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), kGlyph);
+    EXPECT_NE(PixelAt(w, r.Left, r.Bottom - 1), kGlyph) << "the see-through pixel";
+
+    const POINT centre = ScreenPoint(w, r);
+    const POINT elsewhere = ScreenPoint(w, l.Text);
+    ASSERT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), fhTitleButton);
+    ASSERT_NE(p->Hint().Handle(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(p->Hint().Handle()));
+    EXPECT_EQ(p->Hint().Text(), L"Подсказка");
+    RECT hr;
+    GetWindowRect(p->Hint().Handle(), &hr);
+    EXPECT_LE(hr.right - hr.left, 200);
+
+    // Pressed and released inside: each event once.
+    SendMessageW(w, WM_NCLBUTTONDOWN, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONUP, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, 1);
+    // Released elsewhere: no OnMouseUp.
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONDOWN, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(elsewhere.x, elsewhere.y));
+    EXPECT_EQ(downs, 2);
+    EXPECT_EQ(ups, 1);
+    // Disabled: nothing fires.
+    button.Enabled = false;
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONDOWN, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONUP, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    EXPECT_EQ(downs, 2);
+    EXPECT_EQ(ups, 1);
+    // Leaving the button closes its hint.
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(elsewhere.x, elsewhere.y));
+    EXPECT_EQ(p->Hint().Handle(), nullptr);
 }
 
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)

@@ -407,3 +407,41 @@ TEST(ChooseCaptionImages, BigOrSmallWithTheirFallbacksAndTheRestoreImage)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(FrameLayout, TitleButtonsFollowEightPixelsLeftOfTheSystemButtons)
+{
+    FrameMetrics m = FixedWindow();
+    m.TitleButtonSizes = {TSize{20, 12}, TSize{10, 10}};
+    const FrameLayout l = LayoutFrame(m);
+    // Minimize ends at 260; 260 - 2 (spacing) - 8 = 250.
+    ASSERT_EQ(l.TitleButtons.size(), 2u);
+    EXPECT_EQ(l.TitleButtons[0], (TRect{230, 4, 250, 16}));
+    EXPECT_EQ(l.TitleButtons[1], (TRect{218, 5, 228, 15}));
+    EXPECT_EQ(l.ButtonAreaWidth, 36 + 8 + 22 + 12);
+    // The caption text ends six pixels left of the leftmost button.
+    EXPECT_EQ(l.Text.Right, 212);
+    const struct {
+        TPoint p;
+        int hit;
+    } cases[] = {{{240, 10}, fhTitleButton}, {{222, 10}, fhTitleButton + 1}, {{229, 10}, fhCaption}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FrameHitTest(m, l, c.p), c.hit) << c.p.X;
+}
+
+TEST(CaptionButtonStates, TitleButtonsHaveStatesLikeTheSystemOnes)
+{
+    CaptionButtonStates s;
+    CaptionButtonStates::Changes c;
+    EXPECT_TRUE(s.MouseOver(fhTitleButton + 1).Any());
+    EXPECT_EQ(s.State(fhTitleButton + 1), 1);
+    ASSERT_TRUE(s.Press(fhTitleButton + 1, CaptionButtonSet{}, false, c));
+    EXPECT_EQ(s.State(fhTitleButton + 1), 2);
+    EXPECT_EQ(s.Release(fhTitleButton + 1, c), fhTitleButton + 1);
+    EXPECT_EQ(s.State(fhTitleButton + 1), 0);
+}
+
+}  // namespace
+}  // namespace taramel
