@@ -98,6 +98,36 @@ CaptionImages ChooseCaptionImages(bool framed, bool maximized, bool minimized,
     return c;
 }
 
+bool StartsOutlineDrag(int hit)
+{
+    return hit == fhCaption || (hit >= fhLeft && hit <= fhBottomRight);
+}
+
+TRect DragRect(const TRect& start, int hit, int dx, int dy, TSize minSize)
+{
+    TRect r = start;
+    if (hit == fhCaption) {
+        r.Left += dx;
+        r.Right += dx;
+        r.Top += dy;
+        r.Bottom += dy;
+        return r;
+    }
+    const bool left = hit == fhLeft || hit == fhTopLeft || hit == fhBottomLeft;
+    const bool right = hit == fhRight || hit == fhTopRight || hit == fhBottomRight;
+    const bool top = hit == fhTop || hit == fhTopLeft || hit == fhTopRight;
+    const bool bottom = hit == fhBottom || hit == fhBottomLeft || hit == fhBottomRight;
+    if (left)
+        r.Left = std::min(start.Left + dx, start.Right - minSize.cx);
+    if (right)
+        r.Right = std::max(start.Right + dx, start.Left + minSize.cx);
+    if (top)
+        r.Top = std::min(start.Top + dy, start.Bottom - minSize.cy);
+    if (bottom)
+        r.Bottom = std::max(start.Bottom + dy, start.Top + minSize.cy);
+    return r;
+}
+
 int CaptionButtonHit(TCaptionButton button)
 {
     static constexpr int hits[cbCount] = {fhClose, fhMaxButton, fhMinButton, fhHelp};

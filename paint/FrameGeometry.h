@@ -193,6 +193,13 @@ struct MaximizedPlace {
 };
 MaximizedPlace MaximizedPlacement(int border, TSize workArea, int skinCaption, int systemCaption);
 
+// The window's rectangle while an outline drag by the frame part `hit`
+// (caption: moving; an edge or corner: sizing) has moved the mouse by
+// (dx, dy) from where it started on `start`; sizing keeps at least `minSize`.
+TRect DragRect(const TRect& start, int hit, int dx, int dy, TSize minSize);
+// Whether a press on `hit` starts an outline drag (caption, edges, corners).
+bool StartsOutlineDrag(int hit);
+
 // A button image frame's size, 21 x 21 for a missing image.
 TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists);
 

@@ -203,6 +203,7 @@ void TsSkinProvider::Unprepare()
     buttons_ = CaptionButtonStates{};
     hint_.Hide();
     hintHit_ = fhNowhere;
+    EndOutlineDrag(false);
 }
 
 void TsSkinProvider::ChooseButtonImages()
@@ -639,6 +640,10 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
     case WM_LBUTTONUP: OnButtonUp(message); return;
     case WM_MOUSEMOVE: OnMouseMove(message); return;
     case WM_CAPTURECHANGED:
+        if (OutlineDragging() && reinterpret_cast<HWND>(message.LParam) != Window()) {
+            capturing_ = false;  // the capture is gone already
+            EndOutlineDrag(false);
+        }
         if (capturing_ && reinterpret_cast<HWND>(message.LParam) != Window()) {
             capturing_ = false;
             ShowChanges(buttons_.Leave());
@@ -860,6 +865,12 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message)
             FireTitleButton(hit, true);
         return;
     }
+    if (ResizeMode == rmBorder && StartsOutlineDrag(hit) && !IsZoomed(Window()) &&
+        (hit == fhCaption || (GetWindowLongW(Window(), GWL_STYLE) & WS_THICKFRAME) != 0)) {
+        BeginOutlineDrag(hit, POINT{XOf(message.LParam), YOf(message.LParam)});
+        message.Result = 0;
+        return;
+    }
     if (hit == fhSysMenu) {
         const FrameLayout l = Layout();
         RECT wr;
@@ -880,8 +891,73 @@ POINT TsSkinProvider::MessagePoint(const TMessage& message) const
     return p;
 }
 
+void TsSkinProvider::DrawOutline(const TRect& r)
+{
+    // Inverted on the screen: drawing the same rectangle again removes it.
+    HDC dc = GetDC(nullptr);
+    if (dc == nullptr)
+        return;
+    const int old = SetROP2(dc, R2_NOT);
+    HGDIOBJ pen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    for (int i = 0; i < 3; ++i) {
+        const POINT p[5] = {{r.Left + i, r.Top + i},
+                            {r.Right - 1 - i, r.Top + i},
+                            {r.Right - 1 - i, r.Bottom - 1 - i},
+                            {r.Left + i, r.Bottom - 1 - i},
+                            {r.Left + i, r.Top + i}};
+        Polyline(dc, p, 5);
+    }
+    SelectObject(dc, pen);
+    SetROP2(dc, old);
+    ReleaseDC(nullptr, dc);
+}
+
+void TsSkinProvider::BeginOutlineDrag(int hit, POINT screen)
+{
+    RECT wr;
+    GetWindowRect(Window(), &wr);
+    outlineHit_ = hit;
+    outlineStart_ = screen;
+    outlineFrom_ = {wr.left, wr.top, wr.right, wr.bottom};
+    outline_ = outlineFrom_;
+    SetCapture(Window());
+    capturing_ = true;
+    DrawOutline(outline_);
+}
+
+void TsSkinProvider::MoveOutline(POINT screen)
+{
+    const TSize least{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    const TRect next =
+        DragRect(outlineFrom_, outlineHit_, screen.x - outlineStart_.x, screen.y - outlineStart_.y, least);
+    if (next == outline_)
+        return;
+    DrawOutline(outline_);
+    outline_ = next;
+    DrawOutline(outline_);
+}
+
+void TsSkinProvider::EndOutlineDrag(bool apply)
+{
+    if (outlineHit_ == fhNowhere)
+        return;
+    outlineHit_ = fhNowhere;
+    DrawOutline(outline_);
+    if (capturing_) {
+        capturing_ = false;
+        ReleaseCapture();
+    }
+    if (apply && !(outline_ == outlineFrom_))
+        MoveWindow(Window(), outline_.Left, outline_.Top, outline_.Width(), outline_.Height(), TRUE);
+}
+
 void TsSkinProvider::OnMouseMove(TMessage& message)
 {
+    if (OutlineDragging()) {
+        MoveOutline(MessagePoint(message));
+        message.Result = 0;
+        return;
+    }
     if (capturing_) {
         ShowChanges(buttons_.MouseOver(HitTest(MessagePoint(message))));
         message.Result = 0;
@@ -892,6 +968,12 @@ void TsSkinProvider::OnMouseMove(TMessage& message)
 
 void TsSkinProvider::OnButtonUp(TMessage& message)
 {
+    if (OutlineDragging()) {
+        MoveOutline(MessagePoint(message));
+        EndOutlineDrag(true);
+        message.Result = 0;
+        return;
+    }
     if (!buttons_.Pressed()) {
         if (capturing_) {
             capturing_ = false;

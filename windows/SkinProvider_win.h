@@ -24,6 +24,7 @@ class TCustomForm;
 class TsSkinManager;
 
 enum TGripMode { gmNone, gmRightBottom };
+enum TResizeMode { rmStandard, rmBorder };
 
 class TsSkinProvider : public TComponent {
 public:
@@ -59,6 +60,10 @@ public:
     TsTitleButton& TitleButton(std::size_t index) { return *titleButtons_.at(index); }
     // The hint shown for the hot title button.
     const TitleHintWindow& Hint() const { return hint_; }
+    // rmBorder: moving and sizing drag an outline; the form moves once, at
+    // the release.
+    TResizeMode ResizeMode = rmStandard;
+    bool OutlineDragging() const { return outlineHit_ != fhNowhere; }
     // Snapping to the work area's edges while the form is moved.
     bool ScreenSnap = false;
     int SnapBuffer = 10;
@@ -86,6 +91,11 @@ private:
     void UpdateHint();
     TsTitleButton* TitleButtonOfHit(int hit);
     void FireTitleButton(int hit, bool down);
+    void BeginOutlineDrag(int hit, POINT screen);
+    void MoveOutline(POINT screen);
+    // Ends the drag; the form takes the outline's place when `apply`.
+    void EndOutlineDrag(bool apply);
+    void DrawOutline(const TRect& r);
     void RunButtonCommand(int hit);
     void ShowSystemMenu(int x, int y);
     void TrackLeave();
@@ -119,6 +129,10 @@ private:
     std::vector<std::unique_ptr<TsTitleButton>> titleButtons_;
     TitleHintWindow hint_;
     int hintHit_ = fhNowhere;
+    int outlineHit_ = fhNowhere;
+    POINT outlineStart_{};
+    TRect outlineFrom_;
+    TRect outline_;
     WPARAM sizeType_ = SIZE_RESTORED;  // of the last WM_SIZE
     CaptionButtonStates buttons_;
     int formSection_ = -1;

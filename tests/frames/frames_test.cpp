@@ -439,6 +439,55 @@ TEST_F(FramesTest, TitleButtonDrawsItsGlyphShowsItsHintAndFiresItsEvents)
     EXPECT_EQ(p->Hint().Handle(), nullptr);
 }
 
+TEST_F(FramesTest, BorderResizeModeDragsAnOutlineAndMovesOnceAtTheRelease)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    p->ResizeMode = rmBorder;
+    const HWND w = form->Handle();
+    auto rect = [&] {
+        RECT r;
+        GetWindowRect(w, &r);
+        return r;
+    };
+    // Drags by `hit` from `from` by (dx, dy); the mouse messages come to the
+    // form that holds the capture, in client coordinates.
+    auto drag = [&](int hit, POINT from, int dx, int dy, bool release) {
+        SendMessageW(w, WM_NCLBUTTONDOWN, hit, MAKELPARAM(from.x, from.y));
+        EXPECT_TRUE(p->OutlineDragging());
+        EXPECT_EQ(GetCapture(), w);
+        POINT to{from.x + dx, from.y + dy};
+        ScreenToClient(w, &to);
+        SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+        if (release)
+            SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    };
+    const RECT before = rect();
+    drag(HTCAPTION, POINT{before.left + 100, before.top + 10}, 40, 25, false);
+    EXPECT_EQ(rect().left, before.left) << "the form stays while the outline moves";
+    POINT up{before.left + 140, before.top + 35};
+    ScreenToClient(w, &up);
+    SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(up.x, up.y));
+    EXPECT_FALSE(p->OutlineDragging());
+    EXPECT_EQ(GetCapture(), nullptr);
+    RECT after = rect();
+    EXPECT_EQ(after.left - before.left, 40);
+    EXPECT_EQ(after.top - before.top, 25);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+
+    drag(HTBOTTOMRIGHT, POINT{after.right - 1, after.bottom - 1}, 30, 20, true);
+    RECT sized = rect();
+    EXPECT_EQ(sized.right - sized.left, after.right - after.left + 30);
+    EXPECT_EQ(sized.bottom - sized.top, after.bottom - after.top + 20);
+
+    // Losing the capture cancels the drag where it is.
+    drag(HTCAPTION, POINT{sized.left + 100, sized.top + 10}, 50, 50, false);
+    ReleaseCapture();
+    EXPECT_FALSE(p->OutlineDragging());
+    EXPECT_EQ(rect().left, sized.left);
+}
+
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
 {
     TForm* dialog = MakeForm(TFormBorderStyle::bsDialog, biSystemMenu, 20);

@@ -445,3 +445,39 @@ TEST(CaptionButtonStates, TitleButtonsHaveStatesLikeTheSystemOnes)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(DragRect, CaptionMovesEdgesAndCornersSizeWithinTheSmallestSize)
+{
+    const TRect start{100, 100, 400, 300};
+    const TSize least{120, 40};
+    const struct {
+        const char* what;
+        int hit, dx, dy;
+        TRect expected;
+    } cases[] = {
+        {"caption moves", fhCaption, 40, -25, {140, 75, 440, 275}},
+        {"left edge", fhLeft, -30, 99, {70, 100, 400, 300}},
+        {"right edge", fhRight, 30, 99, {100, 100, 430, 300}},
+        {"top edge", fhTop, 99, 20, {100, 120, 400, 300}},
+        {"bottom edge", fhBottom, 99, 20, {100, 100, 400, 320}},
+        {"top-left corner", fhTopLeft, 10, 10, {110, 110, 400, 300}},
+        {"bottom-right corner", fhBottomRight, -10, 15, {100, 100, 390, 315}},
+        {"right edge stops at the smallest width", fhRight, -250, 0, {100, 100, 220, 300}},
+        {"top edge stops at the smallest height", fhTop, 0, 190, {100, 260, 400, 300}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DragRect(start, c.hit, c.dx, c.dy, least), c.expected) << c.what;
+    const struct {
+        int hit;
+        bool drags;
+    } starts[] = {{fhCaption, true}, {fhLeft, true}, {fhBottomRight, true}, {fhClose, false},
+                  {fhSysMenu, false}, {fhClient, false}, {fhBorder, false}};
+    for (const auto& s : starts)
+        EXPECT_EQ(StartsOutlineDrag(s.hit), s.drags) << s.hit;
+}
+
+}  // namespace
+}  // namespace taramel
