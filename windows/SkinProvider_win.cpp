@@ -323,10 +323,12 @@ void TsSkinProvider::BuildCache()
     if (titleOnly) {
         CopyBitmapRect(*cache_, 0, 0, *titleCopy_, top);
     } else {
-        // Whatever the form section leaves see-through shows the skin's colour.
-        FillSolid(dc, ToRECT(all), GlobalBackColor(*t));
+        // Whatever the form section leaves see-through shows the skin's
+        // colour: its own inside (the client's background) among it.
+        const BgCache skinBack{nullptr, 0, 0, GlobalBackColor(*t), false};
+        FillSolid(dc, ToRECT(all), skinBack.SolidColor);
         GdiFlush();
-        PaintSection(*t, formSection_, kFormSection, EmptyBgCache, {}, SectionTarget{cache_.get(), all}, state, true);
+        PaintSection(*t, formSection_, kFormSection, skinBack, {}, SectionTarget{cache_.get(), all}, state, true);
         titleCopy_.reset();
         if (m.Caption > 0 && l.Top > 0) {
             titleCopy_ = std::make_unique<TBitmap>(m.Width, l.Top, TPixelFormat::pf24bit);
@@ -362,6 +364,31 @@ void TsSkinProvider::SetGripMode(TGripMode mode)
     cacheDirty_ = true;
     if (skinned_)
         RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+void TsSkinProvider::PaintClient(HDC dc)
+{
+    if (dc == nullptr)
+        return;
+    const FrameMetrics m = Metrics();
+    if (cacheDirty_ || !cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height)
+        BuildCache();
+    RECT clip;
+    if (GetClipBox(dc, &clip) == ERROR)
+        GetClientRect(Window(), &clip);
+    if (HDC src = cache_ ? BitmapDC(*cache_) : nullptr) {
+        // The client's part of the frame cache, the form section's inside,
+        // with the grip where it is drawn.
+        GdiFlush();
+        BitBlt(dc, 0, 0, m.Client.Width(), m.Client.Height(), src, m.Client.Left, m.Client.Top, SRCCOPY);
+    } else {
+        FillRect(dc, &clip, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    form_->PaintGraphicChildren(dc, clip);
+    // Windowed children that waited for the form's background may paint now.
+    for (int i = 0; i < form_->ControlCount(); ++i)
+        if (auto* w = dynamic_cast<TWinControl*>(form_->Controls(i)); w != nullptr && w->HandleAllocated())
+            SendToControl(w, CMD_END_PARENT_UPDATE, 0);
 }
 
 void TsSkinProvider::PaintGrip()
@@ -616,12 +643,33 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
     }
     switch (message.Msg) {
     case WM_NCPAINT: PaintFrame(); message.Result = 0; return;
-    case WM_PAINT:
+    case WM_ERASEBKGND:
+        if (IsWindowVisible(Window())) {
+            PaintClient(reinterpret_cast<HDC>(message.WParam));
+            clientErased_ = true;
+            message.Result = 1;
+            return;
+        }
         CallDefault(message);
+        return;
+    case WM_PAINT: {
+        // The background and the windowless children are painted on the
+        // erase that BeginPaint asks for; an update invalidated without
+        // erasing is painted here.
+        clientErased_ = false;
+        PAINTSTRUCT ps;
+        if (BeginPaint(Window(), &ps) != nullptr) {
+            if (!clientErased_)
+                PaintClient(ps.hdc);
+            EndPaint(Window(), &ps);
+        }
+        clientErased_ = false;
+        message.Result = 0;
         PaintGrip();
         if (cache_ && form_ == Application->MainForm())
             SignalFirstSkinnedPaint();
         return;
+    }
     case WM_NCACTIVATE: OnNcActivate(message); return;
     case WM_SETTEXT:
         CallDefaultHidden(message);
@@ -764,6 +812,14 @@ void TsSkinProvider::OnNcActivate(TMessage& message)
     if (active != active_) {
         active_ = active;
         cacheDirty_ = true;
+        // A form section with another colour when active gives the client
+        // another background too.
+        const TSkinTables* t = SkinTables();
+        if (t != nullptr && formSection_ >= 0 && formSection_ < static_cast<int>(t->Sections.size())) {
+            const TsGeneralData& s = t->Sections[static_cast<std::size_t>(formSection_)];
+            if (s.Color != s.HotColor || s.Transparency != s.HotTransparency)
+                InvalidateRect(Window(), nullptr, TRUE);
+        }
     }
     CallDefaultHidden(message);
     message.Result = TRUE;

@@ -106,6 +106,9 @@ private:
     void PaintButtons(const FrameLayout& l);
     // The caption buttons again over the button-area copy, to the window.
     void RepaintButtons();
+    // The client's background from the frame cache, then the windowless
+    // children over it.
+    void PaintClient(HDC dc);
     // The size grip from the frame cache onto the client area.
     void PaintGrip();
     // Forgets the title and button-area copies: the next build is whole.
@@ -130,6 +133,7 @@ private:
     TitleHintWindow hint_;
     int hintHit_ = fhNowhere;
     int outlineHit_ = fhNowhere;
+    bool clientErased_ = false;  // during one WM_PAINT
     POINT outlineStart_{};
     TRect outlineFrom_;
     TRect outline_;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/FormLayout_win.h"
+#include "controls/Shape.h"
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
@@ -334,6 +335,7 @@ TEST_F(FramesTest, PartialRepaintsLeaveWhatAWholeBuildPaints)
     form->SetCaption("Проба рамки");
     SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
     SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    testsupport::Pump(30);  // the client, uncovered by the other form
     EXPECT_EQ(ReadWindow(w, width), original) << "after the round trip";
 }
 
@@ -486,6 +488,40 @@ TEST_F(FramesTest, BorderResizeModeDragsAnOutlineAndMovesOnceAtTheRelease)
     ReleaseCapture();
     EXPECT_FALSE(p->OutlineDragging());
     EXPECT_EQ(rect().left, sized.left);
+}
+
+TEST_F(FramesTest, ClientBackgroundComesFromTheSkinWithWindowlessChildrenOver)
+{
+    // The frames skin's form section: (204, 204, 204) inside, (221, 221,
+    // 221) while active, whatever colour the form has itself.
+    constexpr COLORREF kFormIdle = RGB(204, 204, 204);
+    constexpr COLORREF kFormActive = RGB(221, 221, 221);
+    constexpr COLORREF kShape = RGB(0, 0, 255);
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    form->SetColor(static_cast<TColor>(RGB(255, 0, 0)));
+    auto* shape = MakeControl<TShape>(form, form, "Shape1", 10, 10, 40, 30);
+    shape->Brush().Color = static_cast<TColor>(kShape);
+    shape->Pen().Color = static_cast<TColor>(kShape);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const TRect client = p->Metrics().Client;
+    auto check = [&](COLORREF back, const char* when) {
+        EXPECT_EQ(PixelAt(w, client.Left + 100, client.Top + 100), back) << when;
+        EXPECT_EQ(PixelAt(w, client.Left + 30, client.Top + 25), kShape) << when;
+    };
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    UpdateWindow(w);
+    check(kFormActive, "active");
+    // An update without erasing is painted all the same.
+    InvalidateRect(w, nullptr, FALSE);
+    UpdateWindow(w);
+    check(kFormActive, "invalidated without erasing");
+    SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+    UpdateWindow(w);
+    check(kFormIdle, "inactive");
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    check(kFormIdle, "invalidated and erased");
 }
 
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
