@@ -1,6 +1,7 @@
 #include "windows/SkinProvider_win.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 #include "engine/ControlPaint_win.h"
@@ -16,7 +17,6 @@
 #include "paint/SectionPaint.h"
 #include "paint/SectionPaint_win.h"
 #include "paint/Text_win.h"
-#include "render/BitmapCopy.h"
 #include "render/Bitmap_win.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinState.h"
@@ -75,6 +75,28 @@ void SignalFirstSkinnedPaint()
         SetEvent(event);
         CloseHandle(event);
     }
+}
+
+// Rows of a 24-bit bitmap's rectangle kept in memory (not as a device
+// bitmap: the copies live as long as the frame and count no GDI objects).
+SavedPixels SavePixels(const TBitmap& from, const TRect& r)
+{
+    SavedPixels saved;
+    saved.Rect = r;
+    const std::size_t row = static_cast<std::size_t>(r.Width()) * 3;
+    saved.Bytes.resize(row * static_cast<std::size_t>(r.Height()));
+    for (int y = 0; y < r.Height(); ++y)
+        std::memcpy(saved.Bytes.data() + row * static_cast<std::size_t>(y), from.ScanLine(r.Top + y) + r.Left * 3,
+                    row);
+    return saved;
+}
+
+void RestorePixels(TBitmap& to, const SavedPixels& saved)
+{
+    const TRect& r = saved.Rect;
+    const std::size_t row = static_cast<std::size_t>(r.Width()) * 3;
+    for (int y = 0; y < r.Height(); ++y)
+        std::memcpy(to.ScanLine(r.Top + y) + r.Left * 3, saved.Bytes.data() + row * static_cast<std::size_t>(y), row);
 }
 
 // A title button's glyph centred in `r`: 32-bit glyphs blend by their
@@ -317,11 +339,11 @@ void TsSkinProvider::BuildCache()
     // title again: the frame under it is kept from the last full build, as
     // long as the window's size and the activation (which colours the whole
     // border) are those it was built with.
-    const bool titleOnly = !resized && m.Caption > 0 && titleCopy_ && titleCopy_->Width() == m.Width &&
-                           titleCopy_->Height() == l.Top && titleCopyActive_ == active_ &&
-                           FindImage(*t, formSection_, kFormSection, "BORDERSMASK") >= 0;
+    const bool titleOnly = !resized && m.Caption > 0 && titleCopy_ && titleCopy_->Rect == top &&
+                           titleCopyActive_ == active_ && FindImage(*t, formSection_, kFormSection, "BORDERSMASK") >= 0;
+    GdiFlush();
     if (titleOnly) {
-        CopyBitmapRect(*cache_, 0, 0, *titleCopy_, top);
+        RestorePixels(*cache_, *titleCopy_);
     } else {
         // Whatever the form section leaves see-through shows the skin's
         // colour: its own inside (the client's background) among it.
@@ -331,8 +353,7 @@ void TsSkinProvider::BuildCache()
         PaintSection(*t, formSection_, kFormSection, skinBack, {}, SectionTarget{cache_.get(), all}, state, true);
         titleCopy_.reset();
         if (m.Caption > 0 && l.Top > 0) {
-            titleCopy_ = std::make_unique<TBitmap>(m.Width, l.Top, TPixelFormat::pf24bit);
-            CopyBitmapRect(*titleCopy_, 0, 0, *cache_, top);
+            titleCopy_ = SavePixels(*cache_, top);
             titleCopyActive_ = active_;
         }
     }
@@ -348,9 +369,8 @@ void TsSkinProvider::BuildCache()
     buttonArea_.reset();
     if (m.Caption > 0) {
         const int width = std::min(m.Width, l.ButtonAreaWidth + m.Border + kButtonAreaSlack);
-        buttonAreaRect_ = {m.Width - width, 0, m.Width, l.Top};
-        buttonArea_ = std::make_unique<TBitmap>(width, l.Top, TPixelFormat::pf24bit);
-        CopyBitmapRect(*buttonArea_, 0, 0, *cache_, buttonAreaRect_);
+        GdiFlush();
+        buttonArea_ = SavePixels(*cache_, TRect{m.Width - width, 0, m.Width, l.Top});
     }
     PaintButtons(l);
     cacheDirty_ = false;
@@ -427,15 +447,15 @@ void TsSkinProvider::RepaintButtons()
         PaintFrame();
         return;
     }
-    CopyBitmapRect(*cache_, buttonAreaRect_.Left, buttonAreaRect_.Top, *buttonArea_,
-                   TRect{0, 0, buttonArea_->Width(), buttonArea_->Height()});
+    GdiFlush();
+    RestorePixels(*cache_, *buttonArea_);
     PaintButtons(LayoutFrame(m));
     HDC src = BitmapDC(*cache_);
     HDC dc = GetWindowDC(Window());
     if (dc == nullptr || src == nullptr)
         return;
     GdiFlush();
-    const TRect& r = buttonAreaRect_;
+    const TRect& r = buttonArea_->Rect;
     BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
     ReleaseDC(Window(), dc);
 }
@@ -446,10 +466,12 @@ void TsSkinProvider::PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout
     if (m.Caption <= 0 || t == nullptr)
         return;
     const int state = active_ ? 1 : 0;
-    if (titleSection_ >= 0 && titleCopy_) {
-        // The title shows the frame under its see-through parts: the copy
-        // of the top taken before any title was drawn.
-        PaintSection(*t, titleSection_, kTitleSection, BgCacheFromBitmap(*titleCopy_, l.Title.Left, l.Title.Top), {},
+    if (titleSection_ >= 0) {
+        // The title shows the frame under its see-through parts: a copy of
+        // it, so that reading and writing never meet.
+        TBitmap under;
+        under.Assign(*cache_);
+        PaintSection(*t, titleSection_, kTitleSection, BgCacheFromBitmap(under, l.Title.Left, l.Title.Top), {},
                      SectionTarget{cache_.get(), l.Title}, state, true);
     }
     const int titleBar = FindImage(*t, formSection_, kFormSection, "TITLEBAR");

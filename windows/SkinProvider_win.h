@@ -9,7 +9,9 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/Component.h"
@@ -22,6 +24,12 @@ namespace taramel {
 
 class TCustomForm;
 class TsSkinManager;
+
+// A rectangle of a frame's pixels, kept in memory.
+struct SavedPixels {
+    TRect Rect;
+    std::vector<std::uint8_t> Bytes;
+};
 
 enum TGripMode { gmNone, gmRightBottom };
 enum TResizeMode { rmStandard, rmBorder };
@@ -146,11 +154,10 @@ private:
     std::unique_ptr<TBitmap> cache_;
     // The top of the frame before the title was drawn, and the activation
     // it was drawn in.
-    std::unique_ptr<TBitmap> titleCopy_;
+    std::optional<SavedPixels> titleCopy_;
     bool titleCopyActive_ = false;
     // The right end of the title before the buttons were drawn.
-    std::unique_ptr<TBitmap> buttonArea_;
-    TRect buttonAreaRect_;
+    std::optional<SavedPixels> buttonArea_;
 };
 
 // The provider serving a form's window, or null.
