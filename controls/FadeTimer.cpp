@@ -15,7 +15,10 @@ namespace taramel {
 
 void MakeFadeFrame(TBitmap& frame, const TBitmap& start, TBitmap& now, int weight)
 {
-    // The frame is kept between ticks: same size, same rows, no new pixels.
+    // The frame is kept between ticks: same size, same rows, no new pixels;
+    // then the two pictures are blended straight into it in one pass.
+    if (BlendSameSizeInto(frame, start, now, weight))
+        return;
     if (frame.Width() == start.Width() && frame.Height() == start.Height() &&
         frame.PixelFormat() == start.PixelFormat()) {
         const std::size_t bytes = static_cast<std::size_t>(start.Width()) * BytesPerPixel(start.PixelFormat());

@@ -1,6 +1,7 @@
 #include "paint/Masks.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "paint/PixelView.h"
 #include "render/BitmapCopy.h"
@@ -76,6 +77,14 @@ bool HasKeyPixel(const std::uint8_t* s, int n)
     return false;
 }
 
+bool AllZero(const std::uint8_t* m, std::size_t n)
+{
+    std::uint8_t any = 0;
+    for (std::size_t k = 0; k < n; ++k)
+        any |= m[k];
+    return any == 0;
+}
+
 void MaskMixBytes(std::uint8_t* d, const std::uint8_t* s, const std::uint8_t* m,
                   std::size_t n)
 {
@@ -110,8 +119,13 @@ void CopyMaskPart(TBitmap& destination, TRect to, TRect from, const TsMaskData& 
         const std::uint8_t* m = src.At(from.Left, maskTop + j);
         if (db == 3 && sb == 3 && !alphaAll && (mode == kNoKey || !HasKeyPixel(s, cols))) {
             // A row without key pixels between 24-bit bitmaps: the mask
-            // rule byte by byte, which the compiler turns into vector code.
-            MaskMixBytes(d, s, m, static_cast<std::size_t>(cols) * 3);
+            // rule byte by byte, which the compiler turns into vector code;
+            // where the mask is 0 throughout it is the picture's bytes.
+            const std::size_t n = static_cast<std::size_t>(cols) * 3;
+            if (AllZero(m, n))
+                std::memmove(d, s, n);  // the picture may be the destination itself
+            else
+                MaskMixBytes(d, s, m, n);
             continue;
         }
         for (int i = 0; i < cols; ++i, d += db, s += sb, m += sb) {
@@ -246,6 +260,61 @@ void DrawNine(const NineParts& n, bool drawCentre, Corner corner, Edge edge)
     });
 }
 
+// The tiled parts of a masked border image (edges, centre) whose picture
+// holds no key pixel over a mask of 0 throughout: the mask rule gives the
+// picture's bytes there, so they are copied rather than mixed. Each part is
+// looked at once per drawing, not once per tile.
+class OpaqueParts {
+public:
+    OpaqueParts(const TBitmap& destination, const TBitmap& source, int maskOffset)
+        : usable_(&destination != &source && destination.PixelFormat() == TPixelFormat::pf24bit &&
+                  source.PixelFormat() == TPixelFormat::pf24bit),
+          src_(&source),
+          maskOffset_(maskOffset)
+    {
+    }
+    bool Is(const TRect& from)
+    {
+        if (!usable_)
+            return false;
+        for (int i = 0; i < count_; ++i)
+            if (seen_[i].From == from)
+                return seen_[i].Opaque;
+        const bool opaque = Scan(from);
+        if (count_ < kParts)
+            seen_[count_++] = {from, opaque};
+        return opaque;
+    }
+
+private:
+    // Every pixel the mixing could read, mask rows included, lies inside
+    // the source, none is the key colour and every mask byte is 0.
+    bool Scan(const TRect& f) const
+    {
+        const PixelView src(src_);
+        if (f.Left < 0 || f.Top < 0 || f.Right > src.Width || f.Bottom + maskOffset_ > src.Height ||
+            f.Right <= f.Left || f.Bottom <= f.Top)
+            return false;
+        const int w = f.Width();
+        for (int y = f.Top; y < f.Bottom; ++y)
+            if (HasKeyPixel(src.At(f.Left, y), w) ||
+                !AllZero(src.At(f.Left, y + maskOffset_), static_cast<std::size_t>(w) * 3))
+                return false;
+        return true;
+    }
+
+    static constexpr int kParts = 5;  // four edges and the centre
+    struct Part {
+        TRect From;
+        bool Opaque = false;
+    };
+    bool usable_;
+    const TBitmap* src_;
+    int maskOffset_;
+    Part seen_[kParts];
+    int count_ = 0;
+};
+
 // Key images stretch their edges in one go instead of tiling them.
 void StretchNineEdges(TBitmap& dst, const NineParts& n, bool drawCentre, const TBitmap& src)
 {
@@ -289,10 +358,18 @@ void DrawMaskRect(const TSkinTables& tables, TBitmap& destination, TRect r, bool
     n.oy = mask.ImageRect.Top;
     const bool centre = fillCentre && (mask.StretchMode & 4);
     if (mask.MaskType > 0) {
+        OpaqueParts opaque(destination, *src, MaskRowOffset(mask));
         DrawNine(
             n, centre,
             [&](TRect to, TRect from) { CopyMaskPart(destination, to, from, mask, useBackground, bg, *src); },
-            [&](TRect to, TRect from) { CopyMaskPart(destination, to, from, mask, false, EmptyBgCache, *src); });
+            [&](TRect to, TRect from) {
+                if (opaque.Is(from))
+                    CopyBitmapRect(destination, to.Left, to.Top, *src,
+                                   TRect{from.Left, from.Top, from.Left + std::min(to.Width(), from.Width()),
+                                         from.Top + std::min(to.Height(), from.Height())});
+                else
+                    CopyMaskPart(destination, to, from, mask, false, EmptyBgCache, *src);
+            });
         return;
     }
     const bool stretch = mask.StretchMode & 1;

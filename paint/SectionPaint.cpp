@@ -114,6 +114,71 @@ TBitmap& Scratch(ScratchSlot slot, const TBitmap& target, int w, int h)
     return *b;
 }
 
+// A gradient of bands is one column (vertical bands) or one row
+// (horizontal bands) repeated over its rectangle: painted once into a line
+// and laid row by row it gives the pixels of painting it whole, without a
+// rectangle-sized work bitmap. Bands cover a line of two pixels or more
+// completely, so no pixel of the line is left unpainted.
+class GradientLine {
+public:
+    // False (and the caller paints the rectangle whole) for four-corner and
+    // unknown modes, rectangles under 2 x 2 and formats other than 24 and
+    // 32 bits.
+    bool Paint(const TsGradArray& g, int w, int h, TPixelFormat f)
+    {
+        if (g.empty() || w < 2 || h < 2 || (f != TPixelFormat::pf24bit && f != TPixelFormat::pf32bit))
+            return false;
+        const int mode = g.front().Mode;
+        if (mode != gmVertical && mode != gmHorizontal)
+            return false;
+        vertical_ = mode == gmVertical;
+        width_ = w;
+        bpp_ = BytesPerPixel(f);
+        // Two pixels thick, as the pixel operations take nothing thinner.
+        const int lw = vertical_ ? 2 : w, lh = vertical_ ? h : 2;
+        if (!line_ || line_->Width() != lw || line_->Height() != lh || line_->PixelFormat() != f)
+            line_ = std::make_unique<TBitmap>(lw, lh, f);
+        PaintGradient(*line_, {0, 0, lw, lh}, g);
+        return true;
+    }
+    TBitmap& Line() { return *line_; }
+
+    // Row y of the rectangle into the target at (x, y0 + y).
+    void CopyRow(TBitmap& t, int x, int y0, int y)
+    {
+        std::uint8_t* d = t.ScanLine(y0 + y) + static_cast<std::ptrdiff_t>(x) * bpp_;
+        if (vertical_)
+            RepeatPixel(d, line_->ScanLine(y), bpp_, width_);
+        else
+            std::memcpy(d, line_->ScanLine(0), static_cast<std::size_t>(width_) * bpp_);
+    }
+    // Row y of the rectangle blended onto the target's row, `weight` the
+    // share the target keeps.
+    void BlendRow(TBitmap& t, int x, int y0, int y, unsigned weight)
+    {
+        std::uint8_t* d = t.ScanLine(y0 + y) + static_cast<std::ptrdiff_t>(x) * bpp_;
+        const std::size_t n = static_cast<std::size_t>(width_) * bpp_;
+        // A vertical band's row is one pixel repeated.
+        if (vertical_)
+            BlendColourBytes(d, line_->ScanLine(y), bpp_, n, weight);
+        else
+            BlendBytes(d, line_->ScanLine(0), n, weight);
+    }
+
+private:
+    std::unique_ptr<TBitmap> line_;
+    bool vertical_ = true;
+    int width_ = 0;
+    int bpp_ = 3;
+};
+
+// One per thread: a paint never nests inside another's gradient.
+GradientLine& SharedGradientLine()
+{
+    thread_local GradientLine line;
+    return line;
+}
+
 void Fill(TBitmap& bmp, const TRect& r, TColor c)
 {
     if (bmp.PixelFormat() == TPixelFormat::pf32bit)
@@ -168,22 +233,40 @@ void PaintOwn(const OwnBackground& o, TBitmap& t, const TRect& r)
         else
             Fill(b, area, l.Color);
     };
+    const int gi = l.GradientPercent + l.ImagePercent;
+    const bool finalFill = gi == 0 || (o.Kind == Variant::ScrollPart && gi > 100);
+    bool faded = false;
     if (l.GradientPercent > 0) {
+        GradientLine& line = SharedGradientLine();
+        const bool byLine = l.HasGradient && line.Paint(*l.Gradient, r.Width(), r.Height(), t.PixelFormat());
         if (textured) {
-            TBitmap& over = Scratch(kGradientOver, t, r.Width(), r.Height());
-            gradient(over, {0, 0, r.Width(), r.Height()});
             const int w = o.Kind == Variant::Section ? PercentToWeight(l.ImagePercent)
                                                       : ClampByte(l.ImagePercent * 256 / 100);
-            BlendBitmaps(t, over, w, r.Left, r.Top, {0, 0, r.Width(), r.Height()});
+            if (byLine) {
+                for (int y = r.Height() - 1; y >= 0; --y)
+                    line.BlendRow(t, r.Left, r.Top, y, static_cast<unsigned>(ClampByte(w)));
+            } else {
+                TBitmap& over = Scratch(kGradientOver, t, r.Width(), r.Height());
+                gradient(over, {0, 0, r.Width(), r.Height()});
+                BlendBitmaps(t, over, w, r.Left, r.Top, {0, 0, r.Width(), r.Height()});
+            }
+        } else if (byLine) {
+            // The fade toward the colour works byte by byte, so fading the
+            // line fades every row it is laid into.
+            if (!finalFill && gi < 100) {
+                FadeRectToColor(line.Line(), {0, 0, line.Line().Width() - 1, line.Line().Height() - 1}, gi,
+                                l.Color);
+                faded = true;
+            }
+            for (int y = 0; y < r.Height(); ++y)
+                line.CopyRow(t, r.Left, r.Top, y);
         } else {
             gradient(t, r);
         }
     }
-    const int gi = l.GradientPercent + l.ImagePercent;
-    const bool finalFill = gi == 0 || (o.Kind == Variant::ScrollPart && gi > 100);
     if (finalFill)
         Fill(t, r, o.ParentColorFill ? o.Bg.SolidColor : l.Color);
-    else if (gi < 100)
+    else if (gi < 100 && !faded)
         FadeRectToColor(t, {r.Left, r.Top, r.Right - 1, r.Bottom - 1}, gi, l.Color);
 }
 

@@ -1,6 +1,7 @@
 #include "paint/Textures.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "paint/Masks.h"
 #include "paint/PixelView.h"
@@ -32,11 +33,56 @@ void BlitClipped(TBitmap& dst, int x, int y, const TBitmap& src, const TRect& fr
                     from.Top + to.Bottom - y});
 }
 
+// Tiling between two bitmaps of one format, row by row: a row's first tile
+// comes from the source, the rest of the row doubles what it already holds
+// (the row repeats with the tile's width), and a row one tile height below
+// another is a copy of it. Gives the pixels of copying tile after tile.
+bool TileRows(TBitmap& dst, const TRect& area, int x0, int y0, const TBitmap& src, const TRect& from)
+{
+    const TPixelFormat f = dst.PixelFormat();
+    if (&dst == &src || f != src.PixelFormat() || (f != TPixelFormat::pf24bit && f != TPixelFormat::pf32bit) ||
+        from.Left < 0 || from.Top < 0 || from.Right > src.Width() || from.Bottom > src.Height())
+        return false;
+    const TRect p = Intersect(Intersect(area, {x0, y0, area.Right, area.Bottom}), {0, 0, dst.Width(), dst.Height()});
+    if (IsEmpty(p))
+        return true;
+    const int bpp = BytesPerPixel(f);
+    const int tw = from.Width(), th = from.Height();
+    const std::size_t rowBytes = static_cast<std::size_t>(p.Width()) * bpp;
+    const std::size_t tileBytes = static_cast<std::size_t>(tw) * bpp;
+    const int phase = (p.Left - x0) % tw;
+    for (int y = p.Top; y < p.Bottom; ++y) {
+        std::uint8_t* d = dst.ScanLine(y) + static_cast<std::ptrdiff_t>(p.Left) * bpp;
+        if (y - th >= p.Top) {
+            std::memcpy(d, dst.ScanLine(y - th) + static_cast<std::ptrdiff_t>(p.Left) * bpp, rowBytes);
+            continue;
+        }
+        const std::uint8_t* s = src.ScanLine(from.Top + (y - y0) % th) + static_cast<std::ptrdiff_t>(from.Left) * bpp;
+        // One tile's width from the phase on, wrapping to the tile's start.
+        const std::size_t first = std::min(rowBytes, tileBytes - static_cast<std::size_t>(phase) * bpp);
+        std::memcpy(d, s + static_cast<std::size_t>(phase) * bpp, first);
+        std::size_t done = first;
+        if (done < rowBytes) {
+            const std::size_t rest = std::min(rowBytes - done, static_cast<std::size_t>(phase) * bpp);
+            std::memcpy(d + done, s, rest);
+            done += rest;
+        }
+        while (done < rowBytes) {
+            const std::size_t n = std::min(done, rowBytes - done);
+            std::memcpy(d + done, d, n);
+            done += n;
+        }
+    }
+    return true;
+}
+
 // Tiles `from` over `area` with tiles anchored at (x0, y0), cut at `area`.
 void Tile(TBitmap& dst, const TRect& area, int x0, int y0, const TBitmap& src, const TRect& from)
 {
     const int tw = from.Width(), th = from.Height();
     if (tw < 1 || th < 1 || IsEmpty(area))
+        return;
+    if (TileRows(dst, area, x0, y0, src, from))
         return;
     for (int y = y0; y < area.Bottom; y += th)
         for (int x = x0; x < area.Right; x += tw)

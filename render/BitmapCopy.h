@@ -3,6 +3,8 @@
 // build and tests can check them.
 #pragma once
 
+#include <cstdint>
+
 #include "render/Bitmap.h"
 #include "base/Geometry.h"
 
@@ -21,5 +23,13 @@ void CopyBitmapRect(TBitmap& destination, int x, int y, const TBitmap& source, T
 // when the formats differ, `from` is not inside the source or either is
 // empty; destination pixels outside the destination are skipped.
 void StretchBitmapRect(TBitmap& destination, const TRect& to, const TBitmap& source, const TRect& from);
+
+// 96 bytes of one pixel of `bpp` bytes (1 to 4) repeated: 96 holds whole
+// pixels of every such size, so a row can be laid in blocks of 96 bytes.
+void PixelPattern96(std::uint8_t (&pattern)[96], const std::uint8_t* pixel, int bpp);
+
+// Repeats the pixel of `bpp` bytes `count` times from p (nothing for a
+// count below 1).
+void RepeatPixel(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count);
 
 }  // namespace taramel

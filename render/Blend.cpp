@@ -1,7 +1,9 @@
 #include "render/Blend.h"
 
 #include <algorithm>
+#include <cstring>
 
+#include "render/BitmapCopy.h"
 #include "render/FastAccess.h"
 #include "render/PixelMath.h"
 
@@ -28,8 +30,8 @@ namespace {
 
 // The same arithmetic as the SSE2 loop below in 32-byte registers, for
 // processors that have them; integer arithmetic gives the same bytes.
-__attribute__((target("avx2"))) std::size_t BlendBytesAvx2(std::uint8_t* dst, const std::uint8_t* src,
-                                                            std::size_t n, unsigned w)
+__attribute__((target("avx2"))) std::size_t BlendBytesAvx2(std::uint8_t* out, const std::uint8_t* dst,
+                                                            const std::uint8_t* src, std::size_t n, unsigned w)
 {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i keep = _mm256_set1_epi16(static_cast<short>(w));
@@ -46,27 +48,70 @@ __attribute__((target("avx2"))) std::size_t BlendBytesAvx2(std::uint8_t* dst, co
                                       _mm256_mullo_epi16(_mm256_unpackhi_epi8(s, zero), take));
         lo = _mm256_srli_epi16(_mm256_add_epi16(lo, half), 8);
         hi = _mm256_srli_epi16(_mm256_add_epi16(hi, half), 8);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(dst + i), _mm256_packus_epi16(lo, hi));
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + i), _mm256_packus_epi16(lo, hi));
     }
     return i;
 }
 
+// One colour blended into a row: the colour's part of every byte,
+// c * (255 - w) + 127, is a constant of the byte's place in a 96-byte
+// period (32 pixels of 3 bytes, 24 of 4), held in 16-bit lanes for the even
+// and the odd bytes. Even and odd bytes are split by mask and shift rather
+// than unpacked, and put back by shift and mask: no shuffles.
+__attribute__((target("avx2"))) std::size_t BlendColourAvx2(std::uint8_t* dst, const std::uint8_t* pattern,
+                                                             std::size_t n, unsigned w)
+{
+    const __m256i low = _mm256_set1_epi16(0x00FF);
+    const __m256i high = _mm256_set1_epi16(static_cast<short>(0xFF00));
+    const __m256i keep = _mm256_set1_epi16(static_cast<short>(w));
+    const __m256i take = _mm256_set1_epi16(static_cast<short>(255 - w));
+    const __m256i half = _mm256_set1_epi16(127);
+    __m256i even[3], odd[3];
+    for (int j = 0; j < 3; ++j) {
+        const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pattern + 32 * j));
+        even[j] = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(c, low), take), half);
+        odd[j] = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_srli_epi16(c, 8), take), half);
+    }
+    std::size_t i = 0;
+    for (; i + 96 <= n; i += 96)
+        for (int j = 0; j < 3; ++j) {
+            __m256i* p = reinterpret_cast<__m256i*>(dst + i + 32 * j);
+            const __m256i d = _mm256_loadu_si256(p);
+            const __m256i e = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_and_si256(d, low), keep), even[j]);
+            const __m256i o = _mm256_add_epi16(_mm256_mullo_epi16(_mm256_srli_epi16(d, 8), keep), odd[j]);
+            _mm256_storeu_si256(p, _mm256_or_si256(_mm256_srli_epi16(e, 8), _mm256_and_si256(o, high)));
+        }
+    return i;
+}
+
 // Asked once; the explicit init makes the answer valid even before other
-// static constructors have run.
-const bool g_hasAvx2 = [] {
+// static constructors have run. Tests may switch the wide loops off.
+bool g_hasAvx2 = [] {
     __builtin_cpu_init();
     return __builtin_cpu_supports("avx2") != 0;
 }();
+const bool g_canAvx2 = g_hasAvx2;
 
 }  // namespace
 #endif
 
-void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
+bool UseWideBlendLoops(bool on)
+{
+#if defined(TARAMEL_BLEND_AVX2)
+    const bool was = g_hasAvx2;
+    g_hasAvx2 = on && g_canAvx2;
+    return was;
+#else
+    return false;
+#endif
+}
+
+void BlendBytesInto(std::uint8_t* out, const std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
 {
     std::size_t i = 0;
 #if defined(TARAMEL_BLEND_AVX2)
     if (g_hasAvx2)
-        i = BlendBytesAvx2(dst, src, n, w);
+        i = BlendBytesAvx2(out, dst, src, n, w);
 #endif
 #if defined(__SSE2__)
     // Sixteen bytes at a time in 16-bit lanes. The products wrap as signed
@@ -85,11 +130,57 @@ void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsig
                                    _mm_mullo_epi16(_mm_unpackhi_epi8(s, zero), take));
         lo = _mm_srli_epi16(_mm_add_epi16(lo, half), 8);
         hi = _mm_srli_epi16(_mm_add_epi16(hi, half), 8);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out + i), _mm_packus_epi16(lo, hi));
     }
 #endif
     for (; i < n; ++i)
-        dst[i] = BlendByte(dst[i], src[i], w);
+        out[i] = BlendByte(dst[i], src[i], w);
+}
+
+void BlendBytes(std::uint8_t* dst, const std::uint8_t* src, std::size_t n, unsigned w)
+{
+    BlendBytesInto(dst, dst, src, n, w);
+}
+
+void BlendColourBytes(std::uint8_t* dst, const std::uint8_t* pixel, int bpp, std::size_t n, unsigned w)
+{
+    if (bpp < 1 || bpp > 4)
+        return;
+    // 96 bytes hold whole pixels of 1 to 4 bytes (3 and 4 both divide it),
+    // so the vector loops restart the pattern on a pixel boundary.
+    std::uint8_t pattern[96];
+    PixelPattern96(pattern, pixel, bpp);
+    std::size_t i = 0;
+#if defined(TARAMEL_BLEND_AVX2)
+    if (g_hasAvx2)
+        i = BlendColourAvx2(dst, pattern, n, w);
+#endif
+#if defined(__SSE2__)
+    {
+        const __m128i low = _mm_set1_epi16(0x00FF);
+        const __m128i high = _mm_set1_epi16(static_cast<short>(0xFF00));
+        const __m128i keep = _mm_set1_epi16(static_cast<short>(w));
+        const __m128i take = _mm_set1_epi16(static_cast<short>(255 - w));
+        const __m128i half = _mm_set1_epi16(127);
+        __m128i even[6], odd[6];
+        for (int j = 0; j < 6; ++j) {
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pattern + 16 * j));
+            even[j] = _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(c, low), take), half);
+            odd[j] = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi16(c, 8), take), half);
+        }
+        for (; i + 96 <= n; i += 96)
+            for (int j = 0; j < 6; ++j) {
+                __m128i* p = reinterpret_cast<__m128i*>(dst + i + 16 * j);
+                const __m128i d = _mm_loadu_si128(p);
+                const __m128i e = _mm_add_epi16(_mm_mullo_epi16(_mm_and_si128(d, low), keep), even[j]);
+                const __m128i o = _mm_add_epi16(_mm_mullo_epi16(_mm_srli_epi16(d, 8), keep), odd[j]);
+                _mm_storeu_si128(p, _mm_or_si128(_mm_srli_epi16(e, 8), _mm_and_si128(o, high)));
+            }
+    }
+#endif
+    // i is a multiple of 96, so byte i is the pattern's byte 0 again.
+    for (std::size_t k = 0; i < n; ++i, ++k)
+        dst[i] = BlendByte(dst[i], pattern[k % 96], w);
 }
 
 template <int B>
@@ -155,6 +246,31 @@ void BlendBitmaps(TBitmap& destination, TBitmap& source, int w, int x, int y, TR
     } else if (df == TPixelFormat::pf24bit) {
         BlendWith(SharedFastSum24(), destination, source, w, x, y, r);
     }
+}
+
+bool BlendSameSizeInto(TBitmap& out, const TBitmap& destination, const TBitmap& source, int w)
+{
+    const auto fits = [&](const TBitmap& b) {
+        return b.PixelFormat() == TPixelFormat::pf24bit && b.Width() == destination.Width() &&
+               b.Height() == destination.Height();
+    };
+    if (destination.Width() < 2 || destination.Height() < 2 || !fits(destination) || !fits(source) || !fits(out))
+        return false;
+    const std::size_t n = static_cast<std::size_t>(destination.Width()) * 3;
+    const unsigned weight = static_cast<unsigned>(ClampByte(w));
+    const std::ptrdiff_t stride = destination.Stride();
+    if (source.Stride() == stride && out.Stride() == stride &&
+        static_cast<std::size_t>(stride < 0 ? -stride : stride) == n) {
+        // Rows without padding, in the same order in all three: one run
+        // from the lowest address, no tail left for the plain loop per row.
+        const int low = stride < 0 ? destination.Height() - 1 : 0;
+        BlendBytesInto(out.ScanLine(low), destination.ScanLine(low), source.ScanLine(low),
+                       n * static_cast<std::size_t>(destination.Height()), weight);
+        return true;
+    }
+    for (int y = 0; y < destination.Height(); ++y)
+        BlendBytesInto(out.ScanLine(y), destination.ScanLine(y), source.ScanLine(y), n, weight);
+    return true;
 }
 
 void BlendSameSize(TBitmap& destination, TBitmap& source, int w)

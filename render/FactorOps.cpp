@@ -93,13 +93,26 @@ void FadeRectToColor(TBitmap& bitmap, TRect r, int percent, TColor c)
     r.Top = std::max(r.Top, 0);
     r.Right = std::min(r.Right, bitmap.Width() - 1);
     r.Bottom = std::min(r.Bottom, bitmap.Height() - 1);
+    const auto faded = [&](int ch, int v) { return RoundToByte(f * v + (1 - f) * cc[ch]); };
+    const int bpp = BytesPerPixel(bitmap.PixelFormat());
+    if (r.Right < r.Left || r.Bottom < r.Top)
+        return;
+    if ((r.Right - r.Left + 1) * (r.Bottom - r.Top + 1) < 256) {
+        // Fewer pixels than a table has entries: the formula on each byte.
+        for (int y = r.Top; y <= r.Bottom; ++y) {
+            std::uint8_t* p = bitmap.ScanLine(y) + r.Left * bpp;
+            for (int x = r.Left; x <= r.Right; ++x, p += bpp)
+                for (int ch = 0; ch < 3; ++ch)
+                    p[ch] = faded(ch, p[ch]);
+        }
+        return;
+    }
     // The result of a channel depends only on its byte: one table per channel
     // of the same real arithmetic, so the pixels are those of the formula.
     std::uint8_t table[3][256];
     for (int ch = 0; ch < 3; ++ch)
         for (int v = 0; v < 256; ++v)
-            table[ch][v] = RoundToByte(f * v + (1 - f) * cc[ch]);
-    const int bpp = BytesPerPixel(bitmap.PixelFormat());
+            table[ch][v] = faded(ch, v);
     for (int y = r.Top; y <= r.Bottom; ++y) {
         std::uint8_t* p = bitmap.ScanLine(y) + r.Left * bpp;
         for (int x = r.Left; x <= r.Right; ++x, p += bpp) {

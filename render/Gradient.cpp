@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "base/IntegerText.h"
+#include "render/BitmapCopy.h"
 #include "render/PixelMath.h"
 #include "render/TriangleGradient.h"
 
@@ -68,22 +69,6 @@ private:
     double step_[3];
 };
 
-// Repeats one pixel `count` times from p, doubling the filled part with
-// each copy.
-void FillPixels(std::uint8_t* p, const std::uint8_t* pixel, int bpp, int count)
-{
-    if (count <= 0)
-        return;
-    std::memcpy(p, pixel, static_cast<std::size_t>(bpp));
-    const std::size_t total = static_cast<std::size_t>(count) * bpp;
-    std::size_t done = static_cast<std::size_t>(bpp);
-    while (done < total) {
-        const std::size_t n = std::min(done, total - done);
-        std::memcpy(p + done, p, n);
-        done += n;
-    }
-}
-
 void PaintVertical(TBitmap& bitmap, const TRect& rect, const TsGradArray& array, int offset, int bpp)
 {
     const int bh = bitmap.Height();
@@ -112,7 +97,7 @@ void PaintVertical(TBitmap& bitmap, const TRect& rect, const TsGradArray& array,
             if (row < 0 || row >= bh)
                 continue;
             const auto px = colour.Pixel();
-            FillPixels(bitmap.ScanLine(static_cast<int>(row)) + rect.Left * bpp, px.data(), bpp, columns);
+            RepeatPixel(bitmap.ScanLine(static_cast<int>(row)) + rect.Left * bpp, px.data(), bpp, columns);
         }
     }
 }

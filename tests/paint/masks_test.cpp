@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "paint/Masks.h"
+#include "render/PixelMath.h"
 #include "tests/paint/PaintFixture.h"
 
 namespace taramel::test {
@@ -58,6 +59,52 @@ TEST(DrawMaskImage, StateBeyondTheLastDrawsTheLastAndNegativeTheFirst)
         DrawMaskImage(s.t, *dst, {0, 0}, state, EmptyBgCache, s.Mask(s.index), 1);
         EXPECT_EQ(Get(*dst, 3, 3), (Bgra{grey, grey, grey, 0})) << "state " << state;
     }
+}
+
+TEST(DrawMaskRect, MaskedNinePartsFollowTheMaskRuleWhetherOrNotAPartIsOpaque)
+{
+    // A 9 x 9 state with 3-pixel borders and its centre drawn, over a 24 x 20
+    // picture: every pixel is its tile's source pixel mixed through the mask
+    // (a key pixel keeps the destination). The parts are opaque (mask 0, no
+    // key) except where a case puts a key pixel or a mask byte.
+    struct Case {
+        const char* what;
+        int keyX, keyY;    // a key pixel of the picture, or -1
+        int maskX, maskY;  // a mask pixel of 200, or -1
+    } cases[] = {{"all opaque", -1, -1, -1, -1},
+                 {"key in the top edge", 4, 1, -1, -1},
+                 {"mask in the left edge", -1, -1, 1, 4},
+                 {"mask in the centre", -1, -1, 4, 4},
+                 {"key in the bottom edge, mask in the right", 3, 7, 7, 5}};
+    for (TPixelFormat f : {TPixelFormat::pf24bit, TPixelFormat::pf32bit})
+        for (const Case& c : cases) {
+            PaintTables pt(9, 18);
+            for (int y = 0; y < 9; ++y)
+                for (int x = 0; x < 9; ++x)
+                    pt.Paint(x, y, x + 1, y + 1, Bgra{10 + 20 * x, 15 + 25 * y, 100 + x * y, 0});
+            if (c.keyX >= 0)
+                pt.Paint(c.keyX, c.keyY, c.keyX + 1, c.keyY + 1, kKey);
+            if (c.maskX >= 0)
+                pt.Paint(c.maskX, 9 + c.maskY, c.maskX + 1, 10 + c.maskY, Bgra{200, 200, 200, 0});
+            const int m = pt.AddMask({{0, 0, 9, 18}, 1, 1, 4, 3, 3, 3, 3});
+            auto dst = Canvas(24, 20, kWhite, f);
+            Randomise(*dst, 17);
+            TBitmap before(1, 1, f);
+            before.Assign(*dst);
+            DrawMaskRect(pt.t, *dst, {0, 0, 24, 20}, true, false, 0, pt.Mask(m), EmptyBgCache);
+            // Source column of a destination column: corners, then tiles of 3.
+            auto source = [](int v, int size) { return v < 3 ? v : v >= size - 3 ? v - (size - 9) : 3 + (v - 3) % 3; };
+            for (int y = 0; y < 20; ++y)
+                for (int x = 0; x < 24; ++x) {
+                    const int sx = source(x, 24), sy = source(y, 20);
+                    const Bgra p = Get(pt.Master(), sx, sy), mk = Get(pt.Master(), sx, sy + 9), d = Get(before, x, y);
+                    Bgra want = d;
+                    if (p != kKey)
+                        want = {ShadeByte(d.b, p.b, mk.b), ShadeByte(d.g, p.g, mk.g), ShadeByte(d.r, p.r, mk.r), d.a};
+                    ASSERT_EQ(Get(*dst, x, y), want) << c.what << " at " << x << "," << y << " bpp "
+                                                     << BytesPerPixel(f);
+                }
+        }
 }
 
 TEST(DrawMaskRect, StretchModeTwoHidesStateZeroOnly)

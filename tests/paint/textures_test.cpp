@@ -67,6 +67,49 @@ TEST(PaintTexture, TilesRepeatFromTheRectanglesCornerAndCutAtItsEdges)
     EXPECT_EQ(Get(*dst, 0, 0), kWhite);
 }
 
+TEST(PaintTexture, TilesTakeTheirPixelFromTheTilePhaseAtEveryPlaceAndFormat)
+{
+    // A 5 x 3 tile with a different colour in every pixel, laid by the codes
+    // that anchor it at a corner other than the top-left, over rectangles
+    // narrower and wider than the tile and partly outside the bitmap.
+    struct Case {
+        int code;
+        TRect r;
+    } cases[] = {{0, {1, 2, 17, 11}}, {0, {-3, -2, 9, 8}}, {6, {0, 0, 12, 2}}, {6, {2, 1, 14, 13}},
+                 {7, {1, 0, 4, 9}},   {7, {3, 2, 19, 10}}, {2, {-7, 1, 16, 12}}};
+    for (TPixelFormat f : {TPixelFormat::pf24bit, TPixelFormat::pf32bit})
+        for (const Case& c : cases) {
+            PaintTables pt(8, 6, kTile);
+            for (int y = 0; y < 6; ++y)
+                for (int x = 0; x < 8; ++x)
+                    pt.Paint(x, y, x + 1, y + 1, Bgra{x * 30, y * 40, 7, 0});
+            if (f == TPixelFormat::pf32bit) {
+                auto m32 = Canvas(8, 6, kWhite, f);
+                for (int y = 0; y < 6; ++y)
+                    for (int x = 0; x < 8; ++x)
+                        Set(*m32, x, y, Get(*pt.t.MasterBitmap, x, y));
+                pt.t.MasterBitmap = std::move(m32);
+            }
+            const int m = pt.AddMask({{2, 1, 7, 4}, 1, 0, c.code});
+            auto dst = Canvas(15, 12, kWhite, f);
+            TRect r = c.r;
+            PaintTexture(pt.t, *dst, r, nullptr, c.code, pt.Mask(m));
+            // The anchor and the painted part of each code.
+            const int x0 = c.code == 7 ? c.r.Right - 5 : c.r.Left, y0 = c.code == 6 ? c.r.Bottom - 3 : c.r.Top;
+            const int bottom = c.code == 2 ? std::min(c.r.Bottom, c.r.Top + 3) : c.r.Bottom;
+            for (int y = 0; y < 12; ++y)
+                for (int x = 0; x < 15; ++x) {
+                    const bool in = x >= std::max(c.r.Left, x0) && x < c.r.Right && y >= std::max(c.r.Top, y0) &&
+                                    y < bottom;
+                    const Bgra want = in ? Bgra{(2 + (x - x0) % 5) * 30, (1 + (y - y0) % 3) * 40, 7, 0} : kWhite;
+                    Bgra got = Get(*dst, x, y);
+                    got.a = 0;
+                    ASSERT_EQ(got, want) << "code " << c.code << " case " << c.r.Left << "," << c.r.Top << " at " << x
+                                         << "," << y << " 32-bit " << (f == TPixelFormat::pf32bit);
+                }
+        }
+}
+
 TEST(PaintTexture, AnEmptyTileOrNoSourceDrawsNothingAndLeavesTheRectangle)
 {
     PaintTables pt(4, 4, kTile);

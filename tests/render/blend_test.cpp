@@ -91,6 +91,39 @@ TEST(Blend, SameSizeBlendsWholeBitmapsOnlyWhenSizesMatch)
     EXPECT_EQ(test::Get(other, 0, 0), (Bgra{}));
 }
 
+TEST(Blend, SameSizeIntoEqualsCopyThenBlendAndRefusesMismatches)
+{
+    // Padded rows (37 pixels) and unpadded ones (40, one run), rows of the
+    // three bitmaps in the same or in different orders.
+    for (int width : {37, 40})
+        for (bool aDown : {false, true})
+            for (bool bDown : {false, true}) {
+                TBitmap a(width, 5, TPixelFormat::pf24bit, aDown), b(width, 5, TPixelFormat::pf24bit, bDown),
+                    out(width, 5, TPixelFormat::pf24bit, aDown);
+                test::Randomise(a, 3);
+                test::Randomise(b, 4);
+                for (int w : {0, 51, 127, 204, 255}) {
+                    TBitmap expected(1, 1, TPixelFormat::pf24bit);
+                    expected.Assign(a);
+                    BlendSameSize(expected, b, w);
+                    ASSERT_TRUE(BlendSameSizeInto(out, a, b, w));
+                    for (int y = 0; y < 5; ++y)
+                        for (int x = 0; x < width; ++x)
+                            ASSERT_EQ(test::Get(out, x, y), test::Get(expected, x, y))
+                                << "w=" << w << " width " << width << " " << x << "," << y << " " << aDown << bDown;
+                }
+            }
+    TBitmap a(37, 5, TPixelFormat::pf24bit), b(37, 5, TPixelFormat::pf24bit), out(37, 5, TPixelFormat::pf24bit);
+    // Refused (nothing written): another size, another format, under 2 x 2.
+    TBitmap small(36, 5, TPixelFormat::pf24bit), wide(37, 5, TPixelFormat::pf32bit), dot(1, 1, TPixelFormat::pf24bit);
+    test::Fill(small, {9, 9, 9, 0});
+    EXPECT_FALSE(BlendSameSizeInto(small, a, b, 0));
+    EXPECT_EQ(test::Get(small, 0, 0), (Bgra{9, 9, 9, 0}));
+    EXPECT_FALSE(BlendSameSizeInto(out, a, small, 0));
+    EXPECT_FALSE(BlendSameSizeInto(wide, a, b, 0));
+    EXPECT_FALSE(BlendSameSizeInto(dot, dot, dot, 0));
+}
+
 TEST(Blend, BitmapOntoItselfReadsTheOriginalPixelsLeftOfIt)
 {
     // Bytes are walked from the right: shifting one pixel right reads pixels
@@ -107,19 +140,51 @@ TEST(Blend, BitmapOntoItselfReadsTheOriginalPixelsLeftOfIt)
 TEST(Blend, VectorLoopMatchesTheReferenceByteForByte)
 {
     std::mt19937 gen(7);
-    for (std::size_t n : {0u, 1u, 15u, 16u, 17u, 100u, 4099u}) {
-        std::vector<std::uint8_t> d(n), s(n);
-        for (auto& v : d)
-            v = static_cast<std::uint8_t>(gen());
-        for (auto& v : s)
-            v = static_cast<std::uint8_t>(gen());
-        for (unsigned w : {0u, 1u, 127u, 128u, 254u, 255u}) {
-            auto fast = d, ref = d;
-            BlendBytes(fast.data(), s.data(), n, w);
-            BlendBytesReference(ref.data(), s.data(), n, w);
-            ASSERT_EQ(fast, ref) << "n=" << n << " w=" << w;
+    for (bool wide : {true, false})
+        for (std::size_t n : {0u, 1u, 15u, 16u, 17u, 100u, 4099u}) {
+            const bool was = UseWideBlendLoops(wide);
+            std::vector<std::uint8_t> d(n), s(n);
+            for (auto& v : d)
+                v = static_cast<std::uint8_t>(gen());
+            for (auto& v : s)
+                v = static_cast<std::uint8_t>(gen());
+            // Every weight: the vector loops (chosen by the processor) and the
+            // three-operand form give the plain rule's bytes.
+            for (unsigned w = 0; w < 256; ++w) {
+                auto fast = d, ref = d;
+                BlendBytes(fast.data(), s.data(), n, w);
+                BlendBytesReference(ref.data(), s.data(), n, w);
+                ASSERT_EQ(fast, ref) << "n=" << n << " w=" << w;
+                std::vector<std::uint8_t> out(n, 0xAB);
+                const auto untouched = d;
+                BlendBytesInto(out.data(), d.data(), s.data(), n, w);
+                ASSERT_EQ(out, ref) << "into, n=" << n << " w=" << w;
+                ASSERT_EQ(d, untouched) << "into changed its input, n=" << n << " w=" << w;
+            }
+            UseWideBlendLoops(was);
         }
-    }
+}
+
+TEST(Blend, OneColourIntoARowMatchesThePlainRuleForEveryWeight)
+{
+    std::mt19937 gen(9);
+    for (bool wide : {true, false})
+        for (int bpp : {3, 4})
+            for (std::size_t n : {0u, 5u, 95u, 96u, 97u, 200u, 1923u}) {
+                const bool was = UseWideBlendLoops(wide);
+                std::vector<std::uint8_t> d(n);
+                for (auto& v : d)
+                    v = static_cast<std::uint8_t>(gen());
+                const std::uint8_t pixel[4] = {0, 255, 128, 77};
+                for (unsigned w = 0; w < 256; ++w) {
+                    auto fast = d;
+                    BlendColourBytes(fast.data(), pixel, bpp, n, w);
+                    for (std::size_t k = 0; k < n; ++k)
+                        ASSERT_EQ(fast[k], BlendByte(d[k], pixel[k % bpp], w))
+                            << "bpp " << bpp << " n=" << n << " w=" << w << " byte " << k << " wide " << wide;
+                }
+                UseWideBlendLoops(was);
+            }
 }
 
 TEST(Blend, SeededBitmapsMatchThePlainRuleInBothRowOrders)

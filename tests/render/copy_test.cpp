@@ -98,3 +98,34 @@ TEST(StretchBitmapRect, RefusesSourceRectanglesOutsideTheSource)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(RepeatPixel, PatternOfEveryPixelSizeRepeatsThePixel)
+{
+    const std::uint8_t pixel[4] = {1, 0xFE, 0x80, 0x7F};
+    for (int bpp = 1; bpp <= 4; ++bpp) {
+        std::uint8_t pattern[96];
+        PixelPattern96(pattern, pixel, bpp);
+        for (int k = 0; k < 96; ++k)
+            ASSERT_EQ(pattern[k], pixel[k % bpp]) << "bpp " << bpp << " byte " << k;
+    }
+}
+
+TEST(RepeatPixel, EveryPixelSizeAndCountFillsExactlyItsBytes)
+{
+    const std::uint8_t pixel[5] = {11, 22, 33, 44, 55};
+    for (int bpp = 1; bpp <= 5; ++bpp)
+        for (int count : {0, 1, 7, 8, 9, 31, 32, 33, 100}) {
+            std::vector<std::uint8_t> row(static_cast<std::size_t>(bpp) * 101 + 4, 0xEE);
+            RepeatPixel(row.data(), pixel, bpp, count);
+            for (std::size_t k = 0; k < row.size(); ++k) {
+                const bool inside = k < static_cast<std::size_t>(bpp * count);
+                ASSERT_EQ(row[k], inside ? pixel[k % bpp] : 0xEE) << "bpp " << bpp << " count " << count << " byte " << k;
+            }
+        }
+}
+
+}  // namespace
+}  // namespace taramel

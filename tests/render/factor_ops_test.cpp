@@ -112,6 +112,26 @@ TEST(FadeRectToColor, InclusiveClippedRectangleAndConvertedColour)
     EXPECT_EQ(test::Get(w, 0, 0), (Bgra{255, 255, 255, 0}));
 }
 
+TEST(FadeRectToColor, SmallAndLargeRectanglesFadeEveryByteAlike)
+{
+    // Small rectangles are faded byte by byte, large ones through tables:
+    // a bitmap faded whole and the same one faded in 3 x 3 pieces agree.
+    for (TPixelFormat f : {TPixelFormat::pf24bit, TPixelFormat::pf32bit})
+        for (int percent : {0, 1, 33, 50, 80, 99, 100}) {
+            TBitmap whole(21, 18, f), pieces(21, 18, f);
+            test::Randomise(whole, 5);
+            test::Randomise(pieces, 5);
+            FadeRectToColor(whole, TRect{0, 0, 20, 17}, percent, 0x4080C0);
+            for (int y = 0; y < 18; y += 3)
+                for (int x = 0; x < 21; x += 3)
+                    FadeRectToColor(pieces, TRect{x, y, x + 2, y + 2}, percent, 0x4080C0);
+            for (int y = 0; y < 18; ++y)
+                for (int x = 0; x < 21; ++x)
+                    ASSERT_EQ(test::Get(pieces, x, y), test::Get(whole, x, y))
+                        << percent << "% at " << x << "," << y << " bpp " << BytesPerPixel(f);
+        }
+}
+
 TEST(ColourMixing, MixAndAverageExactValues)
 {
     EXPECT_EQ(MixColors(0x0000FF, 0xFFFFFF, 0.4), TColor{0x9999FF});
