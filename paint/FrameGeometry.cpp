@@ -218,7 +218,11 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
         return l;
 
     const int spacing = m.BigButtons ? m.ButtonSpacing : 0;
-    int x = m.Width - spacing - m.ButtonRightMargin - b;
+    // The buttons are centred in the title band proper: without an extended
+    // border it starts at the top border, with one there is none.
+    const int buttonBand = m.ExtendedBorder ? m.Caption : band;
+    const bool maxExtended = m.Maximized && m.ExtendedBorder;
+    int x = m.Width - spacing - m.ButtonRightMargin - m.Shadow.Right - b;
     int leftmost = m.Width - b;
     for (int i = 0; i < cbCount; ++i) {
         if (!ButtonVisible(m.Buttons, i))
@@ -226,11 +230,15 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
         const TSize s = m.ButtonSizes[static_cast<std::size_t>(i)];
         int top;
         if (m.BigButtons && m.ButtonVAlign == 1) {
-            top = 0;
+            top = m.Shadow.Top + (maxExtended ? 3 : 0);
         } else {
-            top = (band - s.cy) / 2;
+            top = (buttonBand - s.cy) / 2 + m.Shadow.Top;
+            if (m.ExtendedBorder && m.BorderMode == 1)
+                top += m.CenterOffset;
             if (m.Maximized)
                 top -= 2;
+            if (maxExtended)
+                top += b / 2;
             if (m.BigButtons && s.cy < 16)
                 top += 2;
         }

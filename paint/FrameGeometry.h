@@ -85,6 +85,15 @@ struct CaptionImages {
 CaptionImages ChooseCaptionImages(bool framed, bool maximized, bool minimized,
                                   const std::function<int(const char*)>& find);
 
+// Space around a rectangle, per side.
+struct FrameMargins {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+    bool operator==(const FrameMargins&) const = default;
+};
+
 // What the layout is made from: the window, its style's metrics and the
 // skin's values.
 struct FrameMetrics {
@@ -114,6 +123,13 @@ struct FrameMetrics {
     // or no image).
     TRect Client;
     TSize Grip;
+    // With an extended border the frame has no top border, Width counts the
+    // shadow's margins, and the buttons sit below the shadow's top margin,
+    // moved by the skin's "CENTEROFFSET" in "BORDERMODE" 1.
+    bool ExtendedBorder = false;
+    FrameMargins Shadow;
+    int BorderMode = 0;
+    int CenterOffset = 0;
 };
 
 struct FrameLayout {
@@ -131,15 +147,6 @@ struct FrameLayout {
     int Top = 0;
     // The four strips around the client area that the frame covers.
     TRect LeftStrip, TopStrip, RightStrip, BottomStrip;
-};
-
-// Space around a rectangle, per side.
-struct FrameMargins {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-    bool operator==(const FrameMargins&) const = default;
 };
 
 // The skin's values for an extended border (a frame of the skin's own size

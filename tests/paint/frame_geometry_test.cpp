@@ -266,6 +266,44 @@ TEST(ExtendedFrame, ShadowMarginsFromTheImageTheBorderModeOrTheBuiltInShadow)
         EXPECT_EQ(ShadowMargins(c.values, c.composition), c.expected) << c.what;
 }
 
+// With an extended border the frame is wider by the shadow, has no top border,
+// and the buttons sit below the shadow's top margin: a 300-pixel form with a
+// 6-pixel skin border, a 30-pixel caption and the built-in shadow.
+TEST(FrameLayout, ExtendedBorderButtonsBelowTheShadowAndLeftOfItsRightMargin)
+{
+    struct Case {
+        const char* name;
+        bool maximized;
+        int valign, borderMode, centerOffset;
+        int top;
+    } cases[] = {
+        // (30 - 14) / 2 + 7, and 2 lower for a big button under 16 pixels.
+        {"centred", false, 0, 0, 0, 17},
+        {"centre offset counts in border mode 1", false, 0, 1, 3, 20},
+        {"centre offset ignored in border mode 0", false, 0, 0, 3, 17},
+        // 2 up for maximised, half the border (3) down for the extended one.
+        {"maximised", true, 0, 0, 0, 18},
+        {"top-aligned: the shadow's margin", false, 1, 0, 0, 7},
+        {"top-aligned and maximised: 3 lower", true, 1, 0, 0, 10},
+    };
+    for (const Case& c : cases) {
+        FrameMetrics m = FixedWindow();
+        m.ExtendedBorder = true;
+        m.Shadow = {11, 7, 11, 11};
+        m.Width = 300 + 11 + 11;
+        m.Border = 6;
+        m.Caption = 30;
+        m.Maximized = c.maximized;
+        m.ButtonVAlign = c.valign;
+        m.BorderMode = c.borderMode;
+        m.CenterOffset = c.centerOffset;
+        const FrameLayout l = LayoutFrame(m);
+        // x starts at 322 - 2 (spacing) - 1 (right margin) - 11 - 6 = 302.
+        EXPECT_EQ(l.Buttons[cbClose], (TRect{286, c.top, 302, c.top + 14})) << c.name;
+        EXPECT_EQ(l.Buttons[cbMin], (TRect{268, c.top, 284, c.top + 14})) << c.name;
+    }
+}
+
 TEST(ExtendedFrame, BorderCaptionAndClientOffsetFromTheSkinsValues)
 {
     ExtendedBorderValues v;
