@@ -197,6 +197,30 @@ MaximizedPlace MaximizedPlacement(int border, TSize workArea, int skinCaption, i
     return {{workArea.cx + 2 * border, workArea.cy + 2 * border - c}, c - border};
 }
 
+std::vector<TRect> SizeChangeRepaintRects(const SizedWindow& before, const SizedWindow& after, TSize grip,
+                                          TSize topRight, TSize bottomRight)
+{
+    std::vector<TRect> rects;
+    const TRect& c = after.Client;
+    const auto add = [&](const TRect& r) {
+        // Window to client coordinates, cut to the client area.
+        const TRect d{std::max(r.Left, c.Left) - c.Left, std::max(r.Top, c.Top) - c.Top,
+                      std::min(r.Right, c.Right) - c.Left, std::min(r.Bottom, c.Bottom) - c.Top};
+        if (d.Width() > 0 && d.Height() > 0 && std::find(rects.begin(), rects.end(), d) == rects.end())
+            rects.push_back(d);
+    };
+    for (const SizedWindow* w : {&before, &after}) {
+        const TSize s = w->Window;
+        if (grip.cx > 0 && grip.cy > 0)
+            add({w->Client.Right - grip.cx, w->Client.Bottom - grip.cy, w->Client.Right, w->Client.Bottom});
+        if (topRight.cx > 0 && topRight.cy > 0)
+            add({s.cx - topRight.cx, 0, s.cx, topRight.cy});
+        if (bottomRight.cx > 0 && bottomRight.cy > 0)
+            add({s.cx - bottomRight.cx, s.cy - bottomRight.cy, s.cx, s.cy});
+    }
+    return rects;
+}
+
 FrameLayout LayoutFrame(const FrameMetrics& m)
 {
     FrameLayout l;

@@ -207,6 +207,20 @@ TRect DragRect(const TRect& start, int hit, int dx, int dy, TSize minSize);
 // Whether a press on `hit` starts an outline drag (caption, edges, corners).
 bool StartsOutlineDrag(int hit);
 
+// A window's size and its client area in window coordinates.
+struct SizedWindow {
+    TSize Window;
+    TRect Client;
+};
+// The parts of the client area whose picture moves when the window changes
+// size from `before` to `after`: the size grip's corner (`grip`, (0, 0)
+// without a grip) and the form section's right-hand corner images
+// (`topRight`, `bottomRight`, drawn at the window's corners), each at its
+// old and its new place; in client coordinates of `after`, cut to its
+// client area, empty ones left out.
+std::vector<TRect> SizeChangeRepaintRects(const SizedWindow& before, const SizedWindow& after, TSize grip,
+                                          TSize topRight, TSize bottomRight);
+
 // A button image frame's size, 21 x 21 for a missing image.
 TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists);
 

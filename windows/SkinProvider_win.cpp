@@ -783,9 +783,32 @@ void TsSkinProvider::OnSize(TMessage& message)
     }
     CallDefault(message);
     PaintFrame();
-    // The grip moves with the corner: the client shows it at its new place.
-    if (gripMode_ == gmRightBottom && !same)
-        InvalidateRect(Window(), nullptr, FALSE);
+    // The grip and the form section's right-hand corner images move with the
+    // corner: where they reach into the client, its background is painted
+    // again at their old and their new places.
+    const FrameMetrics m = Metrics();
+    const SizedWindow now{{m.Width, m.Height}, m.Client};
+    if (!same && !IsIconic(Window())) {
+        if (const TSkinTables* t = SkinTables()) {
+            TSize topRight, bottomRight;
+            if (formSection_ >= 0 && formSection_ < static_cast<int>(t->Sections.size())) {
+                const TsGeneralData& section = t->Sections[static_cast<std::size_t>(formSection_)];
+                const auto size = [&](int index) {
+                    const TsMaskData* image = ImageAt(*t, index);
+                    return image != nullptr ? TSize{StateImageWidth(*image), StateImageHeight(*image)} : TSize{};
+                };
+                topRight = size(section.ImgTR);
+                bottomRight = size(section.ImgBR);
+            }
+            const SizedWindow& before = lastSize_.Window.cx > 0 ? lastSize_ : now;
+            for (const TRect& r : SizeChangeRepaintRects(before, now, m.Grip, topRight, bottomRight)) {
+                const RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+                InvalidateRect(Window(), &rc, TRUE);
+            }
+        }
+    }
+    if (!IsIconic(Window()))
+        lastSize_ = now;
 }
 
 void TsSkinProvider::OnGetMinMaxInfo(TMessage& message)

@@ -146,6 +146,7 @@ private:
     TRect outlineFrom_;
     TRect outline_;
     WPARAM sizeType_ = SIZE_RESTORED;  // of the last WM_SIZE
+    SizedWindow lastSize_;  // the window and client after the last WM_SIZE
     CaptionButtonStates buttons_;
     int formSection_ = -1;
     int titleSection_ = -1;

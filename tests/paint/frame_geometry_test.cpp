@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace taramel {
 namespace {
@@ -302,6 +303,34 @@ TEST(FrameLayout, ExtendedBorderButtonsBelowTheShadowAndLeftOfItsRightMargin)
         EXPECT_EQ(l.Buttons[cbClose], (TRect{286, c.top, 302, c.top + 14})) << c.name;
         EXPECT_EQ(l.Buttons[cbMin], (TRect{268, c.top, 284, c.top + 14})) << c.name;
     }
+}
+
+// A window 300 x 200 grown to 340 x 230 (client at (3, 24), 294 x 173 before):
+// what moved with the right-hand corners must be painted again, at both
+// places, in the new client's coordinates and inside it.
+TEST(SizeChangeRepaintRects, GripAndRightHandCornerImagesAtTheirOldAndNewPlaces)
+{
+    const SizedWindow before{{300, 200}, {3, 24, 297, 197}};
+    const SizedWindow after{{340, 230}, {3, 24, 337, 227}};
+    struct Case {
+        const char* name;
+        TSize grip, topRight, bottomRight;
+        std::vector<TRect> rects;
+    } cases[] = {
+        {"nothing moves", {}, {}, {}, {}},
+        {"grip", {12, 12}, {}, {}, {{282, 161, 294, 173}, {322, 191, 334, 203}}},
+        // A top-right image 40 high reaches 16 rows into the client; at its
+        // new place the part over the right border is cut off, its old place
+        // now lies inside the grown client.
+        {"top-right corner", {}, {20, 40}, {}, {{277, 0, 297, 16}, {317, 0, 334, 16}}},
+        {"bottom-right corner", {}, {}, {10, 10}, {{287, 166, 297, 176}, {327, 196, 334, 203}}},
+        // An image no taller than the title never reaches the client.
+        {"top-right within the title", {}, {20, 20}, {}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SizeChangeRepaintRects(before, after, c.grip, c.topRight, c.bottomRight), c.rects) << c.name;
+    // Unchanged size: each place once.
+    EXPECT_EQ(SizeChangeRepaintRects(after, after, {12, 12}, {}, {}), (std::vector<TRect>{{322, 191, 334, 203}}));
 }
 
 TEST(ExtendedFrame, BorderCaptionAndClientOffsetFromTheSkinsValues)
