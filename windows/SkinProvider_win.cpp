@@ -411,6 +411,37 @@ void TsSkinProvider::PaintClient(HDC dc)
             SendToControl(w, CMD_END_PARENT_UPDATE, 0);
 }
 
+void TsSkinProvider::AnswerBackground(BackgroundInfo& info)
+{
+    // The children lie on the form's client area: what is behind them is
+    // the frame cache's client part, the form section's inside in the form's
+    // activation, not the form's own colour.
+    const FrameMetrics m = Metrics();
+    if (cacheDirty_ || !cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height)
+        BuildCache();
+    if (!cache_) {
+        info.Kind = bikColor;
+        info.Color = static_cast<TColor>(ColorToRGB(form_->Color()));
+        if (info.PaintNow && info.TargetDC != nullptr)
+            FillSolid(static_cast<HDC>(info.TargetDC), ToRECT(info.Area), info.Color);
+        return;
+    }
+    info.Kind = bikBitmap;
+    if (info.PaintNow && info.TargetDC != nullptr) {
+        // The offsets give the area's place in the client: the cache holds
+        // the whole window.
+        if (HDC src = BitmapDC(*cache_)) {
+            GdiFlush();
+            BitBlt(static_cast<HDC>(info.TargetDC), info.Area.Left, info.Area.Top, info.Area.Width(),
+                   info.Area.Height(), src, info.OffsetX + m.Client.Left, info.OffsetY + m.Client.Top, SRCCOPY);
+        }
+    } else {
+        info.Bitmap = cache_.get();
+        info.OffsetX = m.Client.Left;
+        info.OffsetY = m.Client.Top;
+    }
+}
+
 void TsSkinProvider::PaintGrip()
 {
     if (gripMode_ != gmRightBottom || !cache_ || cacheDirty_)
@@ -420,8 +451,10 @@ void TsSkinProvider::PaintGrip()
     if (g.Width() <= 0 || cache_->Width() != m.Width || cache_->Height() != m.Height)
         return;
     HDC src = BitmapDC(*cache_);
+    if (src == nullptr)
+        return;
     HDC dc = GetDC(Window());
-    if (dc == nullptr || src == nullptr)
+    if (dc == nullptr)
         return;
     GdiFlush();
     BitBlt(dc, g.Left - m.Client.Left, g.Top - m.Client.Top, g.Width(), g.Height(), src, g.Left, g.Top, SRCCOPY);
@@ -630,6 +663,11 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         message.Result = MAKELONG(m.Border, LayoutFrame(m).Top);
         return true;
     }
+    case CMD_GET_BG_INFO:
+        if (!skinned_ || message.LParam == 0 || form_->IsDestroying())
+            return false;
+        AnswerBackground(*reinterpret_cast<BackgroundInfo*>(message.LParam));
+        return true;
     case CMD_NEW_SKIN:
     case CMD_REPAINT:
         if (manager == DefaultManager()) {

@@ -16,6 +16,7 @@
 
 #include "framework/Component.h"
 #include "framework/Control.h"
+#include "paint/BgCache.h"
 #include "paint/FrameGeometry.h"
 #include "render/Bitmap.h"
 #include "windows/TitleButtons_win.h"
@@ -117,6 +118,9 @@ private:
     // The client's background from the frame cache, then the windowless
     // children over it.
     void PaintClient(HDC dc);
+    // Answers a child's background request from the frame cache: its bitmap
+    // with the client's place in it, or the requested area painted at once.
+    void AnswerBackground(BackgroundInfo& info);
     // The size grip from the frame cache onto the client area.
     void PaintGrip();
     // Forgets the title and button-area copies: the next build is whole.

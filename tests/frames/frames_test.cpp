@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdint>
 #include <memory>
 #include <thread>
 #include <string>
@@ -522,6 +523,54 @@ TEST_F(FramesTest, ClientBackgroundComesFromTheSkinWithWindowlessChildrenOver)
     check(kFormIdle, "inactive");
     RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     check(kFormIdle, "invalidated and erased");
+}
+
+// A child asking the form for its background gets the frame cache with the
+// client's place in it, or the area painted at once from there: the form
+// section's inside, never the form's own colour.
+TEST_F(FramesTest, ChildrenGetTheFrameCacheAsTheFormsBackground)
+{
+    constexpr COLORREF kFormActive = RGB(221, 221, 221);
+    constexpr COLORREF kFormIdle = RGB(204, 204, 204);
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    form->SetColor(static_cast<TColor>(RGB(255, 0, 0)));
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const TRect client = p->Metrics().Client;
+    for (const bool active : {true, false}) {
+        SendMessageW(w, WM_NCACTIVATE, active ? TRUE : FALSE, 0);
+        const COLORREF expected = active ? kFormActive : kFormIdle;
+        BackgroundInfo info;
+        SendMessageA(w, SM_ALPHACMD, MakeSkinWParam(CMD_GET_BG_INFO), reinterpret_cast<LPARAM>(&info));
+        ASSERT_EQ(info.Kind, bikBitmap) << active;
+        ASSERT_NE(info.Bitmap, nullptr);
+        EXPECT_EQ(info.OffsetX, client.Left);
+        EXPECT_EQ(info.OffsetY, client.Top);
+        // The picture at the client's (100, 100) in the cache, blue-green-red.
+        const std::uint8_t* px = info.Bitmap->ScanLine(info.OffsetY + 100) + (info.OffsetX + 100) * 3;
+        EXPECT_EQ(RGB(px[2], px[1], px[0]), expected) << active;
+
+        // Painted at once into a memory DC: 8 x 8 from the client's (60, 70).
+        HDC screen = GetDC(nullptr);
+        HDC mem = CreateCompatibleDC(screen);
+        HBITMAP bmp = CreateCompatibleBitmap(screen, 8, 8);
+        HGDIOBJ old = SelectObject(mem, bmp);
+        BackgroundInfo paint;
+        paint.PaintNow = 1;
+        paint.TargetDC = mem;
+        paint.Area = {0, 0, 8, 8};
+        paint.OffsetX = 60;
+        paint.OffsetY = 70;
+        SendMessageA(w, SM_ALPHACMD, MakeSkinWParam(CMD_GET_BG_INFO), reinterpret_cast<LPARAM>(&paint));
+        EXPECT_EQ(paint.Kind, bikBitmap);
+        EXPECT_EQ(GetPixel(mem, 0, 0), expected) << active;
+        EXPECT_EQ(GetPixel(mem, 7, 7), expected) << active;
+        SelectObject(mem, old);
+        DeleteObject(bmp);
+        DeleteDC(mem);
+        ReleaseDC(nullptr, screen);
+    }
 }
 
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
