@@ -606,16 +606,24 @@ void TsSkinProvider::PaintFrame()
     if (!cache_)
         return;
     HDC src = BitmapDC(*cache_);
-    HDC dc = GetWindowDC(Window());
-    if (dc == nullptr || src == nullptr)
+    if (src == nullptr)
         return;
-    const FrameLayout l = LayoutFrame(m);
-    GdiFlush();
-    // Only the frame: the client area is the form's own.
-    for (const TRect& r : {l.TopStrip, l.LeftStrip, l.BottomStrip, l.RightStrip})
-        if (r.Width() > 0 && r.Height() > 0)
-            BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
-    ReleaseDC(Window(), dc);
+    if (HDC dc = GetWindowDC(Window())) {
+        const FrameLayout l = LayoutFrame(m);
+        GdiFlush();
+        // Only the frame: the client area is the form's own.
+        for (const TRect& r : {l.TopStrip, l.LeftStrip, l.BottomStrip, l.RightStrip})
+            if (r.Width() > 0 && r.Height() > 0)
+                BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
+        ReleaseDC(Window(), dc);
+    }
+    UpdateBorderWindow();
+}
+
+void TsSkinProvider::UpdateBorderWindow()
+{
+    if (borderWindow_)
+        borderWindow_->Update(*this);
 }
 
 void TsSkinProvider::ShowChanges(const CaptionButtonStates::Changes& changes)
@@ -782,6 +790,14 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
         return;
     }
     case WM_SIZE: OnSize(message); return;
+    case WM_MOVE:
+    case WM_WINDOWPOSCHANGED:
+    case WM_SIZING:
+    case WM_EXITSIZEMOVE:
+    case WM_SHOWWINDOW:
+        CallDefault(message);
+        UpdateBorderWindow();
+        return;
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(message); return;
     case WM_WINDOWPOSCHANGING:
         OnWindowPosChanging(message);

@@ -32,6 +32,18 @@ struct SavedPixels {
     std::vector<std::uint8_t> Bytes;
 };
 
+class TsSkinProvider;
+
+// The window that shows a form's extended border (border, title and shadow
+// in a layered window directly below the form). The provider tells it
+// whenever what it shows may have changed: after every frame paint, move,
+// size and show of the form.
+class TBorderWindowLink {
+public:
+    virtual ~TBorderWindowLink() = default;
+    virtual void Update(TsSkinProvider& provider) = 0;
+};
+
 enum TGripMode { gmNone, gmRightBottom };
 enum TResizeMode { rmStandard, rmBorder };
 
@@ -78,6 +90,9 @@ public:
     int SnapBuffer = 10;
     // Paints the frame onto the window's DC now.
     void PaintFrame();
+    // The border window that follows the frame (none by default).
+    void SetBorderWindow(std::unique_ptr<TBorderWindowLink> link) { borderWindow_ = std::move(link); }
+    TBorderWindowLink* BorderWindow() const { return borderWindow_.get(); }
 
 private:
     void FormWindowProc(TMessage& message);
@@ -150,6 +165,8 @@ private:
     TRect outlineFrom_;
     TRect outline_;
     WPARAM sizeType_ = SIZE_RESTORED;  // of the last WM_SIZE
+    std::unique_ptr<TBorderWindowLink> borderWindow_;
+    void UpdateBorderWindow();
     SizedWindow lastSize_;  // the window and client after the last WM_SIZE
     CaptionButtonStates buttons_;
     int formSection_ = -1;

@@ -9,6 +9,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <string>
@@ -570,6 +571,38 @@ TEST_F(FramesTest, ChildrenGetTheFrameCacheAsTheFormsBackground)
         DeleteObject(bmp);
         DeleteDC(mem);
         ReleaseDC(nullptr, screen);
+    }
+}
+
+// The border window of an extended border is told of every change of what
+// it shows: frame paints, moves, sizes and activation.
+TEST_F(FramesTest, BorderWindowFollowsPaintsMovesSizesAndActivation)
+{
+    struct CountingLink : TBorderWindowLink {
+        int* updates;
+        explicit CountingLink(int* u) : updates(u) {}
+        void Update(TsSkinProvider&) override { ++*updates; }
+    };
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    int updates = 0;
+    p->SetBorderWindow(std::make_unique<CountingLink>(&updates));
+    const HWND w = form->Handle();
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+    } steps[] = {
+        {"moved", [&] { SetWindowPos(w, nullptr, 60, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"sized", [&] { SetWindowPos(w, nullptr, 0, 0, 360, 250, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"deactivated", [&] { SendMessageW(w, WM_NCACTIVATE, FALSE, 0); }},
+        {"frame painted", [&] { RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }},
+    };
+    for (const Step& s : steps) {
+        const int before = updates;
+        s.act();
+        testsupport::Pump(10);
+        EXPECT_GT(updates, before) << s.what;
     }
 }
 
