@@ -35,10 +35,12 @@ constexpr int kButtonAreaSlack = 10;
 int XOf(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
 int YOf(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
+// Never freed: providers die with their forms, which the application object
+// destroys at the program's end, after function-local statics are gone.
 std::unordered_map<HWND, TsSkinProvider*>& Providers()
 {
-    static std::unordered_map<HWND, TsSkinProvider*> map;
-    return map;
+    static auto* map = new std::unordered_map<HWND, TsSkinProvider*>;
+    return *map;
 }
 
 const TSkinTables* SkinTables()
