@@ -714,5 +714,34 @@ TEST_F(FramesTest, SkinOffGivesTheSystemFrameBackAndOnGivesOursWithHandlesFlat)
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
 }
 
+
+// Last in this file on purpose: the program leaves its forms, and the skin
+// manager one of them owns, to the application object, which frees them at
+// static destruction, after everything static the skinning made on first
+// use. The providers and the manager must still find their registries then;
+// a fault shows as this test program crashing after its last test.
+TEST(FramesAtExit, FormsLeftToTheApplicationAreFreedCleanlyAtTheProgramsEnd)
+{
+    auto* owner = new TForm(Application);
+    auto* exitManager = new TsSkinManager(owner);
+    exitManager->SetSkinDirectory(std::string(TARAMEL_TEST_DATA) + "\\skins");
+    exitManager->SetSkinName("Frames");
+    exitManager->SetActive(true);
+    ASSERT_TRUE(exitManager->SkinReady());
+    std::vector<TForm*> left{owner, new TForm(Application)};
+    for (TForm* form : left) {
+        form->AfterConstruction();
+        form->SetCaption("Проба рамки");
+        form->SetBounds(60, 40, 320, 220);
+        form->EndLoadingAll();
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        SetActiveWindow(form->Handle());
+        testsupport::PumpUntil([&] { return ProviderOfWindow(form->Handle()) != nullptr; }, 500);
+        EXPECT_NE(ProviderOfWindow(form->Handle()), nullptr);
+    }
+    testsupport::Pump(30);
+}
+
 }  // namespace
 }  // namespace taramel
