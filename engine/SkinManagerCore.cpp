@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "images/ComposeImage32.h"
+#include "paint/FrameGeometry.h"
 #include "skin/SkinLoader.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinPlace.h"
@@ -151,17 +152,18 @@ TShadowPictures MakeShadowPictures(const TSkinTables& tables, const std::functio
     if (ImageExists(tables, exBorder)) {
         const TsMaskData& image = tables.Images[static_cast<std::size_t>(exBorder)];
         const TsSkinData& d = tables.SkinData;
-        if (d.BorderMode != 0)
-            shadows.Margins = {d.FormOffset, d.FormOffset, d.FormOffset, d.FormOffset};
-        else
-            shadows.Margins = {image.WL - d.FormOffset, image.WT - d.FormOffset, image.WR - d.FormOffset,
-                               image.WB - d.FormOffset};
+        ExtendedBorderValues values;
+        values.FormOffset = d.FormOffset;
+        values.BorderMode = d.BorderMode;
+        values.HasImage = true;
+        values.ImageMargins = {image.WL, image.WT, image.WR, image.WB};
+        const FrameMargins m = ShadowMargins(values, false);
+        shadows.Margins = {m.Left, m.Top, m.Right, m.Bottom};
         shadows.Active = CopyImageState(tables, exBorder, 0);
         shadows.Inactive = CopyImageState(tables, exBorder, image.ImageCount == 1 ? 0 : 1);
     } else {
-        const int extra = compositionEnabled && compositionEnabled() ? 1 : 0;
-        shadows.Margins = {kBuiltInShadowMargins.Left + extra, kBuiltInShadowMargins.Top + extra,
-                           kBuiltInShadowMargins.Right + extra, kBuiltInShadowMargins.Bottom + extra};
+        const FrameMargins m = ShadowMargins(ExtendedBorderValues{}, compositionEnabled && compositionEnabled());
+        shadows.Margins = {m.Left, m.Top, m.Right, m.Bottom};
         shadows.Active = CopyOf(builtInActive);
         shadows.Inactive = CopyOf(builtInInactive);
     }

@@ -110,8 +110,6 @@ struct TShadowPictures {
     std::unique_ptr<TBitmap> Active;
     std::unique_ptr<TBitmap> Inactive;
 };
-// The margins of the built-in shadow pictures.
-inline constexpr TacShadowMargins kBuiltInShadowMargins{11, 7, 11, 11};
 
 // The shadows of a skin with extended borders: the skin's EXBORDER image
 // (its first state active, its second inactive) with margins from its border

@@ -2,16 +2,20 @@
 
 namespace taramel {
 
+// Both lists are made once and never freed: the forms that use them are
+// destroyed with the application object at the program's end, after every
+// function-local static would already be gone, and their providers and the
+// skin manager still read and edit the lists then.
 std::vector<TCustomForm*>& RegisteredSkinForms()
 {
-    static std::vector<TCustomForm*> forms;
-    return forms;
+    static auto* forms = new std::vector<TCustomForm*>;
+    return *forms;
 }
 
 std::vector<HWND>& ExtraSkinWindows()
 {
-    static std::vector<HWND> windows;
-    return windows;
+    static auto* windows = new std::vector<HWND>;
+    return *windows;
 }
 
 }  // namespace taramel

@@ -70,6 +70,10 @@ public:
     void InvalidateRect(const RECT& rect);
 
     bool DoubleBuffered = true;
+    // Paints the windowless children that meet `clip`, for a painter outside
+    // the control (a skinned form's frame painter puts them over the
+    // background it paints).
+    void PaintGraphicChildren(HDC dc, const RECT& clip) { PaintControls(dc, clip); }
 
 protected:
     virtual void CreateParams(TCreateParams& params);

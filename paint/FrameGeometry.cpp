@@ -1,6 +1,7 @@
 #include "paint/FrameGeometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace taramel {
 
@@ -64,6 +65,69 @@ int ResizeEdge(const FrameMetrics& m, TPoint p)
 
 }  // namespace
 
+CaptionButtonSet CaptionButtonsFor(const CaptionButtonRules& r)
+{
+    CaptionButtonSet b;
+    b.VisibleClose = r.HadSysMenu;
+    b.VisibleMax = b.VisibleClose && (r.Minimized || (r.Framed && r.BiMaximize));
+    b.VisibleMin = b.VisibleClose && (r.Minimized || (r.Framed && r.BiMinimize));
+    b.VisibleHelp = b.VisibleClose && r.BiHelp;
+    b.EnabledMax = !r.Maximized && r.Framed && r.BiMaximize;
+    b.EnabledMin = r.BiMinimize && !r.Minimized;
+    b.EnabledRestore = (r.BiMaximize && (r.Maximized || r.Minimized)) || r.Minimized;
+    return b;
+}
+
+CaptionImages ChooseCaptionImages(bool framed, bool maximized, bool minimized,
+                                  const std::function<int(const char*)>& find)
+{
+    CaptionImages c;
+    c.Big = framed || find("SICONCLOSE") < 0;
+    auto pick = [&](const char* big, const char* small) { return find(c.Big ? big : small); };
+    c.Index[cbClose] = pick("BICONCLOSE", "SICONCLOSE");
+    c.Index[cbMax] = pick("BICONMAX", "SICONMAX");
+    c.Index[cbMin] = pick("BICONMIN", "SICONMIN");
+    c.Index[cbHelp] = pick("BICONHELP", "SICONHELP");
+    if (c.Index[cbHelp] < 0)
+        c.Index[cbHelp] = find("BICONHELP");
+    const int restore = pick("BICONNORM", "SICONNORM");
+    if (restore >= 0 && maximized)
+        c.Index[cbMax] = restore;
+    if (restore >= 0 && minimized)
+        c.Index[cbMin] = restore;
+    return c;
+}
+
+bool StartsOutlineDrag(int hit)
+{
+    return hit == fhCaption || (hit >= fhLeft && hit <= fhBottomRight);
+}
+
+TRect DragRect(const TRect& start, int hit, int dx, int dy, TSize minSize)
+{
+    TRect r = start;
+    if (hit == fhCaption) {
+        r.Left += dx;
+        r.Right += dx;
+        r.Top += dy;
+        r.Bottom += dy;
+        return r;
+    }
+    const bool left = hit == fhLeft || hit == fhTopLeft || hit == fhBottomLeft;
+    const bool right = hit == fhRight || hit == fhTopRight || hit == fhBottomRight;
+    const bool top = hit == fhTop || hit == fhTopLeft || hit == fhTopRight;
+    const bool bottom = hit == fhBottom || hit == fhBottomLeft || hit == fhBottomRight;
+    if (left)
+        r.Left = std::min(start.Left + dx, start.Right - minSize.cx);
+    if (right)
+        r.Right = std::max(start.Right + dx, start.Left + minSize.cx);
+    if (top)
+        r.Top = std::min(start.Top + dy, start.Bottom - minSize.cy);
+    if (bottom)
+        r.Bottom = std::max(start.Bottom + dy, start.Top + minSize.cy);
+    return r;
+}
+
 int CaptionButtonHit(TCaptionButton button)
 {
     static constexpr int hits[cbCount] = {fhClose, fhMaxButton, fhMinButton, fhHelp};
@@ -77,22 +141,112 @@ TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists)
     return {frameWidth, frameHeight};
 }
 
+FrameMargins ShadowMargins(const ExtendedBorderValues& v, bool composition)
+{
+    if (v.HasImage) {
+        if (v.BorderMode == 1)
+            return {v.FormOffset, v.FormOffset, v.FormOffset, v.FormOffset};
+        const FrameMargins& im = v.ImageMargins;
+        // An offset beyond a margin gives a negative one: the form reaches
+        // past the image's border there.
+        return {im.Left - v.FormOffset, im.Top - v.FormOffset, im.Right - v.FormOffset, im.Bottom - v.FormOffset};
+    }
+    const int more = composition ? 1 : 0;
+    return {11 + more, 7 + more, 11 + more, 11 + more};
+}
+
+ExtendedFrame LayoutExtendedFrame(const ExtendedBorderValues& v, bool composition, bool hasCaption, bool maximized,
+                                  int systemCaption, int formBorderWidth, int menuHeight)
+{
+    ExtendedFrame f;
+    f.Shadow = ShadowMargins(v, composition);
+    f.Border = std::max(0, v.BorderWidth);
+    f.TopBorder = 0;
+    if (hasCaption) {
+        f.Caption = std::max(0, v.TitleHeight);
+        if (maximized)
+            f.Caption = std::max(f.Caption, systemCaption + 4);
+    }
+    f.ClientOffset = {f.Border + formBorderWidth + f.Shadow.Left,
+                      f.Caption + menuHeight + formBorderWidth + f.Shadow.Top};
+    return f;
+}
+
+TPoint SnapToWorkArea(const TRect& window, const TRect& workArea, int buffer, const FrameMargins& margins)
+{
+    auto near = [buffer](int a, int b) { return std::abs(a - b) <= buffer; };
+    TPoint p{window.Left, window.Top};
+    const int left = workArea.Left - margins.Left;
+    const int top = workArea.Top - margins.Top;
+    if (near(p.X, left))
+        p.X = left;
+    else if (near(p.X + window.Width(), workArea.Right))
+        p.X = workArea.Right - window.Width();
+    if (near(p.Y, top))
+        p.Y = top;
+    else if (near(p.Y + window.Height(), workArea.Bottom))
+        p.Y = workArea.Bottom - window.Height();
+    return p;
+}
+
+MaximizedPlace MaximizedPlacement(int border, TSize workArea, int skinCaption, int systemCaption)
+{
+    int c = border;
+    if (skinCaption > border + systemCaption)
+        c = skinCaption - systemCaption - border;
+    return {{workArea.cx + 2 * border, workArea.cy + 2 * border - c}, c - border};
+}
+
+std::vector<TRect> SizeChangeRepaintRects(const SizedWindow& before, const SizedWindow& after, TSize grip,
+                                          TSize topRight, TSize bottomRight)
+{
+    std::vector<TRect> rects;
+    const TRect& c = after.Client;
+    const auto add = [&](const TRect& r) {
+        // Window to client coordinates, cut to the client area.
+        const TRect d{std::max(r.Left, c.Left) - c.Left, std::max(r.Top, c.Top) - c.Top,
+                      std::min(r.Right, c.Right) - c.Left, std::min(r.Bottom, c.Bottom) - c.Top};
+        if (d.Width() > 0 && d.Height() > 0 && std::find(rects.begin(), rects.end(), d) == rects.end())
+            rects.push_back(d);
+    };
+    for (const SizedWindow* w : {&before, &after}) {
+        const TSize s = w->Window;
+        if (grip.cx > 0 && grip.cy > 0)
+            add({w->Client.Right - grip.cx, w->Client.Bottom - grip.cy, w->Client.Right, w->Client.Bottom});
+        if (topRight.cx > 0 && topRight.cy > 0)
+            add({s.cx - topRight.cx, 0, s.cx, topRight.cy});
+        if (bottomRight.cx > 0 && bottomRight.cy > 0)
+            add({s.cx - bottomRight.cx, s.cy - bottomRight.cy, s.cx, s.cy});
+    }
+    return rects;
+}
+
 FrameLayout LayoutFrame(const FrameMetrics& m)
 {
     FrameLayout l;
     const int b = m.Border;
     const int band = m.Caption > 0 ? b + m.Caption : 0;
     l.Top = m.Caption > 0 ? band : b;
-    l.Title = m.Caption > 0 ? TRect{b, 0, m.Width - b, band} : TRect{};
+    // The title band runs the frame's whole width, over the side borders:
+    // left inside them, the border's inner fill would show as a light
+    // column between the title and the outline, below the rounded corners.
+    // The window's outline takes the title mask's corners at the same width.
+    l.Title = m.Caption > 0 ? TRect{0, 0, m.Width, band} : TRect{};
     l.TopStrip = {0, 0, m.Width, l.Top};
     l.LeftStrip = {0, l.Top, b, m.Height};
     l.BottomStrip = {b, m.Height - b, m.Width, m.Height};
     l.RightStrip = {m.Width - b, l.Top, m.Width, m.Height - b};
+    if (m.Grip.cx > 0 && m.Grip.cy > 0 && m.Sizeable && !m.Maximized)
+        l.Grip = {m.Client.Right - m.Grip.cx, m.Client.Bottom - m.Grip.cy, m.Client.Right, m.Client.Bottom};
     if (m.Caption <= 0)
         return l;
 
     const int spacing = m.BigButtons ? m.ButtonSpacing : 0;
-    int x = m.Width - spacing - m.ButtonRightMargin - b;
+    // The buttons are centred in the title band proper: without an extended
+    // border it starts at the top border, with one there is none.
+    const int buttonBand = m.ExtendedBorder ? m.Caption : band;
+    const bool maxExtended = m.Maximized && m.ExtendedBorder;
+    int x = m.Width - spacing - m.ButtonRightMargin - m.Shadow.Right - b;
     int leftmost = m.Width - b;
     for (int i = 0; i < cbCount; ++i) {
         if (!ButtonVisible(m.Buttons, i))
@@ -100,11 +254,15 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
         const TSize s = m.ButtonSizes[static_cast<std::size_t>(i)];
         int top;
         if (m.BigButtons && m.ButtonVAlign == 1) {
-            top = 0;
+            top = m.Shadow.Top + (maxExtended ? 3 : 0);
         } else {
-            top = (band - s.cy) / 2;
+            top = (buttonBand - s.cy) / 2 + m.Shadow.Top;
+            if (m.ExtendedBorder && m.BorderMode == 1)
+                top += m.CenterOffset;
             if (m.Maximized)
                 top -= 2;
+            if (maxExtended)
+                top += b / 2;
             if (m.BigButtons && s.cy < 16)
                 top += 2;
         }
@@ -114,6 +272,19 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
         l.ButtonAreaWidth += s.cx + spacing;
         leftmost = left;
         x = left - spacing;
+    }
+    if (!m.TitleButtonSizes.empty()) {
+        constexpr int kTitleButtonsGap = 8;
+        x -= kTitleButtonsGap;
+        l.ButtonAreaWidth += kTitleButtonsGap;
+        for (const TSize& s : m.TitleButtonSizes) {
+            const int top = std::max(0, (band - s.cy) / 2);
+            const int left = x - s.cx;
+            l.TitleButtons.push_back({left, top, x, top + s.cy});
+            l.ButtonAreaWidth += s.cx + spacing;
+            leftmost = left;
+            x = left - spacing;
+        }
     }
 
     if (m.Icon.cx > 0 && m.Icon.cy > 0) {
@@ -134,6 +305,9 @@ int FrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
         for (int i = 0; i < cbCount; ++i)
             if (l.Shown[static_cast<std::size_t>(i)] && Contains(l.Buttons[static_cast<std::size_t>(i)], p))
                 return ButtonAnswer(m, i);
+        for (std::size_t i = 0; i < l.TitleButtons.size(); ++i)
+            if (Contains(l.TitleButtons[i], p))
+                return fhTitleButton + static_cast<int>(i);
     }
     if (m.Sizeable && !m.Maximized)
         if (const int edge = ResizeEdge(m, p); edge != fhNowhere)
@@ -143,12 +317,12 @@ int FrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
     const int b = m.Border;
     if (p.X < b || p.X >= m.Width - b || p.Y >= m.Height - b || p.Y < l.Top)
         return fhBorder;
-    return fhClient;
+    return Contains(l.Grip, p) ? fhBottomRight : fhClient;
 }
 
 bool CaptionButtonStates::IsButton(int hit)
 {
-    return hit == fhClose || hit == fhMaxButton || hit == fhMinButton || hit == fhHelp;
+    return hit == fhClose || hit == fhMaxButton || hit == fhMinButton || hit == fhHelp || hit >= fhTitleButton;
 }
 
 int CaptionButtonStates::State(int hit) const

@@ -1,6 +1,7 @@
 #include "windows/SkinProvider_win.h"
 
 #include <algorithm>
+#include <cstring>
 #include <unordered_map>
 
 #include "engine/ControlPaint_win.h"
@@ -28,14 +29,18 @@ constexpr const char* kFormSection = "FORM";
 constexpr const char* kTitleSection = "FORMTITLE";
 // The system's request to open the window menu (Alt+Space, Shift+F10 on the caption).
 constexpr UINT WM_POPUPSYSTEMMENU_ = 0x313;
+// How far the copy of the button area reaches left of the buttons.
+constexpr int kButtonAreaSlack = 10;
 
 int XOf(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
 int YOf(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
 
+// Never freed: providers die with their forms, which the application object
+// destroys at the program's end, after function-local statics are gone.
 std::unordered_map<HWND, TsSkinProvider*>& Providers()
 {
-    static std::unordered_map<HWND, TsSkinProvider*> map;
-    return map;
+    static auto* map = new std::unordered_map<HWND, TsSkinProvider*>;
+    return *map;
 }
 
 const TSkinTables* SkinTables()
@@ -53,6 +58,84 @@ const TsMaskData* ImageAt(const TSkinTables& t, int index)
 int GlobalImage(const TSkinTables& t, const char* name)
 {
     return FindImage(t, t.CommonIndexes.GlobalInfo, "GLOBALINFO", name);
+}
+
+// A timing program may ask to hear of the main window's first skinned paint:
+// it names an event in TARAMEL_FIRST_PAINT_EVENT, which is set once. Without
+// the variable nothing happens.
+void SignalFirstSkinnedPaint()
+{
+    static bool signalled = false;
+    if (signalled)
+        return;
+    signalled = true;
+    wchar_t name[128];
+    const DWORD n = GetEnvironmentVariableW(L"TARAMEL_FIRST_PAINT_EVENT", name, 128);
+    if (n == 0 || n >= 128)
+        return;
+    if (HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, name)) {
+        SetEvent(event);
+        CloseHandle(event);
+    }
+}
+
+// Rows of a 24-bit bitmap's rectangle kept in memory (not as a device
+// bitmap: the copies live as long as the frame and count no GDI objects).
+SavedPixels SavePixels(const TBitmap& from, const TRect& r)
+{
+    SavedPixels saved;
+    saved.Rect = r;
+    const std::size_t row = static_cast<std::size_t>(r.Width()) * 3;
+    saved.Bytes.resize(row * static_cast<std::size_t>(r.Height()));
+    for (int y = 0; y < r.Height(); ++y)
+        std::memcpy(saved.Bytes.data() + row * static_cast<std::size_t>(y), from.ScanLine(r.Top + y) + r.Left * 3,
+                    row);
+    return saved;
+}
+
+void RestorePixels(TBitmap& to, const SavedPixels& saved)
+{
+    const TRect& r = saved.Rect;
+    const std::size_t row = static_cast<std::size_t>(r.Width()) * 3;
+    for (int y = 0; y < r.Height(); ++y)
+        std::memcpy(to.ScanLine(r.Top + y) + r.Left * 3, saved.Bytes.data() + row * static_cast<std::size_t>(y), row);
+}
+
+// A title button's glyph centred in `r`: 32-bit glyphs blend by their
+// alpha, others take their bottom-left pixel as the see-through colour.
+void DrawGlyph(TBitmap& target, const TBitmap& glyph, const TRect& r)
+{
+    if (glyph.Empty() || target.PixelFormat() != TPixelFormat::pf24bit)
+        return;
+    const int x0 = r.Left + (r.Width() - glyph.Width()) / 2;
+    const int y0 = r.Top + (r.Height() - glyph.Height()) / 2;
+    const bool alpha = glyph.PixelFormat() == TPixelFormat::pf32bit;
+    const std::uint32_t key = glyph.PixelColor(0, glyph.Height() - 1);
+    for (int y = 0; y < glyph.Height(); ++y) {
+        const int ty = y0 + y;
+        if (ty < 0 || ty >= target.Height())
+            continue;
+        std::uint8_t* row = target.ScanLine(ty);
+        for (int x = 0; x < glyph.Width(); ++x) {
+            const int tx = x0 + x;
+            if (tx < 0 || tx >= target.Width())
+                continue;
+            std::uint8_t* px = row + tx * 3;
+            if (alpha) {
+                const std::uint8_t* g = glyph.ScanLine(y) + x * 4;
+                const int a = g[3];
+                for (int c = 0; c < 3; ++c)
+                    px[c] = static_cast<std::uint8_t>((g[c] * a + px[c] * (255 - a) + 127) / 255);
+            } else {
+                const std::uint32_t colour = glyph.PixelColor(x, y);
+                if (colour == key)
+                    continue;
+                px[0] = static_cast<std::uint8_t>(colour >> 16);
+                px[1] = static_cast<std::uint8_t>(colour >> 8);
+                px[2] = static_cast<std::uint8_t>(colour);
+            }
+        }
+    }
 }
 
 HICON SmallIconOf(HWND window)
@@ -112,32 +195,7 @@ void TsSkinProvider::Prepare()
         return;
     formSection_ = FindSection(*t, kFormSection);
     titleSection_ = FindSection(*t, kTitleSection);
-    // Big buttons for single and sizeable frames; small ones fall back to
-    // the big images when the skin has no small Close.
-    const TFormBorderStyle style = form_->BorderStyle();
-    bigButtons_ = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
-    const bool smallExists = GlobalImage(*t, "SICONCLOSE") >= 0;
-    const bool big = bigButtons_ || !smallExists;
-    if (!bigButtons_ && !smallExists)
-        bigButtons_ = true;
-    const bool maximized = IsZoomed(Window()) != FALSE;
-    const bool minimized = IsIconic(Window()) != FALSE;
-    auto pick = [&](const char* bigName, const char* smallName) {
-        return GlobalImage(*t, big ? bigName : smallName);
-    };
-    buttonImages_[cbClose] = pick("BICONCLOSE", "SICONCLOSE");
-    buttonImages_[cbMax] = pick("BICONMAX", "SICONMAX");
-    buttonImages_[cbMin] = pick("BICONMIN", "SICONMIN");
-    buttonImages_[cbHelp] = pick("BICONHELP", "SICONHELP");
-    if (buttonImages_[cbHelp] < 0)
-        buttonImages_[cbHelp] = GlobalImage(*t, "BICONHELP");
-    // A maximised form's Maximize and a minimised form's Minimize show the
-    // restore image when the skin has one.
-    const int restore = pick("BICONNORM", "SICONNORM");
-    if (restore >= 0 && maximized)
-        buttonImages_[cbMax] = restore;
-    if (restore >= 0 && minimized)
-        buttonImages_[cbMin] = restore;
+    ChooseButtonImages();
 
     // The system must draw no caption buttons of its own.
     const LONG styleBits = GetWindowLongW(Window(), GWL_STYLE);
@@ -148,6 +206,7 @@ void TsSkinProvider::Prepare()
     skinned_ = true;
     active_ = GetActiveWindow() == Window();
     cacheDirty_ = true;
+    DropCopies();
     regionChanged_ = true;
 }
 
@@ -160,28 +219,43 @@ void TsSkinProvider::Unprepare()
         SetWindowLongW(Window(), GWL_STYLE, GetWindowLongW(Window(), GWL_STYLE) | WS_SYSMENU);
     SetWindowRgn(Window(), nullptr, FALSE);
     cache_.reset();
+    DropCopies();
     if (capturing_) {
         capturing_ = false;
         ReleaseCapture();
     }
     buttons_ = CaptionButtonStates{};
+    hint_.Hide();
+    hintHit_ = fhNowhere;
+    EndOutlineDrag(false);
+}
+
+void TsSkinProvider::ChooseButtonImages()
+{
+    const TSkinTables* t = SkinTables();
+    if (t == nullptr)
+        return;
+    const TFormBorderStyle style = form_->BorderStyle();
+    const CaptionImages images =
+        ChooseCaptionImages(style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable,
+                            IsZoomed(Window()) != FALSE, IsIconic(Window()) != FALSE,
+                            [t](const char* name) { return GlobalImage(*t, name); });
+    bigButtons_ = images.Big;
+    buttonImages_ = images.Index;
 }
 
 CaptionButtonSet TsSkinProvider::ButtonSet() const
 {
-    CaptionButtonSet b;
     const TFormBorderStyle style = form_->BorderStyle();
     const unsigned icons = form_->BorderIcons();
-    const bool minimized = IsIconic(Window()) != FALSE;
-    const bool maximized = IsZoomed(Window()) != FALSE;
-    const bool framed = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
-    b.VisibleClose = hadSysMenu_;
-    b.VisibleMax = b.VisibleClose && (minimized || (framed && (icons & biMaximize)));
-    b.VisibleMin = b.VisibleClose && (minimized || (framed && (icons & biMinimize)));
-    b.EnabledMax = !maximized && framed && (icons & biMaximize);
-    b.EnabledMin = (icons & biMinimize) && !minimized;
-    b.EnabledRestore = ((icons & biMaximize) && (maximized || minimized)) || minimized;
-    return b;
+    CaptionButtonRules r;
+    r.HadSysMenu = hadSysMenu_;
+    r.Framed = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
+    r.BiMaximize = (icons & biMaximize) != 0;
+    r.BiMinimize = (icons & biMinimize) != 0;
+    r.Minimized = IsIconic(Window()) != FALSE;
+    r.Maximized = IsZoomed(Window()) != FALSE;
+    return CaptionButtonsFor(r);
 }
 
 FrameMetrics TsSkinProvider::Metrics() const
@@ -206,11 +280,27 @@ FrameMetrics TsSkinProvider::Metrics() const
     m.BigButtons = bigButtons_;
     m.Buttons = ButtonSet();
     m.Icon = {GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)};
+    RECT client;
+    GetClientRect(w, &client);
+    m.Client = {origin.x - wr.left, origin.y - wr.top, origin.x - wr.left + client.right,
+                origin.y - wr.top + client.bottom};
     if (const TSkinTables* t = SkinTables()) {
+        if (gripMode_ == gmRightBottom)
+            if (const TsMaskData* grip = ImageAt(*t, GlobalImage(*t, "GRIPIMAGE")))
+                m.Grip = {StateImageWidth(*grip), StateImageHeight(*grip)};
         m.ButtonSpacing = t->SkinData.BISpacing;
         m.ButtonRightMargin = t->SkinData.BIRightMargin;
         m.ButtonLeftMargin = t->SkinData.BILeftMargin;
         m.ButtonVAlign = t->SkinData.BIVAlign;
+        const TsMaskData* titleImage = ImageAt(*t, GlobalImage(*t, "TITLEBUTTON"));
+        for (const auto& button : titleButtons_) {
+            if (button->UseSkinData && titleImage != nullptr)
+                m.TitleButtonSizes.push_back({StateImageWidth(*titleImage), StateImageHeight(*titleImage)});
+            else if (button->Glyph && !button->Glyph->Empty())
+                m.TitleButtonSizes.push_back({button->Glyph->Width(), button->Glyph->Height()});
+            else
+                m.TitleButtonSizes.push_back(CaptionButtonSize(0, 0, false));
+        }
         for (int i = 0; i < cbCount; ++i) {
             const TsMaskData* mask = ImageAt(*t, buttonImages_[static_cast<std::size_t>(i)]);
             m.ButtonSizes[static_cast<std::size_t>(i)] =
@@ -237,7 +327,8 @@ void TsSkinProvider::BuildCache()
     const FrameMetrics m = Metrics();
     if (t == nullptr || m.Width <= 0 || m.Height <= 0)
         return;
-    if (!cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height)
+    const bool resized = !cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height;
+    if (resized)
         cache_ = std::make_unique<TBitmap>(m.Width, m.Height, TPixelFormat::pf24bit);
     const FrameLayout l = LayoutFrame(m);
     const int state = active_ ? 1 : 0;
@@ -245,13 +336,163 @@ void TsSkinProvider::BuildCache()
     HDC dc = BitmapDC(*cache_);
     if (dc == nullptr)
         return;
-    // Whatever the form section leaves see-through shows the skin's colour.
-    FillSolid(dc, ToRECT(all), GlobalBackColor(*t));
+    const TRect top{0, 0, m.Width, l.Top};
+    // A caption, a button or the title text that changed needs only the
+    // title again: the frame under it is kept from the last full build, as
+    // long as the window's size and the activation (which colours the whole
+    // border) are those it was built with.
+    const bool titleOnly = !resized && m.Caption > 0 && titleCopy_ && titleCopy_->Rect == top &&
+                           titleCopyActive_ == active_ && FindImage(*t, formSection_, kFormSection, "BORDERSMASK") >= 0;
     GdiFlush();
-    PaintSection(*t, formSection_, kFormSection, EmptyBgCache, {}, SectionTarget{cache_.get(), all}, state, true);
+    if (titleOnly) {
+        RestorePixels(*cache_, *titleCopy_);
+    } else {
+        // Whatever the form section leaves see-through shows the skin's
+        // colour: its own inside (the client's background) among it.
+        const BgCache skinBack{nullptr, 0, 0, GlobalBackColor(*t), false};
+        FillSolid(dc, ToRECT(all), skinBack.SolidColor);
+        GdiFlush();
+        PaintSection(*t, formSection_, kFormSection, skinBack, {}, SectionTarget{cache_.get(), all}, state, true);
+        titleCopy_.reset();
+        if (m.Caption > 0 && l.Top > 0) {
+            titleCopy_ = SavePixels(*cache_, top);
+            titleCopyActive_ = active_;
+        }
+    }
+    if (l.Grip.Width() > 0) {
+        if (const TsMaskData* grip = ImageAt(*t, GlobalImage(*t, "GRIPIMAGE"))) {
+            const TPoint at{l.Grip.Left, l.Grip.Top};
+            DrawMaskImage(*t, *cache_, at, 0, BgCacheFromBitmap(*cache_, at.X, at.Y), *grip, 1);
+        }
+    }
     PaintTitle(dc, m, l);
+    // The right end of the title as it is without the buttons: single
+    // buttons are repainted over it.
+    buttonArea_.reset();
+    if (m.Caption > 0) {
+        const int width = std::min(m.Width, l.ButtonAreaWidth + m.Border + kButtonAreaSlack);
+        GdiFlush();
+        buttonArea_ = SavePixels(*cache_, TRect{m.Width - width, 0, m.Width, l.Top});
+    }
     PaintButtons(l);
     cacheDirty_ = false;
+}
+
+void TsSkinProvider::SetGripMode(TGripMode mode)
+{
+    if (mode == gripMode_)
+        return;
+    gripMode_ = mode;
+    cacheDirty_ = true;
+    if (skinned_)
+        RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+}
+
+void TsSkinProvider::PaintClient(HDC dc)
+{
+    if (dc == nullptr)
+        return;
+    const FrameMetrics m = Metrics();
+    if (cacheDirty_ || !cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height)
+        BuildCache();
+    RECT clip;
+    if (GetClipBox(dc, &clip) == ERROR)
+        GetClientRect(Window(), &clip);
+    if (HDC src = cache_ ? BitmapDC(*cache_) : nullptr) {
+        // The client's part of the frame cache, the form section's inside,
+        // with the grip where it is drawn.
+        GdiFlush();
+        BitBlt(dc, 0, 0, m.Client.Width(), m.Client.Height(), src, m.Client.Left, m.Client.Top, SRCCOPY);
+    } else {
+        FillRect(dc, &clip, GetSysColorBrush(COLOR_BTNFACE));
+    }
+    form_->PaintGraphicChildren(dc, clip);
+    // Windowed children that waited for the form's background may paint now.
+    for (int i = 0; i < form_->ControlCount(); ++i)
+        if (auto* w = dynamic_cast<TWinControl*>(form_->Controls(i)); w != nullptr && w->HandleAllocated())
+            SendToControl(w, CMD_END_PARENT_UPDATE, 0);
+}
+
+void TsSkinProvider::AnswerBackground(BackgroundInfo& info)
+{
+    // The children lie on the form's client area: what is behind them is
+    // the frame cache's client part, the form section's inside in the form's
+    // activation, not the form's own colour.
+    const FrameMetrics m = Metrics();
+    if (cacheDirty_ || !cache_ || cache_->Width() != m.Width || cache_->Height() != m.Height)
+        BuildCache();
+    if (!cache_) {
+        info.Kind = bikColor;
+        info.Color = static_cast<TColor>(ColorToRGB(form_->Color()));
+        if (info.PaintNow && info.TargetDC != nullptr)
+            FillSolid(static_cast<HDC>(info.TargetDC), ToRECT(info.Area), info.Color);
+        return;
+    }
+    info.Kind = bikBitmap;
+    if (info.PaintNow && info.TargetDC != nullptr) {
+        // The offsets give the area's place in the client: the cache holds
+        // the whole window.
+        if (HDC src = BitmapDC(*cache_)) {
+            GdiFlush();
+            BitBlt(static_cast<HDC>(info.TargetDC), info.Area.Left, info.Area.Top, info.Area.Width(),
+                   info.Area.Height(), src, info.OffsetX + m.Client.Left, info.OffsetY + m.Client.Top, SRCCOPY);
+        }
+    } else {
+        info.Bitmap = cache_.get();
+        info.OffsetX = m.Client.Left;
+        info.OffsetY = m.Client.Top;
+    }
+}
+
+void TsSkinProvider::PaintGrip()
+{
+    if (gripMode_ != gmRightBottom || !cache_ || cacheDirty_)
+        return;
+    const FrameMetrics m = Metrics();
+    const TRect g = LayoutFrame(m).Grip;
+    if (g.Width() <= 0 || cache_->Width() != m.Width || cache_->Height() != m.Height)
+        return;
+    HDC src = BitmapDC(*cache_);
+    if (src == nullptr)
+        return;
+    HDC dc = GetDC(Window());
+    if (dc == nullptr)
+        return;
+    GdiFlush();
+    BitBlt(dc, g.Left - m.Client.Left, g.Top - m.Client.Top, g.Width(), g.Height(), src, g.Left, g.Top, SRCCOPY);
+    ReleaseDC(Window(), dc);
+}
+
+void TsSkinProvider::DropCopies()
+{
+    titleCopy_.reset();
+    buttonArea_.reset();
+}
+
+void TsSkinProvider::RepaintButtons()
+{
+    if (cacheDirty_ || !cache_ || !buttonArea_) {
+        cacheDirty_ = true;
+        PaintFrame();
+        return;
+    }
+    const FrameMetrics m = Metrics();
+    if (cache_->Width() != m.Width || cache_->Height() != m.Height) {
+        cacheDirty_ = true;
+        PaintFrame();
+        return;
+    }
+    GdiFlush();
+    RestorePixels(*cache_, *buttonArea_);
+    PaintButtons(LayoutFrame(m));
+    HDC src = BitmapDC(*cache_);
+    HDC dc = GetWindowDC(Window());
+    if (dc == nullptr || src == nullptr)
+        return;
+    GdiFlush();
+    const TRect& r = buttonArea_->Rect;
+    BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
+    ReleaseDC(Window(), dc);
 }
 
 void TsSkinProvider::PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout& l)
@@ -311,6 +552,19 @@ void TsSkinProvider::PaintButtons(const FrameLayout& l)
         const TPoint at{l.Buttons[k].Left, l.Buttons[k].Top};
         DrawMaskImage(*t, *cache_, at, state, BgCacheFromBitmap(*cache_, at.X, at.Y), *mask, mode);
     }
+    const TsMaskData* titleImage = ImageAt(*t, GlobalImage(*t, "TITLEBUTTON"));
+    for (std::size_t i = 0; i < titleButtons_.size() && i < l.TitleButtons.size(); ++i) {
+        const TsTitleButton& button = *titleButtons_[i];
+        const TRect& r = l.TitleButtons[i];
+        const int state = button.Enabled ? buttons_.State(fhTitleButton + static_cast<int>(i)) : 0;
+        if (button.UseSkinData && titleImage != nullptr) {
+            const int mode = state == 0 && (!active_ || !button.Enabled) ? 2 : 1;
+            const TPoint at{r.Left, r.Top};
+            DrawMaskImage(*t, *cache_, at, state, BgCacheFromBitmap(*cache_, at.X, at.Y), *titleImage, mode);
+        }
+        if (button.Glyph)
+            DrawGlyph(*cache_, *button.Glyph, r);
+    }
 }
 
 void TsSkinProvider::UpdateRegion()
@@ -354,26 +608,34 @@ void TsSkinProvider::PaintFrame()
     if (!cache_)
         return;
     HDC src = BitmapDC(*cache_);
-    HDC dc = GetWindowDC(Window());
-    if (dc == nullptr || src == nullptr)
+    if (src == nullptr)
         return;
-    const FrameLayout l = LayoutFrame(m);
-    GdiFlush();
-    // Only the frame: the client area is the form's own.
-    for (const TRect& r : {l.TopStrip, l.LeftStrip, l.BottomStrip, l.RightStrip})
-        if (r.Width() > 0 && r.Height() > 0)
-            BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
-    ReleaseDC(Window(), dc);
+    if (HDC dc = GetWindowDC(Window())) {
+        const FrameLayout l = LayoutFrame(m);
+        GdiFlush();
+        // Only the frame: the client area is the form's own.
+        for (const TRect& r : {l.TopStrip, l.LeftStrip, l.BottomStrip, l.RightStrip})
+            if (r.Width() > 0 && r.Height() > 0)
+                BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
+        ReleaseDC(Window(), dc);
+    }
+    UpdateBorderWindow();
+}
+
+void TsSkinProvider::UpdateBorderWindow()
+{
+    if (borderWindow_)
+        borderWindow_->Update(*this);
 }
 
 void TsSkinProvider::ShowChanges(const CaptionButtonStates::Changes& changes)
 {
     if (!changes.Any() || !cache_)
         return;
-    // Buttons are redrawn over the frame as it is without them: rebuilding
-    // the whole cache keeps a see-through button from stacking its states.
-    cacheDirty_ = true;
-    PaintFrame();
+    // Buttons are redrawn over the title as it was without them, so that a
+    // see-through button never stacks its states.
+    RepaintButtons();
+    UpdateHint();
 }
 
 // ---- Messages ----
@@ -411,6 +673,11 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         message.Result = MAKELONG(m.Border, LayoutFrame(m).Top);
         return true;
     }
+    case CMD_GET_BG_INFO:
+        if (!skinned_ || message.LParam == 0 || form_->IsDestroying())
+            return false;
+        AnswerBackground(*reinterpret_cast<BackgroundInfo*>(message.LParam));
+        return true;
     case CMD_NEW_SKIN:
     case CMD_REPAINT:
         if (manager == DefaultManager()) {
@@ -446,6 +713,33 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
     }
     switch (message.Msg) {
     case WM_NCPAINT: PaintFrame(); message.Result = 0; return;
+    case WM_ERASEBKGND:
+        if (IsWindowVisible(Window())) {
+            PaintClient(reinterpret_cast<HDC>(message.WParam));
+            clientErased_ = true;
+            message.Result = 1;
+            return;
+        }
+        CallDefault(message);
+        return;
+    case WM_PAINT: {
+        // The background and the windowless children are painted on the
+        // erase that BeginPaint asks for; an update invalidated without
+        // erasing is painted here.
+        clientErased_ = false;
+        PAINTSTRUCT ps;
+        if (BeginPaint(Window(), &ps) != nullptr) {
+            if (!clientErased_)
+                PaintClient(ps.hdc);
+            EndPaint(Window(), &ps);
+        }
+        clientErased_ = false;
+        message.Result = 0;
+        PaintGrip();
+        if (cache_ && form_ == Application->MainForm())
+            SignalFirstSkinnedPaint();
+        return;
+    }
     case WM_NCACTIVATE: OnNcActivate(message); return;
     case WM_SETTEXT:
         CallDefaultHidden(message);
@@ -464,6 +758,10 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
     case WM_LBUTTONUP: OnButtonUp(message); return;
     case WM_MOUSEMOVE: OnMouseMove(message); return;
     case WM_CAPTURECHANGED:
+        if (OutlineDragging() && reinterpret_cast<HWND>(message.LParam) != Window()) {
+            capturing_ = false;  // the capture is gone already
+            EndOutlineDrag(false);
+        }
         if (capturing_ && reinterpret_cast<HWND>(message.LParam) != Window()) {
             capturing_ = false;
             ShowChanges(buttons_.Leave());
@@ -493,18 +791,120 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
         message.Result = 0;
         return;
     }
-    case WM_SIZE:
-        cacheDirty_ = true;
-        regionChanged_ = true;
+    case WM_SIZE: OnSize(message); return;
+    case WM_MOVE:
+    case WM_WINDOWPOSCHANGED:
+    case WM_SIZING:
+    case WM_EXITSIZEMOVE:
+    case WM_SHOWWINDOW:
         CallDefault(message);
-        PaintFrame();
+        UpdateBorderWindow();
         return;
+    case WM_GETMINMAXINFO: OnGetMinMaxInfo(message); return;
+    case WM_WINDOWPOSCHANGING:
+        OnWindowPosChanging(message);
+        CallDefault(message);
+        return;
+    case WM_INITMENUPOPUP:
+        // The window menu of a skinned form offers no sizing by keyboard.
+        if (HIWORD(message.LParam) != 0)
+            EnableMenuItem(reinterpret_cast<HMENU>(message.WParam), SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
+        CallDefault(message);
+        return;
+    case WM_ENTERIDLE: message.Result = 0; return;
+    case WM_PRINTCLIENT: return;
     case WM_SETTINGCHANGE:
         cacheDirty_ = true;
+        DropCopies();
         CallDefault(message);
         return;
     default: CallDefault(message); return;
     }
+}
+
+void TsSkinProvider::OnSize(TMessage& message)
+{
+    // The first WM_SIZE of a shown window repeats the size the frame was
+    // just built for: rebuilding it then would only cost start-up time.
+    RECT wr;
+    GetWindowRect(Window(), &wr);
+    const bool same = cache_ && !cacheDirty_ && message.WParam == sizeType_ &&
+                      cache_->Width() == wr.right - wr.left && cache_->Height() == wr.bottom - wr.top;
+    if (message.WParam != sizeType_)
+        ChooseButtonImages();  // the restore images follow the window's state
+    sizeType_ = message.WParam;
+    if (!same) {
+        cacheDirty_ = true;
+        regionChanged_ = true;
+    }
+    CallDefault(message);
+    PaintFrame();
+    // The grip and the form section's right-hand corner images move with the
+    // corner: where they reach into the client, its background is painted
+    // again at their old and their new places.
+    const FrameMetrics m = Metrics();
+    const SizedWindow now{{m.Width, m.Height}, m.Client};
+    if (!same && !IsIconic(Window())) {
+        if (const TSkinTables* t = SkinTables()) {
+            TSize topRight, bottomRight;
+            if (formSection_ >= 0 && formSection_ < static_cast<int>(t->Sections.size())) {
+                const TsGeneralData& section = t->Sections[static_cast<std::size_t>(formSection_)];
+                const auto size = [&](int index) {
+                    const TsMaskData* image = ImageAt(*t, index);
+                    return image != nullptr ? TSize{StateImageWidth(*image), StateImageHeight(*image)} : TSize{};
+                };
+                topRight = size(section.ImgTR);
+                bottomRight = size(section.ImgBR);
+            }
+            const SizedWindow& before = lastSize_.Window.cx > 0 ? lastSize_ : now;
+            for (const TRect& r : SizeChangeRepaintRects(before, now, m.Grip, topRight, bottomRight)) {
+                const RECT rc{r.Left, r.Top, r.Right, r.Bottom};
+                InvalidateRect(Window(), &rc, TRUE);
+            }
+        }
+    }
+    if (!IsIconic(Window()))
+        lastSize_ = now;
+}
+
+void TsSkinProvider::OnGetMinMaxInfo(TMessage& message)
+{
+    // Maximised, the form covers its monitor's work area with the side and
+    // bottom borders outside it.
+    auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+    MONITORINFO mi{sizeof(mi)};
+    const LONG style = GetWindowLongW(Window(), GWL_STYLE);
+    if (info != nullptr && GetMonitorInfoW(MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST), &mi)) {
+        const int border = (style & WS_THICKFRAME)  ? GetSystemMetrics(SM_CXFRAME)
+                           : (style & WS_DLGFRAME) ? GetSystemMetrics(SM_CXDLGFRAME)
+                                                   : 0;
+        const int system = GetSystemMetrics(SM_CYCAPTION);
+        const MaximizedPlace place = MaximizedPlacement(
+            border, {mi.rcWork.right - mi.rcWork.left, mi.rcWork.bottom - mi.rcWork.top}, Metrics().Caption, system);
+        info->ptMaxSize = {place.Size.cx, place.Size.cy};
+        info->ptMaxPosition.y = place.Top;
+    }
+    CallDefault(message);
+}
+
+void TsSkinProvider::OnWindowPosChanging(TMessage& message)
+{
+    auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
+    if (!ScreenSnap || pos == nullptr || (pos->flags & SWP_NOMOVE) || IsZoomed(Window()))
+        return;
+    MONITORINFO mi{sizeof(mi)};
+    if (!GetMonitorInfoW(MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST), &mi))
+        return;
+    RECT wr;
+    GetWindowRect(Window(), &wr);
+    const int width = (pos->flags & SWP_NOSIZE) ? wr.right - wr.left : pos->cx;
+    const int height = (pos->flags & SWP_NOSIZE) ? wr.bottom - wr.top : pos->cy;
+    // Without an extended border there are no border-window margins.
+    const TPoint at = SnapToWorkArea({pos->x, pos->y, pos->x + width, pos->y + height},
+                                     {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom}, SnapBuffer,
+                                     FrameMargins{});
+    pos->x = at.X;
+    pos->y = at.Y;
 }
 
 void TsSkinProvider::OnNcActivate(TMessage& message)
@@ -513,6 +913,14 @@ void TsSkinProvider::OnNcActivate(TMessage& message)
     if (active != active_) {
         active_ = active;
         cacheDirty_ = true;
+        // A form section with another colour when active gives the client
+        // another background too.
+        const TSkinTables* t = SkinTables();
+        if (t != nullptr && formSection_ >= 0 && formSection_ < static_cast<int>(t->Sections.size())) {
+            const TsGeneralData& s = t->Sections[static_cast<std::size_t>(formSection_)];
+            if (s.Color != s.HotColor || s.Transparency != s.HotTransparency)
+                InvalidateRect(Window(), nullptr, TRUE);
+        }
     }
     CallDefaultHidden(message);
     message.Result = TRUE;
@@ -543,9 +951,63 @@ void TsSkinProvider::OnNcHitTest(TMessage& message)
     }
 }
 
+TsTitleButton* TsSkinProvider::TitleButtonOfHit(int hit)
+{
+    const int index = hit - fhTitleButton;
+    return index >= 0 && index < static_cast<int>(titleButtons_.size())
+               ? titleButtons_[static_cast<std::size_t>(index)].get()
+               : nullptr;
+}
+
+TsTitleButton& TsSkinProvider::AddTitleButton()
+{
+    titleButtons_.push_back(std::make_unique<TsTitleButton>());
+    cacheDirty_ = true;
+    DropCopies();
+    if (skinned_)
+        RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+    return *titleButtons_.back();
+}
+
+void TsSkinProvider::FireTitleButton(int hit, bool down)
+{
+    TsTitleButton* button = TitleButtonOfHit(hit);
+    if (button == nullptr)
+        return;
+    // The handlers are the form's code: what they throw is reported here,
+    // inside the window procedure.
+    try {
+        if (down && button->OnMouseDown)
+            button->OnMouseDown(*button);
+        if (!down && button->OnMouseUp)
+            button->OnMouseUp(*button);
+    } catch (...) {
+        Application->HandleException();
+    }
+}
+
+void TsSkinProvider::UpdateHint()
+{
+    const int hot = buttons_.Hot();
+    if (hot == hintHit_)
+        return;
+    hint_.Hide();
+    hintHit_ = fhNowhere;
+    if (TsTitleButton* button = TitleButtonOfHit(hot); button != nullptr && !button->Hint.empty()) {
+        POINT cursor;
+        GetCursorPos(&cursor);
+        hint_.Show(button->Hint, cursor);
+        hintHit_ = hot;
+    }
+}
+
 void TsSkinProvider::OnNcButtonDown(TMessage& message)
 {
     const int hit = static_cast<int>(message.WParam);
+    if (TsTitleButton* button = TitleButtonOfHit(hit); button != nullptr && !button->Enabled) {
+        message.Result = 0;
+        return;
+    }
     CaptionButtonStates::Changes changes;
     if (buttons_.Press(hit, ButtonSet(), IsZoomed(Window()) != FALSE, changes)) {
         if (buttons_.Pressed()) {
@@ -554,6 +1016,15 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message)
             capturing_ = true;
         }
         ShowChanges(changes);
+        UpdateHint();
+        message.Result = 0;
+        if (buttons_.Pressed())
+            FireTitleButton(hit, true);
+        return;
+    }
+    if (ResizeMode == rmBorder && StartsOutlineDrag(hit) && !IsZoomed(Window()) &&
+        (hit == fhCaption || (GetWindowLongW(Window(), GWL_STYLE) & WS_THICKFRAME) != 0)) {
+        BeginOutlineDrag(hit, POINT{XOf(message.LParam), YOf(message.LParam)});
         message.Result = 0;
         return;
     }
@@ -577,8 +1048,73 @@ POINT TsSkinProvider::MessagePoint(const TMessage& message) const
     return p;
 }
 
+void TsSkinProvider::DrawOutline(const TRect& r)
+{
+    // Inverted on the screen: drawing the same rectangle again removes it.
+    HDC dc = GetDC(nullptr);
+    if (dc == nullptr)
+        return;
+    const int old = SetROP2(dc, R2_NOT);
+    HGDIOBJ pen = SelectObject(dc, GetStockObject(WHITE_PEN));
+    for (int i = 0; i < 3; ++i) {
+        const POINT p[5] = {{r.Left + i, r.Top + i},
+                            {r.Right - 1 - i, r.Top + i},
+                            {r.Right - 1 - i, r.Bottom - 1 - i},
+                            {r.Left + i, r.Bottom - 1 - i},
+                            {r.Left + i, r.Top + i}};
+        Polyline(dc, p, 5);
+    }
+    SelectObject(dc, pen);
+    SetROP2(dc, old);
+    ReleaseDC(nullptr, dc);
+}
+
+void TsSkinProvider::BeginOutlineDrag(int hit, POINT screen)
+{
+    RECT wr;
+    GetWindowRect(Window(), &wr);
+    outlineHit_ = hit;
+    outlineStart_ = screen;
+    outlineFrom_ = {wr.left, wr.top, wr.right, wr.bottom};
+    outline_ = outlineFrom_;
+    SetCapture(Window());
+    capturing_ = true;
+    DrawOutline(outline_);
+}
+
+void TsSkinProvider::MoveOutline(POINT screen)
+{
+    const TSize least{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    const TRect next =
+        DragRect(outlineFrom_, outlineHit_, screen.x - outlineStart_.x, screen.y - outlineStart_.y, least);
+    if (next == outline_)
+        return;
+    DrawOutline(outline_);
+    outline_ = next;
+    DrawOutline(outline_);
+}
+
+void TsSkinProvider::EndOutlineDrag(bool apply)
+{
+    if (outlineHit_ == fhNowhere)
+        return;
+    outlineHit_ = fhNowhere;
+    DrawOutline(outline_);
+    if (capturing_) {
+        capturing_ = false;
+        ReleaseCapture();
+    }
+    if (apply && !(outline_ == outlineFrom_))
+        MoveWindow(Window(), outline_.Left, outline_.Top, outline_.Width(), outline_.Height(), TRUE);
+}
+
 void TsSkinProvider::OnMouseMove(TMessage& message)
 {
+    if (OutlineDragging()) {
+        MoveOutline(MessagePoint(message));
+        message.Result = 0;
+        return;
+    }
     if (capturing_) {
         ShowChanges(buttons_.MouseOver(HitTest(MessagePoint(message))));
         message.Result = 0;
@@ -589,6 +1125,12 @@ void TsSkinProvider::OnMouseMove(TMessage& message)
 
 void TsSkinProvider::OnButtonUp(TMessage& message)
 {
+    if (OutlineDragging()) {
+        MoveOutline(MessagePoint(message));
+        EndOutlineDrag(true);
+        message.Result = 0;
+        return;
+    }
     if (!buttons_.Pressed()) {
         if (capturing_) {
             capturing_ = false;
@@ -623,7 +1165,7 @@ void TsSkinProvider::RunButtonCommand(int hit)
         cacheDirty_ = true;
         PaintFrame();
         break;
-    default: break;
+    default: FireTitleButton(hit, false); break;
     }
 }
 

@@ -9,17 +9,43 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "framework/Component.h"
 #include "framework/Control.h"
+#include "paint/BgCache.h"
 #include "paint/FrameGeometry.h"
 #include "render/Bitmap.h"
+#include "windows/TitleButtons_win.h"
 
 namespace taramel {
 
 class TCustomForm;
 class TsSkinManager;
+
+// A rectangle of a frame's pixels, kept in memory.
+struct SavedPixels {
+    TRect Rect;
+    std::vector<std::uint8_t> Bytes;
+};
+
+class TsSkinProvider;
+
+// The window that shows a form's extended border (border, title and shadow
+// in a layered window directly below the form). The provider tells it
+// whenever what it shows may have changed: after every frame paint, move,
+// size and show of the form.
+class TBorderWindowLink {
+public:
+    virtual ~TBorderWindowLink() = default;
+    virtual void Update(TsSkinProvider& provider) = 0;
+};
+
+enum TGripMode { gmNone, gmRightBottom };
+enum TResizeMode { rmStandard, rmBorder };
 
 class TsSkinProvider : public TComponent {
 public:
@@ -45,8 +71,28 @@ public:
     // The frame part at a point of the screen.
     int HitTest(POINT screen) const;
     const CaptionButtonStates& Buttons() const { return buttons_; }
+
+    // A size grip at the client's bottom right (sizeable forms only).
+    TGripMode GripMode() const { return gripMode_; }
+    void SetGripMode(TGripMode mode);
+    // Extra caption buttons left of the system's, hit codes 1000 + index.
+    TsTitleButton& AddTitleButton();
+    std::size_t TitleButtonCount() const { return titleButtons_.size(); }
+    TsTitleButton& TitleButton(std::size_t index) { return *titleButtons_.at(index); }
+    // The hint shown for the hot title button.
+    const TitleHintWindow& Hint() const { return hint_; }
+    // rmBorder: moving and sizing drag an outline; the form moves once, at
+    // the release.
+    TResizeMode ResizeMode = rmStandard;
+    bool OutlineDragging() const { return outlineHit_ != fhNowhere; }
+    // Snapping to the work area's edges while the form is moved.
+    bool ScreenSnap = false;
+    int SnapBuffer = 10;
     // Paints the frame onto the window's DC now.
     void PaintFrame();
+    // The border window that follows the frame (none by default).
+    void SetBorderWindow(std::unique_ptr<TBorderWindowLink> link) { borderWindow_ = std::move(link); }
+    TBorderWindowLink* BorderWindow() const { return borderWindow_.get(); }
 
 private:
     void FormWindowProc(TMessage& message);
@@ -61,7 +107,19 @@ private:
     void OnMouseMove(TMessage& message);
     void OnNcDoubleClick(TMessage& message);
     void OnNcActivate(TMessage& message);
+    void OnSize(TMessage& message);
+    void OnGetMinMaxInfo(TMessage& message);
+    void OnWindowPosChanging(TMessage& message);
     void ShowChanges(const CaptionButtonStates::Changes& changes);
+    // Shows or hides the hint after the hot button changed.
+    void UpdateHint();
+    TsTitleButton* TitleButtonOfHit(int hit);
+    void FireTitleButton(int hit, bool down);
+    void BeginOutlineDrag(int hit, POINT screen);
+    void MoveOutline(POINT screen);
+    // Ends the drag; the form takes the outline's place when `apply`.
+    void EndOutlineDrag(bool apply);
+    void DrawOutline(const TRect& r);
     void RunButtonCommand(int hit);
     void ShowSystemMenu(int x, int y);
     void TrackLeave();
@@ -70,8 +128,22 @@ private:
     void BuildCache();
     void PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout& l);
     void PaintButtons(const FrameLayout& l);
+    // The caption buttons again over the button-area copy, to the window.
+    void RepaintButtons();
+    // The client's background from the frame cache, then the windowless
+    // children over it.
+    void PaintClient(HDC dc);
+    // Answers a child's background request from the frame cache: its bitmap
+    // with the client's place in it, or the requested area painted at once.
+    void AnswerBackground(BackgroundInfo& info);
+    // The size grip from the frame cache onto the client area.
+    void PaintGrip();
+    // Forgets the title and button-area copies: the next build is whole.
+    void DropCopies();
     void UpdateRegion();
     CaptionButtonSet ButtonSet() const;
+    // The caption buttons' images for the form's style and state.
+    void ChooseButtonImages();
     HWND Window() const;
 
     TCustomForm* form_;
@@ -83,12 +155,31 @@ private:
     bool hadSysMenu_ = false;
     bool trackingLeave_ = false;
     bool capturing_ = false;
+    TGripMode gripMode_ = gmNone;
+    std::vector<std::unique_ptr<TsTitleButton>> titleButtons_;
+    TitleHintWindow hint_;
+    int hintHit_ = fhNowhere;
+    int outlineHit_ = fhNowhere;
+    bool clientErased_ = false;  // during one WM_PAINT
+    POINT outlineStart_{};
+    TRect outlineFrom_;
+    TRect outline_;
+    WPARAM sizeType_ = SIZE_RESTORED;  // of the last WM_SIZE
+    std::unique_ptr<TBorderWindowLink> borderWindow_;
+    void UpdateBorderWindow();
+    SizedWindow lastSize_;  // the window and client after the last WM_SIZE
     CaptionButtonStates buttons_;
     int formSection_ = -1;
     int titleSection_ = -1;
     bool bigButtons_ = true;
     std::array<int, cbCount> buttonImages_{-1, -1, -1, -1};
     std::unique_ptr<TBitmap> cache_;
+    // The top of the frame before the title was drawn, and the activation
+    // it was drawn in.
+    std::optional<SavedPixels> titleCopy_;
+    bool titleCopyActive_ = false;
+    // The right end of the title before the buttons were drawn.
+    std::optional<SavedPixels> buttonArea_;
 };
 
 // The provider serving a form's window, or null.

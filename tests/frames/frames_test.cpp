@@ -8,16 +8,20 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <string>
 #include <vector>
 
 #include "app/FormLayout_win.h"
+#include "controls/Shape.h"
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "render/Bitmap.h"
 #include "tests/support/MessagePump.h"
 #include "windows/SkinProvider_win.h"
 #include "windows/WindowHook.h"
@@ -206,6 +210,402 @@ TEST_F(FramesTest, FramePixelsFollowActivation)
     EXPECT_NE(PixelAt(form->Handle(), close.x, close.y), kClose[0]);
 }
 
+// The title band runs from edge to edge: beside it, below the rounded top
+// corners, the side borders show the title, not a column of border fill;
+// below the title the border is the border again.
+TEST_F(FramesTest, TitleBandReachesBothSideEdges)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const FrameMetrics m = p->Metrics();
+    const int y = m.Border + 2;
+    for (const bool active : {true, false}) {
+        SendMessageW(form->Handle(), WM_NCACTIVATE, active ? TRUE : FALSE, 0);
+        const COLORREF title = active ? kActiveTitle : kInactiveTitle;
+        const COLORREF border = active ? kActiveBorder : kInactiveBorder;
+        const struct {
+            const char* what;
+            int x, y;
+            COLORREF colour;
+        } cases[] = {
+            {"left edge beside the title", 0, y, title},
+            {"left border beside the title", m.Border - 1, y, title},
+            {"right border beside the title", m.Width - m.Border, y, title},
+            {"right edge beside the title", m.Width - 1, y, title},
+            {"left edge below the title", 0, m.Height / 2, border},
+            {"right edge below the title", m.Width - 1, m.Height / 2, border},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(PixelAt(form->Handle(), c.x, c.y), c.colour) << c.what << (active ? " (active)" : " (inactive)");
+    }
+}
+
+TEST_F(FramesTest, MaximisedPlaceCoversTheWorkAreaWithTheBordersOutside)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize | biMaximize, 20);
+    ASSERT_NE(ShowAndAdopt(form), nullptr);
+    MONITORINFO mi{sizeof(mi)};
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &mi));
+    MINMAXINFO info{};
+    SendMessageW(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    // A single frame: B is the dialog frame; the skin keeps the system's caption.
+    const int b = GetSystemMetrics(SM_CXDLGFRAME);
+    EXPECT_EQ(info.ptMaxSize.x, mi.rcWork.right - mi.rcWork.left + 2 * b);
+    EXPECT_EQ(info.ptMaxSize.y, mi.rcWork.bottom - mi.rcWork.top + b);
+    EXPECT_EQ(info.ptMaxPosition.y, 0);
+}
+
+TEST_F(FramesTest, ScreenSnapCatchesTheFormNearTheWorkAreasEdges)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    MONITORINFO mi{sizeof(mi)};
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &mi));
+    const HWND w = form->Handle();
+    auto moveTo = [&](int x, int y) {
+        SetWindowPos(w, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        RECT r;
+        GetWindowRect(w, &r);
+        return r;
+    };
+    // Off by default: the form goes where it is put.
+    EXPECT_EQ(moveTo(mi.rcWork.left + 6, 100).left, mi.rcWork.left + 6);
+    p->ScreenSnap = true;
+    EXPECT_EQ(moveTo(mi.rcWork.left + 6, 100).left, mi.rcWork.left);
+    EXPECT_EQ(moveTo(mi.rcWork.left + 11, 100).left, mi.rcWork.left + 11);
+    EXPECT_EQ(moveTo(mi.rcWork.right - 320 + 7, mi.rcWork.top + 3).right, mi.rcWork.right);
+    EXPECT_EQ(moveTo(200, mi.rcWork.top + 3).top, mi.rcWork.top);
+}
+
+TEST_F(FramesTest, WindowMenuGreysSize)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    ASSERT_NE(ShowAndAdopt(form), nullptr);
+    const HWND w = form->Handle();
+    HMENU menu = GetSystemMenu(w, FALSE);
+    ASSERT_NE(menu, nullptr);
+    EnableMenuItem(menu, SC_SIZE, MF_BYCOMMAND | MF_ENABLED);
+    // As a menu of the window's own (not the window menu), Size is left alone.
+    SendMessageW(w, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, FALSE));
+    EXPECT_EQ(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    SendMessageW(w, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
+    EXPECT_NE(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+// Caption changes and button looks repaint only the title or the buttons
+// over copies kept from the last whole build: what they leave must be what a
+// whole build of the same state paints.
+TEST_F(FramesTest, PartialRepaintsLeaveWhatAWholeBuildPaints)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    int width = 0;
+    const std::vector<COLORREF> original = ReadWindow(w, width);
+
+    // Hovering a button and leaving it again.
+    const TRect button = p->Layout().Buttons[cbClose];
+    const POINT close = ScreenPoint(w, button);
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(close.x, close.y));
+    // The whole button shows its hot look on the screen.
+    const std::vector<COLORREF> hot = ReadWindow(w, width);
+    int wrong = 0;
+    for (int y = button.Top; y < button.Bottom; ++y)
+        for (int x = button.Left; x < button.Right; ++x)
+            wrong += hot[static_cast<std::size_t>(y * width + x)] != kClose[1];
+    EXPECT_EQ(wrong, 0) << "pixels of the hot Close button in another colour";
+    SendMessageW(w, WM_NCMOUSELEAVE, 0, 0);
+    EXPECT_EQ(ReadWindow(w, width), original) << "after leaving the button";
+
+    // A shorter caption leaves nothing of the longer one.
+    form->SetCaption("П");
+    const std::vector<COLORREF> shorter = ReadWindow(w, width);
+    TForm* fresh = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    fresh->SetCaption("П");
+    ASSERT_NE(ShowAndAdopt(fresh), nullptr);
+    SendMessageW(fresh->Handle(), WM_NCACTIVATE, TRUE, 0);
+    EXPECT_EQ(ReadWindow(fresh->Handle(), width), shorter) << "caption changed against a whole build";
+    fresh->Hide();
+
+    // Back to the first caption and through inactive: the first frame again.
+    SetForegroundWindow(w);
+    SetActiveWindow(w);
+    form->SetCaption("Проба рамки");
+    SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    testsupport::Pump(30);  // the client, uncovered by the other form
+    EXPECT_EQ(ReadWindow(w, width), original) << "after the round trip";
+}
+
+TEST_F(FramesTest, SizeGripIsDrawnAndGrabbedAtTheClientsBottomRight)
+{
+    constexpr COLORREF kGrip = RGB(10, 200, 10);
+    TForm* form = MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    RECT wr;
+    GetWindowRect(w, &wr);
+    const TRect client = p->Metrics().Client;
+    // The grip's bottom-right pixel, inside the client area.
+    const POINT corner{client.Right - 2, client.Bottom - 2};
+    auto hitAt = [&](POINT q) {
+        return SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(wr.left + q.x, wr.top + q.y));
+    };
+    EXPECT_EQ(hitAt(corner), HTCLIENT);
+    EXPECT_NE(PixelAt(w, corner.x, corner.y), kGrip);
+
+    p->SetGripMode(gmRightBottom);
+    testsupport::Pump(30);
+    EXPECT_EQ(hitAt(corner), HTBOTTOMRIGHT);
+    EXPECT_EQ(PixelAt(w, corner.x, corner.y), kGrip);
+    // The grip's see-through top-left half shows the form.
+    EXPECT_NE(PixelAt(w, client.Right - 11, client.Bottom - 11), kGrip);
+    EXPECT_EQ(hitAt(POINT{client.Right - 20, client.Bottom - 20}), HTCLIENT);
+
+    // Maximised, a form has no grip.
+    ShowWindow(w, SW_MAXIMIZE);
+    testsupport::Pump(30);
+    GetWindowRect(w, &wr);
+    const TRect big = p->Metrics().Client;
+    EXPECT_EQ(hitAt(POINT{big.Right - 2, big.Bottom - 2}), HTCLIENT);
+    ShowWindow(w, SW_RESTORE);
+}
+
+TEST_F(FramesTest, TitleButtonDrawsItsGlyphShowsItsHintAndFiresItsEvents)
+{
+    constexpr COLORREF kGlyph = RGB(200, 30, 30);
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    TsTitleButton& button = p->AddTitleButton();
+    button.Hint = "Подсказка";
+    // A 10 x 10 glyph whose bottom-left pixel (its see-through colour) is black.
+    button.Glyph = std::make_unique<TBitmap>(10, 10, TPixelFormat::pf24bit);
+    for (int y = 0; y < 10; ++y)
+        for (int x = 0; x < 10; ++x) {
+            std::uint8_t* px = button.Glyph->ScanLine(y) + x * 3;
+            const bool key = x == 0 && y == 9;
+            px[0] = key ? 0 : GetBValue(kGlyph);
+            px[1] = key ? 0 : GetGValue(kGlyph);
+            px[2] = key ? 0 : GetRValue(kGlyph);
+        }
+    int downs = 0, ups = 0;
+    button.OnMouseDown = [&](TsTitleButton&) { ++downs; };
+    button.OnMouseUp = [&](TsTitleButton&) { ++ups; };
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    testsupport::Pump(20);
+
+    const FrameLayout l = p->Layout();
+    ASSERT_EQ(l.TitleButtons.size(), 1u);
+    const TRect r = l.TitleButtons[0];
+    // 8 pixels and the spacing left of Minimize, the glyph's own size.
+    EXPECT_EQ(r.Right, l.Buttons[cbMin].Left - 2 - 8);
+    EXPECT_EQ(r.Width(), 10);
+    EXPECT_EQ(PixelAt(w, (r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2), kGlyph);
+    EXPECT_NE(PixelAt(w, r.Left, r.Bottom - 1), kGlyph) << "the see-through pixel";
+
+    const POINT centre = ScreenPoint(w, r);
+    const POINT elsewhere = ScreenPoint(w, l.Text);
+    ASSERT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), fhTitleButton);
+    ASSERT_NE(p->Hint().Handle(), nullptr);
+    EXPECT_TRUE(IsWindowVisible(p->Hint().Handle()));
+    EXPECT_EQ(p->Hint().Text(), L"Подсказка");
+    RECT hr;
+    GetWindowRect(p->Hint().Handle(), &hr);
+    EXPECT_LE(hr.right - hr.left, 200);
+
+    // Pressed and released inside: each event once.
+    SendMessageW(w, WM_NCLBUTTONDOWN, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONUP, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    EXPECT_EQ(downs, 1);
+    EXPECT_EQ(ups, 1);
+    // Released elsewhere: no OnMouseUp.
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONDOWN, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONUP, HTCAPTION, MAKELPARAM(elsewhere.x, elsewhere.y));
+    EXPECT_EQ(downs, 2);
+    EXPECT_EQ(ups, 1);
+    // Disabled: nothing fires.
+    button.Enabled = false;
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONDOWN, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    SendMessageW(w, WM_NCLBUTTONUP, fhTitleButton, MAKELPARAM(centre.x, centre.y));
+    EXPECT_EQ(downs, 2);
+    EXPECT_EQ(ups, 1);
+    // Leaving the button closes its hint.
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(elsewhere.x, elsewhere.y));
+    EXPECT_EQ(p->Hint().Handle(), nullptr);
+}
+
+TEST_F(FramesTest, BorderResizeModeDragsAnOutlineAndMovesOnceAtTheRelease)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    p->ResizeMode = rmBorder;
+    const HWND w = form->Handle();
+    auto rect = [&] {
+        RECT r;
+        GetWindowRect(w, &r);
+        return r;
+    };
+    // Drags by `hit` from `from` by (dx, dy); the mouse messages come to the
+    // form that holds the capture, in client coordinates.
+    auto drag = [&](int hit, POINT from, int dx, int dy, bool release) {
+        SendMessageW(w, WM_NCLBUTTONDOWN, hit, MAKELPARAM(from.x, from.y));
+        EXPECT_TRUE(p->OutlineDragging());
+        EXPECT_EQ(GetCapture(), w);
+        POINT to{from.x + dx, from.y + dy};
+        ScreenToClient(w, &to);
+        SendMessageW(w, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(to.x, to.y));
+        if (release)
+            SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(to.x, to.y));
+    };
+    const RECT before = rect();
+    drag(HTCAPTION, POINT{before.left + 100, before.top + 10}, 40, 25, false);
+    EXPECT_EQ(rect().left, before.left) << "the form stays while the outline moves";
+    POINT up{before.left + 140, before.top + 35};
+    ScreenToClient(w, &up);
+    SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(up.x, up.y));
+    EXPECT_FALSE(p->OutlineDragging());
+    EXPECT_EQ(GetCapture(), nullptr);
+    RECT after = rect();
+    EXPECT_EQ(after.left - before.left, 40);
+    EXPECT_EQ(after.top - before.top, 25);
+    EXPECT_EQ(after.right - after.left, before.right - before.left);
+
+    drag(HTBOTTOMRIGHT, POINT{after.right - 1, after.bottom - 1}, 30, 20, true);
+    RECT sized = rect();
+    EXPECT_EQ(sized.right - sized.left, after.right - after.left + 30);
+    EXPECT_EQ(sized.bottom - sized.top, after.bottom - after.top + 20);
+
+    // Losing the capture cancels the drag where it is.
+    drag(HTCAPTION, POINT{sized.left + 100, sized.top + 10}, 50, 50, false);
+    ReleaseCapture();
+    EXPECT_FALSE(p->OutlineDragging());
+    EXPECT_EQ(rect().left, sized.left);
+}
+
+TEST_F(FramesTest, ClientBackgroundComesFromTheSkinWithWindowlessChildrenOver)
+{
+    // The frames skin's form section: (204, 204, 204) inside, (221, 221,
+    // 221) while active, whatever colour the form has itself.
+    constexpr COLORREF kFormIdle = RGB(204, 204, 204);
+    constexpr COLORREF kFormActive = RGB(221, 221, 221);
+    constexpr COLORREF kShape = RGB(0, 0, 255);
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    form->SetColor(static_cast<TColor>(RGB(255, 0, 0)));
+    auto* shape = MakeControl<TShape>(form, form, "Shape1", 10, 10, 40, 30);
+    shape->Brush().Color = static_cast<TColor>(kShape);
+    shape->Pen().Color = static_cast<TColor>(kShape);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const TRect client = p->Metrics().Client;
+    auto check = [&](COLORREF back, const char* when) {
+        EXPECT_EQ(PixelAt(w, client.Left + 100, client.Top + 100), back) << when;
+        EXPECT_EQ(PixelAt(w, client.Left + 30, client.Top + 25), kShape) << when;
+    };
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    UpdateWindow(w);
+    check(kFormActive, "active");
+    // An update without erasing is painted all the same.
+    InvalidateRect(w, nullptr, FALSE);
+    UpdateWindow(w);
+    check(kFormActive, "invalidated without erasing");
+    SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+    UpdateWindow(w);
+    check(kFormIdle, "inactive");
+    RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    check(kFormIdle, "invalidated and erased");
+}
+
+// A child asking the form for its background gets the frame cache with the
+// client's place in it, or the area painted at once from there: the form
+// section's inside, never the form's own colour.
+TEST_F(FramesTest, ChildrenGetTheFrameCacheAsTheFormsBackground)
+{
+    constexpr COLORREF kFormActive = RGB(221, 221, 221);
+    constexpr COLORREF kFormIdle = RGB(204, 204, 204);
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    form->SetColor(static_cast<TColor>(RGB(255, 0, 0)));
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const TRect client = p->Metrics().Client;
+    for (const bool active : {true, false}) {
+        SendMessageW(w, WM_NCACTIVATE, active ? TRUE : FALSE, 0);
+        const COLORREF expected = active ? kFormActive : kFormIdle;
+        BackgroundInfo info;
+        SendMessageA(w, SM_ALPHACMD, MakeSkinWParam(CMD_GET_BG_INFO), reinterpret_cast<LPARAM>(&info));
+        ASSERT_EQ(info.Kind, bikBitmap) << active;
+        ASSERT_NE(info.Bitmap, nullptr);
+        EXPECT_EQ(info.OffsetX, client.Left);
+        EXPECT_EQ(info.OffsetY, client.Top);
+        // The picture at the client's (100, 100) in the cache, blue-green-red.
+        const std::uint8_t* px = info.Bitmap->ScanLine(info.OffsetY + 100) + (info.OffsetX + 100) * 3;
+        EXPECT_EQ(RGB(px[2], px[1], px[0]), expected) << active;
+
+        // Painted at once into a memory DC: 8 x 8 from the client's (60, 70).
+        HDC screen = GetDC(nullptr);
+        HDC mem = CreateCompatibleDC(screen);
+        HBITMAP bmp = CreateCompatibleBitmap(screen, 8, 8);
+        HGDIOBJ old = SelectObject(mem, bmp);
+        BackgroundInfo paint;
+        paint.PaintNow = 1;
+        paint.TargetDC = mem;
+        paint.Area = {0, 0, 8, 8};
+        paint.OffsetX = 60;
+        paint.OffsetY = 70;
+        SendMessageA(w, SM_ALPHACMD, MakeSkinWParam(CMD_GET_BG_INFO), reinterpret_cast<LPARAM>(&paint));
+        EXPECT_EQ(paint.Kind, bikBitmap);
+        EXPECT_EQ(GetPixel(mem, 0, 0), expected) << active;
+        EXPECT_EQ(GetPixel(mem, 7, 7), expected) << active;
+        SelectObject(mem, old);
+        DeleteObject(bmp);
+        DeleteDC(mem);
+        ReleaseDC(nullptr, screen);
+    }
+}
+
+// The border window of an extended border is told of every change of what
+// it shows: frame paints, moves, sizes and activation.
+TEST_F(FramesTest, BorderWindowFollowsPaintsMovesSizesAndActivation)
+{
+    struct CountingLink : TBorderWindowLink {
+        int* updates;
+        explicit CountingLink(int* u) : updates(u) {}
+        void Update(TsSkinProvider&) override { ++*updates; }
+    };
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    int updates = 0;
+    p->SetBorderWindow(std::make_unique<CountingLink>(&updates));
+    const HWND w = form->Handle();
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+    } steps[] = {
+        {"moved", [&] { SetWindowPos(w, nullptr, 60, 70, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"sized", [&] { SetWindowPos(w, nullptr, 0, 0, 360, 250, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE); }},
+        {"deactivated", [&] { SendMessageW(w, WM_NCACTIVATE, FALSE, 0); }},
+        {"frame painted", [&] { RedrawWindow(w, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); }},
+    };
+    for (const Step& s : steps) {
+        const int before = updates;
+        s.act();
+        testsupport::Pump(10);
+        EXPECT_GT(updates, before) << s.what;
+    }
+}
+
 TEST_F(FramesTest, CloseButtonLooksAndClickClosesTheDialogAsCancel)
 {
     TForm* dialog = MakeForm(TFormBorderStyle::bsDialog, biSystemMenu, 20);
@@ -312,6 +712,35 @@ TEST_F(FramesTest, SkinOffGivesTheSystemFrameBackAndOnGivesOursWithHandlesFlat)
     EXPECT_NE(ProviderOfWindow(w), nullptr);
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
+}
+
+
+// Last in this file on purpose: the program leaves its forms, and the skin
+// manager one of them owns, to the application object, which frees them at
+// static destruction, after everything static the skinning made on first
+// use. The providers and the manager must still find their registries then;
+// a fault shows as this test program crashing after its last test.
+TEST(FramesAtExit, FormsLeftToTheApplicationAreFreedCleanlyAtTheProgramsEnd)
+{
+    auto* owner = new TForm(Application);
+    auto* exitManager = new TsSkinManager(owner);
+    exitManager->SetSkinDirectory(std::string(TARAMEL_TEST_DATA) + "\\skins");
+    exitManager->SetSkinName("Frames");
+    exitManager->SetActive(true);
+    ASSERT_TRUE(exitManager->SkinReady());
+    std::vector<TForm*> left{owner, new TForm(Application)};
+    for (TForm* form : left) {
+        form->AfterConstruction();
+        form->SetCaption("Проба рамки");
+        form->SetBounds(60, 40, 320, 220);
+        form->EndLoadingAll();
+        form->Show();
+        SetForegroundWindow(form->Handle());
+        SetActiveWindow(form->Handle());
+        testsupport::PumpUntil([&] { return ProviderOfWindow(form->Handle()) != nullptr; }, 500);
+        EXPECT_NE(ProviderOfWindow(form->Handle()), nullptr);
+    }
+    testsupport::Pump(30);
 }
 
 }  // namespace

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+#include <vector>
+
 namespace taramel {
 namespace {
 
@@ -39,7 +43,7 @@ TEST(FrameLayout, ButtonsRightToLeftWithSpacingAndCentredInTheBand)
     EXPECT_FALSE(l.Shown[cbMax]);
     EXPECT_FALSE(l.Shown[cbHelp]);
     EXPECT_EQ(l.ButtonAreaWidth, 36);
-    EXPECT_EQ(l.Title, (TRect{3, 0, 297, 21}));
+    EXPECT_EQ(l.Title, (TRect{0, 0, 300, 21}));
     EXPECT_EQ(l.Icon, (TRect{4, 4, 20, 20}));
     // Text from B + icon + BILEFT + 4 to six pixels left of Minimize.
     EXPECT_EQ(l.Text, (TRect{24, 2, 254, 21}));
@@ -125,6 +129,36 @@ TEST(FrameHitTest, EveryPartOfFixedAndSizeableFrames)
     }
 }
 
+TEST(FrameHitTest, TheSizeGripAnswersAsTheBottomRightCorner)
+{
+    FrameMetrics m = FixedWindow();
+    m.Client = {3, 21, 297, 197};
+    m.Grip = {12, 12};
+    const struct {
+        const char* what;
+        bool sizeable, maximized;
+        TPoint p;
+        int hit;
+    } cases[] = {
+        {"on the grip", true, false, {290, 190}, fhBottomRight},
+        {"grip's top-left pixel", true, false, {285, 185}, fhBottomRight},
+        {"just left of the grip", true, false, {284, 190}, fhClient},
+        {"just above the grip", true, false, {290, 184}, fhClient},
+        {"fixed frames have no grip", false, false, {290, 190}, fhClient},
+        {"maximised forms have no grip", true, true, {290, 190}, fhClient},
+    };
+    for (const auto& c : cases) {
+        m.Sizeable = c.sizeable;
+        m.Maximized = c.maximized;
+        EXPECT_EQ(FrameHitTest(m, LayoutFrame(m), c.p), c.hit) << c.what;
+    }
+    m.Sizeable = true;
+    m.Maximized = false;
+    EXPECT_EQ(LayoutFrame(m).Grip, (TRect{285, 185, 297, 197}));
+    m.Grip = {};
+    EXPECT_EQ(FrameHitTest(m, LayoutFrame(m), {290, 190}), fhClient) << "no image";
+}
+
 TEST(FrameHitTest, DisabledButtonsAnswerAsCaptionAndAMaximisedFrameHasNoEdges)
 {
     FrameMetrics m = FixedWindow();
@@ -198,6 +232,318 @@ TEST(CaptionButtonStates, PressesThatAreNotButtonsOrCannotWork)
     EXPECT_EQ(s.State(fhMaxButton), 2);
     EXPECT_EQ(s.Leave().First, fhMaxButton);
     EXPECT_EQ(s.State(fhMaxButton), 0);
+}
+
+}  // namespace
+}  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(ExtendedFrame, ShadowMarginsFromTheImageTheBorderModeOrTheBuiltInShadow)
+{
+    ExtendedBorderValues image;
+    image.HasImage = true;
+    image.ImageMargins = {20, 14, 22, 24};
+    image.FormOffset = 8;
+    ExtendedBorderValues mode1 = image;
+    mode1.BorderMode = 1;
+    ExtendedBorderValues tight = image;
+    tight.FormOffset = 16;  // larger than some margins
+    const struct {
+        const char* what;
+        ExtendedBorderValues values;
+        bool composition;
+        FrameMargins expected;
+    } cases[] = {
+        {"image less FORMOFFSET", image, false, {12, 6, 14, 16}},
+        {"composition changes no image", image, true, {12, 6, 14, 16}},
+        {"border mode 1: FORMOFFSET all round", mode1, false, {8, 8, 8, 8}},
+        {"offset beyond a margin", tight, false, {4, -2, 6, 8}},
+        {"built-in shadow", ExtendedBorderValues{}, false, {11, 7, 11, 11}},
+        {"built-in shadow under composition", ExtendedBorderValues{}, true, {12, 8, 12, 12}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShadowMargins(c.values, c.composition), c.expected) << c.what;
+}
+
+// With an extended border the frame is wider by the shadow, has no top border,
+// and the buttons sit below the shadow's top margin: a 300-pixel form with a
+// 6-pixel skin border, a 30-pixel caption and the built-in shadow.
+TEST(FrameLayout, ExtendedBorderButtonsBelowTheShadowAndLeftOfItsRightMargin)
+{
+    struct Case {
+        const char* name;
+        bool maximized;
+        int valign, borderMode, centerOffset;
+        int top;
+    } cases[] = {
+        // (30 - 14) / 2 + 7, and 2 lower for a big button under 16 pixels.
+        {"centred", false, 0, 0, 0, 17},
+        {"centre offset counts in border mode 1", false, 0, 1, 3, 20},
+        {"centre offset ignored in border mode 0", false, 0, 0, 3, 17},
+        // 2 up for maximised, half the border (3) down for the extended one.
+        {"maximised", true, 0, 0, 0, 18},
+        {"top-aligned: the shadow's margin", false, 1, 0, 0, 7},
+        {"top-aligned and maximised: 3 lower", true, 1, 0, 0, 10},
+    };
+    for (const Case& c : cases) {
+        FrameMetrics m = FixedWindow();
+        m.ExtendedBorder = true;
+        m.Shadow = {11, 7, 11, 11};
+        m.Width = 300 + 11 + 11;
+        m.Border = 6;
+        m.Caption = 30;
+        m.Maximized = c.maximized;
+        m.ButtonVAlign = c.valign;
+        m.BorderMode = c.borderMode;
+        m.CenterOffset = c.centerOffset;
+        const FrameLayout l = LayoutFrame(m);
+        // x starts at 322 - 2 (spacing) - 1 (right margin) - 11 - 6 = 302.
+        EXPECT_EQ(l.Buttons[cbClose], (TRect{286, c.top, 302, c.top + 14})) << c.name;
+        EXPECT_EQ(l.Buttons[cbMin], (TRect{268, c.top, 284, c.top + 14})) << c.name;
+    }
+}
+
+// A window 300 x 200 grown to 340 x 230 (client at (3, 24), 294 x 173 before):
+// what moved with the right-hand corners must be painted again, at both
+// places, in the new client's coordinates and inside it.
+TEST(SizeChangeRepaintRects, GripAndRightHandCornerImagesAtTheirOldAndNewPlaces)
+{
+    const SizedWindow before{{300, 200}, {3, 24, 297, 197}};
+    const SizedWindow after{{340, 230}, {3, 24, 337, 227}};
+    struct Case {
+        const char* name;
+        TSize grip, topRight, bottomRight;
+        std::vector<TRect> rects;
+    } cases[] = {
+        {"nothing moves", {}, {}, {}, {}},
+        {"grip", {12, 12}, {}, {}, {{282, 161, 294, 173}, {322, 191, 334, 203}}},
+        // A top-right image 40 high reaches 16 rows into the client; at its
+        // new place the part over the right border is cut off, its old place
+        // now lies inside the grown client.
+        {"top-right corner", {}, {20, 40}, {}, {{277, 0, 297, 16}, {317, 0, 334, 16}}},
+        {"bottom-right corner", {}, {}, {10, 10}, {{287, 166, 297, 176}, {327, 196, 334, 203}}},
+        // An image no taller than the title never reaches the client.
+        {"top-right within the title", {}, {20, 20}, {}, {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SizeChangeRepaintRects(before, after, c.grip, c.topRight, c.bottomRight), c.rects) << c.name;
+    // Unchanged size: each place once.
+    EXPECT_EQ(SizeChangeRepaintRects(after, after, {12, 12}, {}, {}), (std::vector<TRect>{{322, 191, 334, 203}}));
+}
+
+TEST(ExtendedFrame, BorderCaptionAndClientOffsetFromTheSkinsValues)
+{
+    ExtendedBorderValues v;
+    v.BorderWidth = 5;
+    v.TitleHeight = 26;
+    // Built-in shadow 11, 7, 11, 11; form border width 1; menu 19 high.
+    ExtendedFrame f = LayoutExtendedFrame(v, false, true, false, 18, 1, 19);
+    EXPECT_EQ(f.Border, 5);
+    EXPECT_EQ(f.TopBorder, 0);
+    EXPECT_EQ(f.Caption, 26);
+    EXPECT_EQ(f.ClientOffset.X, 5 + 1 + 11);
+    EXPECT_EQ(f.ClientOffset.Y, 26 + 19 + 1 + 7);
+    // Maximised: at least the system's caption plus 4.
+    EXPECT_EQ(LayoutExtendedFrame(v, false, true, true, 24, 0, 0).Caption, 28);
+    EXPECT_EQ(LayoutExtendedFrame(v, false, true, true, 20, 0, 0).Caption, 26);
+    // No caption: nothing above the client but the shadow.
+    f = LayoutExtendedFrame(v, true, false, false, 18, 0, 0);
+    EXPECT_EQ(f.Caption, 0);
+    EXPECT_EQ(f.ClientOffset.Y, 8);
+}
+
+TEST(ScreenSnap, EdgesWithinTheBufferCatchTheWindow)
+{
+    const TRect work{0, 0, 1024, 738};
+    const FrameMargins none;
+    const struct {
+        const char* what;
+        TRect window;
+        FrameMargins margins;
+        int x, y;
+    } cases[] = {
+        {"far from every edge", {100, 100, 400, 300}, none, 100, 100},
+        {"left within 10", {8, 100, 308, 300}, none, 0, 100},
+        {"left just outside", {11, 100, 311, 300}, none, 11, 100},
+        {"past the left edge", {-6, 100, 294, 300}, none, 0, 100},
+        {"top-right corner", {730, 4, 1030, 204}, none, 724, 0},
+        {"bottom by the window's height", {100, 530, 400, 730}, none, 100, 538},
+        {"left and top count the border window's margins", {-9, -5, 291, 195}, {11, 7, 11, 11}, -11, -7},
+    };
+    for (const auto& c : cases) {
+        const TPoint p = SnapToWorkArea(c.window, work, 10, c.margins);
+        EXPECT_EQ(p.X, c.x) << c.what;
+        EXPECT_EQ(p.Y, c.y) << c.what;
+    }
+}
+
+TEST(MaximizedPlacement, CoversTheWorkAreaWithTheBordersOutside)
+{
+    // The system's caption: the top border stays, the others go outside.
+    MaximizedPlace p = MaximizedPlacement(4, {1024, 738}, 18, 18);
+    EXPECT_EQ(p.Size.cx, 1032);
+    EXPECT_EQ(p.Size.cy, 742);
+    EXPECT_EQ(p.Top, 0);
+    // A skin caption more than B taller than the system's.
+    p = MaximizedPlacement(4, {1024, 738}, 30, 18);
+    EXPECT_EQ(p.Size.cy, 738 + 8 - 8);
+    EXPECT_EQ(p.Top, 4);
+}
+
+}  // namespace
+}  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(CaptionButtonsFor, VisibilityAndEnablingFollowStyleIconsAndState)
+{
+    // Columns: what; rules; visible close/max/min/help; enabled max/min/restore.
+    struct Case {
+        const char* what;
+        CaptionButtonRules r;
+        bool close, max, min, help, enMax, enMin, enRestore;
+    };
+    auto rules = [](bool sys, bool framed, bool bMax, bool bMin, bool bHelp, bool minimized, bool maximized) {
+        return CaptionButtonRules{sys, framed, bMax, bMin, bHelp, minimized, maximized};
+    };
+    const Case cases[] = {
+        {"main window: single, minimise", rules(true, true, false, true, false, false, false),
+         true, false, true, false, false, true, false},
+        {"dialog: Close only", rules(true, false, true, true, false, false, false),
+         true, false, false, false, false, true, false},
+        {"no system menu: nothing shown", rules(false, true, true, true, true, false, false),
+         false, false, false, false, true, true, false},
+        {"maximised sizeable", rules(true, true, true, true, false, false, true),
+         true, true, true, false, false, true, true},
+        {"minimised dialog shows both", rules(true, false, false, false, false, true, false),
+         true, true, true, false, false, false, true},
+        {"help icon", rules(true, false, false, false, true, false, false),
+         true, false, false, true, false, false, false},
+    };
+    for (const Case& c : cases) {
+        const CaptionButtonSet b = CaptionButtonsFor(c.r);
+        EXPECT_EQ(b.VisibleClose, c.close) << c.what;
+        EXPECT_EQ(b.VisibleMax, c.max) << c.what;
+        EXPECT_EQ(b.VisibleMin, c.min) << c.what;
+        EXPECT_EQ(b.VisibleHelp, c.help) << c.what;
+        EXPECT_EQ(b.EnabledMax, c.enMax) << c.what;
+        EXPECT_EQ(b.EnabledMin, c.enMin) << c.what;
+        EXPECT_EQ(b.EnabledRestore, c.enRestore) << c.what;
+    }
+}
+
+TEST(ChooseCaptionImages, BigOrSmallWithTheirFallbacksAndTheRestoreImage)
+{
+    // Image indexes by name in a made-up skin.
+    const std::map<std::string, int> full{{"BICONCLOSE", 1}, {"BICONMAX", 2}, {"BICONMIN", 3},  {"BICONHELP", 4},
+                                          {"BICONNORM", 5},  {"SICONCLOSE", 11}, {"SICONMAX", 12},
+                                          {"SICONMIN", 13}, {"SICONNORM", 15}};
+    auto finder = [](const std::map<std::string, int>& names) {
+        return [&names](const char* name) {
+            auto it = names.find(name);
+            return it == names.end() ? -1 : it->second;
+        };
+    };
+    std::map<std::string, int> noSmallClose = full;
+    noSmallClose.erase("SICONCLOSE");
+    std::map<std::string, int> noRestore = full;
+    noRestore.erase("BICONNORM");
+    const struct {
+        const char* what;
+        const std::map<std::string, int>* names;
+        bool framed, maximized, minimized;
+        std::array<int, cbCount> index;  // close, max, min, help
+        bool big;
+    } cases[] = {
+        {"framed: big", &full, true, false, false, {1, 2, 3, 4}, true},
+        {"dialog: small, help from the big", &full, false, false, false, {11, 12, 13, 4}, false},
+        {"no small Close: all big", &noSmallClose, false, false, false, {1, 2, 3, 4}, true},
+        {"maximised: restore on Maximize", &full, true, true, false, {1, 5, 3, 4}, true},
+        {"minimised small: restore on Minimize", &full, false, false, true, {11, 12, 15, 4}, false},
+        {"no restore image: the normal one stays", &noRestore, true, true, false, {1, 2, 3, 4}, true},
+    };
+    for (const auto& c : cases) {
+        const CaptionImages images = ChooseCaptionImages(c.framed, c.maximized, c.minimized, finder(*c.names));
+        EXPECT_EQ(images.Index, c.index) << c.what;
+        EXPECT_EQ(images.Big, c.big) << c.what;
+    }
+}
+
+}  // namespace
+}  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(FrameLayout, TitleButtonsFollowEightPixelsLeftOfTheSystemButtons)
+{
+    FrameMetrics m = FixedWindow();
+    m.TitleButtonSizes = {TSize{20, 12}, TSize{10, 10}};
+    const FrameLayout l = LayoutFrame(m);
+    // Minimize ends at 260; 260 - 2 (spacing) - 8 = 250.
+    ASSERT_EQ(l.TitleButtons.size(), 2u);
+    EXPECT_EQ(l.TitleButtons[0], (TRect{230, 4, 250, 16}));
+    EXPECT_EQ(l.TitleButtons[1], (TRect{218, 5, 228, 15}));
+    EXPECT_EQ(l.ButtonAreaWidth, 36 + 8 + 22 + 12);
+    // The caption text ends six pixels left of the leftmost button.
+    EXPECT_EQ(l.Text.Right, 212);
+    const struct {
+        TPoint p;
+        int hit;
+    } cases[] = {{{240, 10}, fhTitleButton}, {{222, 10}, fhTitleButton + 1}, {{229, 10}, fhCaption}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FrameHitTest(m, l, c.p), c.hit) << c.p.X;
+}
+
+TEST(CaptionButtonStates, TitleButtonsHaveStatesLikeTheSystemOnes)
+{
+    CaptionButtonStates s;
+    CaptionButtonStates::Changes c;
+    EXPECT_TRUE(s.MouseOver(fhTitleButton + 1).Any());
+    EXPECT_EQ(s.State(fhTitleButton + 1), 1);
+    ASSERT_TRUE(s.Press(fhTitleButton + 1, CaptionButtonSet{}, false, c));
+    EXPECT_EQ(s.State(fhTitleButton + 1), 2);
+    EXPECT_EQ(s.Release(fhTitleButton + 1, c), fhTitleButton + 1);
+    EXPECT_EQ(s.State(fhTitleButton + 1), 0);
+}
+
+}  // namespace
+}  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(DragRect, CaptionMovesEdgesAndCornersSizeWithinTheSmallestSize)
+{
+    const TRect start{100, 100, 400, 300};
+    const TSize least{120, 40};
+    const struct {
+        const char* what;
+        int hit, dx, dy;
+        TRect expected;
+    } cases[] = {
+        {"caption moves", fhCaption, 40, -25, {140, 75, 440, 275}},
+        {"left edge", fhLeft, -30, 99, {70, 100, 400, 300}},
+        {"right edge", fhRight, 30, 99, {100, 100, 430, 300}},
+        {"top edge", fhTop, 99, 20, {100, 120, 400, 300}},
+        {"bottom edge", fhBottom, 99, 20, {100, 100, 400, 320}},
+        {"top-left corner", fhTopLeft, 10, 10, {110, 110, 400, 300}},
+        {"bottom-right corner", fhBottomRight, -10, 15, {100, 100, 390, 315}},
+        {"right edge stops at the smallest width", fhRight, -250, 0, {100, 100, 220, 300}},
+        {"top edge stops at the smallest height", fhTop, 0, 190, {100, 260, 400, 300}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DragRect(start, c.hit, c.dx, c.dy, least), c.expected) << c.what;
+    const struct {
+        int hit;
+        bool drags;
+    } starts[] = {{fhCaption, true}, {fhLeft, true}, {fhBottomRight, true}, {fhClose, false},
+                  {fhSysMenu, false}, {fhClient, false}, {fhBorder, false}};
+    for (const auto& s : starts)
+        EXPECT_EQ(StartsOutlineDrag(s.hit), s.drags) << s.hit;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes MASTER.BMP of the frames test skin (run from this folder): caption
-buttons with a colour per state and a frame border with a colour per
-activation, so that a pixel read back from a window tells what was drawn."""
+buttons with a colour per state, a frame border with a colour per
+activation and a size grip, so that a pixel read back from a window tells what was drawn."""
 import os
 import sys
 
@@ -13,6 +13,7 @@ W, H = 72, 28
 CLOSE = [(200, 0, 0), (255, 128, 0), (128, 0, 0)]    # normal, hot, pressed
 MINIMIZE = [(0, 160, 160), (0, 255, 255), (0, 96, 96)]
 BORDER = [(96, 96, 96), (0, 0, 200)]                 # inactive, active
+GRIP = (10, 200, 10)                                 # a 12 x 12 triangle
 
 
 def pixel(x, y):
@@ -22,6 +23,8 @@ def pixel(x, y):
     if y < 12:
         state, bx = divmod(x - 48, 12)
         return BORDER[state] if bx < 3 or bx >= 9 or y < 3 or y >= 9 else KEY
+    if x < 60 and y < 24:
+        return GRIP if (x - 48) + (y - 12) >= 11 else KEY
     return KEY
 
 
