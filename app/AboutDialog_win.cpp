@@ -63,6 +63,8 @@ TForm3::TForm3(TComponent* owner) : TForm(owner)
 {
     Form3 = this;
     SetName("Form3");
+    // Not shown at start-up: its window is made when first opened.
+    SetWindowOnFirstUse(true);
     BeginLoading();
     SetCaption("О программе...");
     SetBorderStyle(TFormBorderStyle::bsDialog);

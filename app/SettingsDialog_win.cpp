@@ -45,6 +45,8 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
 {
     Form2 = this;
     SetName("Form2");
+    // Not shown at start-up: its window is made when first opened.
+    SetWindowOnFirstUse(true);
     BeginLoading();
     SetCaption("Настройки");
     SetBorderStyle(TFormBorderStyle::bsDialog);

@@ -26,7 +26,8 @@ void TCustomForm::AfterConstruction()
 {
     try {
         EndLoadingAll();
-        HandleNeeded();
+        if (!windowOnFirstUse_)
+            HandleNeeded();
         DoCreate();
     } catch (...) {
         Application->HandleException();

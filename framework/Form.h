@@ -53,6 +53,12 @@ public:
     // Makes the window and runs the creation handler, reporting its error
     // (the application's CreateForm calls it; the rest of start-up goes on).
     void AfterConstruction();
+    // A form that is not shown at start-up (a dialog) may leave its window
+    // until it is first needed (shown, or its handle asked for): the
+    // creation handler runs all the same, on the form's properties, which the
+    // window takes when it is made. This keeps the window out of start-up.
+    bool WindowOnFirstUse() const { return windowOnFirstUse_; }
+    void SetWindowOnFirstUse(bool onFirstUse) { windowOnFirstUse_ = onFirstUse; }
 
     // Tab navigation within the form.
     void SelectNext(bool forward);
@@ -88,6 +94,7 @@ private:
     bool modal_ = false;
     int modalResult_ = mrNone;
     bool placed_ = false;
+    bool windowOnFirstUse_ = false;
     HWND lastFocus_ = nullptr;
     int requestedClientWidth_ = -1;
     int requestedClientHeight_ = -1;

@@ -165,6 +165,55 @@ TEST_F(Dialogs, ReadingTheSettingsAtStartUp)
     }
 }
 
+// The dialogs' windows are made when first needed, not at start-up; the
+// settings read at start-up reach the settings dialog's window when it is
+// made, and the main window's handlers meanwhile work on the objects.
+TEST_F(Dialogs, DialogWindowsWaitUntilFirstNeededAndTakeTheSettingsReadAtStartUp)
+{
+    struct Case {
+        const char* file;
+        const wchar_t* interval;
+        bool random;
+        bool timer;
+    };
+    const Case cases[] = {
+        {nullptr, L"1", true, false},
+        {"[Option]\r\ninterval=7\r\nRandom=0\r\nTimer=1\r\n", L"7", false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file ? c.file : "no file");
+        RemovePath(settingsPath);
+        if (c.file)
+            WriteBytes(settingsPath, c.file);
+        StartProgram(NumberedDeck(10).c_str());
+        EXPECT_TRUE(Form1->HandleAllocated());
+        EXPECT_FALSE(Form2->HandleAllocated());
+        EXPECT_FALSE(Form3->HandleAllocated());
+        EXPECT_FALSE(Form2->sSpinEdit1->HandleAllocated());
+
+        // The card buttons read the settings from the dialog's objects.
+        ClickWindow(Form1->sBitBtn1);
+        EXPECT_FALSE(Form2->HandleAllocated());
+
+        auto checked = [](TWinControl* button) {
+            return SendMessageW(button->Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        };
+        EXPECT_EQ(checked(Form2->sRadioButton1), c.random);
+        EXPECT_EQ(checked(Form2->sRadioButton2), !c.random);
+        EXPECT_EQ(checked(Form2->sRadioButton4), c.timer);
+        EXPECT_EQ(checked(Form2->sRadioButton3), !c.timer);
+        wchar_t text[16] = {};
+        GetWindowTextW(Form2->sSpinEdit1->Handle(), text, 16);
+        EXPECT_STREQ(text, c.interval);
+        EXPECT_EQ(IsWindowEnabled(Form2->sSpinEdit1->Handle()) != FALSE, c.timer);
+        EXPECT_FALSE(IsWindowVisible(Form2->Handle()));
+        EXPECT_TRUE(reports.empty());
+        delete Form3;
+        delete Form2;
+        delete Form1;
+    }
+}
+
 TEST_F(Dialogs, CancelRestoresEverythingFromTheFile)
 {
     WriteBytes(settingsPath, "[Option]\r\nindex=4\r\ninterval=7\r\nRandom=0\r\nTimer=0\r\n");
