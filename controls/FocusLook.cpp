@@ -1,6 +1,8 @@
 #include "controls/FocusLook.h"
 
 #include "engine/ControlSkinState.h"
+#include "engine/SkinCommand_win.h"
+#include "framework/Messages.h"
 #include "framework/WinControl.h"
 
 namespace taramel {
@@ -25,6 +27,27 @@ void ChangeLookQuietly(TWinControl& control, TsCommonData& data, std::unique_ptr
         fade->Step();
     else
         control.Invalidate();
+}
+
+bool AnswerFadeCommand(TMessage& message, std::unique_ptr<TsFadeTimer>& fade, const std::function<void()>& rebuildCache)
+{
+    switch (SkinCommandOf(message.WParam)) {
+    case CMD_ANIMATION_DONE:
+        StopFade(fade);
+        message.Result = 1;
+        return true;
+    case CMD_PREPARE_FADE:
+        rebuildCache();
+        return true;
+    case CMD_PAINT_FADE_FRAME:
+        message.Result = 0;
+        return true;
+    case CMD_IS_SKINNED:
+        message.Result = 1;
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace taramel

@@ -12,6 +12,7 @@ namespace taramel {
 
 class TWinControl;
 class TsCommonData;
+struct TMessage;
 
 // Stops a fade and frees its timer (nothing when none runs).
 void StopFade(std::unique_ptr<TsFadeTimer>& fade);
@@ -24,5 +25,11 @@ enum class TLookChange { FocusGained, FocusLost, TextSet };
 // frame at once; losing the focus or a new caption ends the fade.
 void ChangeLookQuietly(TWinControl& control, TsCommonData& data, std::unique_ptr<TsFadeTimer>& fade,
                        TLookChange change, const std::function<void()>& standardHandling);
+
+// The skin commands that every fading control answers alike: the end of an
+// animation stops the fade, a fade about to start gets a fresh picture,
+// fade frames are painted by the control itself, and it says it is skinned.
+// Returns false for any other command.
+bool AnswerFadeCommand(TMessage& message, std::unique_ptr<TsFadeTimer>& fade, const std::function<void()>& rebuildCache);
 
 }  // namespace taramel

@@ -369,21 +369,10 @@ void TsBitBtn::MouseUp(TMouseButton button, unsigned shift, int x, int y)
 
 bool TsBitBtn::HandleSkinCommand(TMessage& m)
 {
+    if (AnswerFadeCommand(m, fade_, [this] { RebuildCache(); }))
+        return true;
     TsCommonData& data = *SkinData();
     switch (SkinCommandOf(m.WParam)) {
-    case CMD_ANIMATION_DONE:
-        StopFade();
-        m.Result = 1;
-        return true;
-    case CMD_PREPARE_FADE:
-        RebuildCache();
-        return true;
-    case CMD_PAINT_FADE_FRAME:
-        m.Result = 0;
-        return true;
-    case CMD_IS_SKINNED:
-        m.Result = 1;
-        return true;
     case CMD_NEW_SKIN:
     case CMD_REPAINT:
         fullRepaint_ = true;

@@ -166,20 +166,9 @@ void TsRadioButton::StateChanged(bool press, TacAnimatEvent event)
 
 bool TsRadioButton::HandleSkinCommand(TMessage& m)
 {
+    if (AnswerFadeCommand(m, fade_, [this] { RebuildCache(); }))
+        return true;
     switch (SkinCommandOf(m.WParam)) {
-    case CMD_ANIMATION_DONE:
-        StopFade();
-        m.Result = 1;
-        return true;
-    case CMD_PREPARE_FADE:
-        RebuildCache();
-        return true;
-    case CMD_PAINT_FADE_FRAME:
-        m.Result = 0;
-        return true;
-    case CMD_IS_SKINNED:
-        m.Result = 1;
-        return true;
     case CMD_NEW_SKIN:
     case CMD_REMOVE_SKIN:
     case CMD_REPAINT:
