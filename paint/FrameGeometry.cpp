@@ -28,14 +28,17 @@ bool ButtonVisible(const CaptionButtonSet& b, int i)
 }
 
 // What a press or hover on a shown button means: a Maximize that can
-// neither maximise nor restore, or a disabled Minimize, is caption.
+// neither maximise nor restore, or a disabled Minimize, is caption. A
+// minimised form's Minimize restores it, so it answers as a button. Each
+// button answers for itself wherever it stands: Help stays Help also where
+// it takes the place Minimize has beside Maximize.
 int ButtonAnswer(const FrameMetrics& m, int i)
 {
     const CaptionButtonSet& b = m.Buttons;
     switch (i) {
     case cbClose: return fhClose;
     case cbMax: return b.EnabledMax || (b.EnabledRestore && !m.Minimized) ? fhMaxButton : fhCaption;
-    case cbMin: return b.EnabledMin ? fhMinButton : fhCaption;
+    case cbMin: return b.EnabledMin || m.Minimized ? fhMinButton : fhCaption;
     default: return fhHelp;
     }
 }

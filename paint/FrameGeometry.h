@@ -227,7 +227,8 @@ TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists);
 FrameLayout LayoutFrame(const FrameMetrics& m);
 
 // The frame part under a point given in window coordinates. Caption buttons
-// first (a disabled Maximize or Minimize answers as caption), then the
+// first (a disabled Maximize or Minimize answers as caption, but the
+// Minimize of a minimised form restores it), then the
 // resize edges of a sizeable, not maximised window, then the title band
 // (icon: system menu), then the side and bottom borders of a fixed frame,
 // then the size grip (bottom-right), else the client area.

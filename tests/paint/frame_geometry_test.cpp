@@ -548,3 +548,73 @@ TEST(DragRect, CaptionMovesEdgesAndCornersSizeWithinTheSmallestSize)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+// Help comes after Minimize in the right-to-left order and answers with its
+// own code in whichever place it takes: second (beside Close), third (after
+// Maximize, or after Minimize when there is no Maximize) or fourth.
+TEST(FrameHitTest, HelpTakesTheNextPlaceAndAlwaysAnswersAsHelp)
+{
+    auto rules = [](bool framed, bool bMax, bool bMin, bool minimized) {
+        return CaptionButtonRules{true, framed, bMax, bMin, true, minimized, false};
+    };
+    const struct {
+        const char* what;
+        CaptionButtonRules r;
+        std::vector<int> hits;  // the shown buttons' answers, right to left
+    } cases[] = {
+        {"dialog: help second", rules(false, false, false, false), {fhClose, fhHelp}},
+        {"maximize only: help third", rules(true, true, false, false), {fhClose, fhMaxButton, fhHelp}},
+        {"minimize only: help third, not Minimize", rules(true, false, true, false), {fhClose, fhMinButton, fhHelp}},
+        {"all four: help fourth", rules(true, true, true, false), {fhClose, fhMaxButton, fhMinButton, fhHelp}},
+        // Minimised, Maximize can neither maximise nor restore (caption) and
+        // Minimize restores.
+        {"minimised dialog", rules(false, false, false, true), {fhClose, fhCaption, fhMinButton, fhHelp}},
+    };
+    for (const auto& c : cases) {
+        FrameMetrics m = FixedWindow();
+        m.Buttons = CaptionButtonsFor(c.r);
+        m.Minimized = c.r.Minimized;
+        m.TitleButtonSizes = {TSize{10, 10}};
+        const FrameLayout l = LayoutFrame(m);
+        std::vector<int> hits;
+        int right = m.Width - m.ButtonSpacing - m.ButtonRightMargin - m.Border;
+        for (int i = 0; i < cbCount; ++i) {
+            if (!l.Shown[static_cast<std::size_t>(i)])
+                continue;
+            const TRect& r = l.Buttons[static_cast<std::size_t>(i)];
+            // Each button directly left of the one before, BISPACE apart.
+            EXPECT_EQ(r.Right, right) << c.what << ", button " << i;
+            right = r.Left - m.ButtonSpacing;
+            hits.push_back(FrameHitTest(m, l, {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+        }
+        EXPECT_EQ(hits, c.hits) << c.what;
+        // The title buttons follow Help, 8 pixels further left.
+        ASSERT_EQ(l.TitleButtons.size(), 1u) << c.what;
+        EXPECT_EQ(l.TitleButtons[0].Right, l.Buttons[cbHelp].Left - m.ButtonSpacing - 8) << c.what;
+        EXPECT_EQ(FrameHitTest(m, l, {l.TitleButtons[0].Left + 5, l.TitleButtons[0].Top + 5}), fhTitleButton)
+            << c.what;
+    }
+}
+
+// Help is pressed, shown pressed and released into its command like the
+// other caption buttons.
+TEST(CaptionButtonStates, HelpPressesAndReleasesLikeTheOthers)
+{
+    CaptionButtonSet buttons = CaptionButtonsFor(CaptionButtonRules{true, false, false, false, true, false, false});
+    CaptionButtonStates s;
+    CaptionButtonStates::Changes c;
+    EXPECT_EQ(s.MouseOver(fhHelp).Second, fhHelp);
+    EXPECT_EQ(s.State(fhHelp), 1);
+    ASSERT_TRUE(s.Press(fhHelp, buttons, false, c));
+    EXPECT_EQ(s.State(fhHelp), 2);
+    EXPECT_EQ(s.State(fhClose), 0);
+    EXPECT_EQ(s.Release(fhHelp, c), fhHelp);
+    EXPECT_EQ(c.First, fhHelp);
+    EXPECT_EQ(s.State(fhHelp), 0);
+}
+
+}  // namespace
+}  // namespace taramel
