@@ -91,6 +91,9 @@ void TCustomForm::CreateParams(TCreateParams& params)
         params.ExStyle |= WS_EX_DLGMODALFRAME;
         break;
     }
+    // The system refuses a Help button beside Minimize or Maximize boxes.
+    if (systemMenu && (borderIcons_ & biHelp) && !(params.Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)))
+        params.ExStyle |= WS_EX_CONTEXTHELP;
     if (!Enabled())
         params.Style |= WS_DISABLED;
     TCustomForm* mainForm = Application->MainForm();

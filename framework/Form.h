@@ -8,7 +8,10 @@
 namespace taramel {
 
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
-enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+// biHelp asks for the Help caption button: the system shows it (and puts the
+// window into context-help mode when it is clicked) only beside the system
+// menu and without the Minimize and Maximize boxes.
+enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4, biHelp = 8 };
 enum class TPosition { poDesigned, poScreenCenter, poMainFormCenter };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 

@@ -201,6 +201,37 @@ TEST(Form, ClientSizeAndBorderStyles)
     }
 }
 
+// The Help icon becomes the system's context-help style where the system
+// shows that button: with the system menu and without Minimize or Maximize.
+TEST(Form, HelpIconGivesTheContextHelpStyleWhereTheSystemShowsIt)
+{
+    const struct {
+        const char* what;
+        TFormBorderStyle style;
+        unsigned icons;
+        bool help;
+    } cases[] = {
+        {"dialog", TFormBorderStyle::bsDialog, biSystemMenu | biHelp, true},
+        {"single", TFormBorderStyle::bsSingle, biSystemMenu | biHelp, true},
+        {"single with Minimize", TFormBorderStyle::bsSingle, biSystemMenu | biMinimize | biHelp, false},
+        {"sizeable with Maximize", TFormBorderStyle::bsSizeable, biSystemMenu | biMaximize | biHelp, false},
+        {"no system menu", TFormBorderStyle::bsDialog, biHelp, false},
+        {"no Help icon", TFormBorderStyle::bsDialog, biSystemMenu, false},
+    };
+    for (const auto& c : cases) {
+        TTestForm form(nullptr);
+        form.SetBorderStyle(c.style);
+        form.SetBorderIcons(c.icons);
+        const HWND w = form.Handle();
+        EXPECT_EQ((GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0, c.help) << c.what;
+        // Changed on the window that exists: the style goes and comes back.
+        form.SetBorderIcons(c.icons & ~biHelp);
+        EXPECT_EQ((GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0, false) << c.what << " (changed)";
+        form.SetBorderIcons(c.icons);
+        EXPECT_EQ((GetWindowLongW(w, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) != 0, c.help) << c.what << " (back)";
+    }
+}
+
 TEST(Form, PositionCentresOnDesktopAndOnMainForm)
 {
     auto* main = Application->CreateForm<TTestForm>();
