@@ -253,6 +253,7 @@ CaptionButtonSet TsSkinProvider::ButtonSet() const
     r.Framed = style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable;
     r.BiMaximize = (icons & biMaximize) != 0;
     r.BiMinimize = (icons & biMinimize) != 0;
+    r.BiHelp = (icons & biHelp) != 0;
     r.Minimized = IsIconic(Window()) != FALSE;
     r.Maximized = IsZoomed(Window()) != FALSE;
     return CaptionButtonsFor(r);

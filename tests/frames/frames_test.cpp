@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -714,6 +715,88 @@ TEST_F(FramesTest, SkinOffGivesTheSystemFrameBackAndOnGivesOursWithHandlesFlat)
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
 }
 
+
+// The Help button's colours in the frames skin: normal, hot, pressed.
+constexpr COLORREF kHelp[3] = {RGB(150, 0, 150), RGB(230, 120, 40), RGB(70, 0, 70)};
+
+// Counts the system commands that reach a form's procedure, in front of its
+// provider, and keeps SC_CONTEXTHELP from the system (whose context-help mode
+// waits for the next click).
+struct SystemCommandCounter {
+    std::shared_ptr<std::vector<WPARAM>> seen = std::make_shared<std::vector<WPARAM>>();
+    explicit SystemCommandCounter(TForm* form)
+    {
+        TWindowProc inner = form->WindowProc;
+        form->WindowProc = [inner, seen = seen](TMessage& m) {
+            if (m.Msg == WM_SYSCOMMAND) {
+                seen->push_back(m.WParam & 0xFFF0);
+                if ((m.WParam & 0xFFF0) == SC_CONTEXTHELP) {
+                    m.Result = 0;
+                    return;
+                }
+            }
+            inner(m);
+        };
+    }
+    int Count(WPARAM command) const { return static_cast<int>(std::count(seen->begin(), seen->end(), command)); }
+};
+
+// A form with the Help icon: the Help button left of the others in its
+// looks, answering HTHELP, and its click giving the form the system's
+// context-help command once, as the system's own Help button does.
+TEST_F(FramesTest, HelpButtonShowsAnswersAndAsksForContextHelp)
+{
+    const struct {
+        const char* what;
+        TFormBorderStyle style;
+        unsigned icons;
+        TCaptionButton rightOfHelp;
+    } kinds[] = {
+        {"dialog", TFormBorderStyle::bsDialog, biSystemMenu | biHelp, cbClose},
+        {"single with Minimize", TFormBorderStyle::bsSingle, biSystemMenu | biMinimize | biHelp, cbMin},
+    };
+    for (const auto& k : kinds) {
+        TForm* form = MakeForm(k.style, k.icons, 20);
+        TsSkinProvider* p = ShowAndAdopt(form);
+        ASSERT_NE(p, nullptr) << k.what;
+        const HWND w = form->Handle();
+        SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+        const FrameLayout l = p->Layout();
+        ASSERT_TRUE(l.Shown[cbHelp]) << k.what;
+        const TRect help = l.Buttons[cbHelp];
+        EXPECT_EQ(help.Right, l.Buttons[k.rightOfHelp].Left - 2) << k.what << ": BISPACE left of its neighbour";
+        const POINT at{(help.Left + help.Right) / 2, help.Top + 3};
+        const POINT screen = ScreenPoint(w, help);
+        SystemCommandCounter commands(form);
+
+        EXPECT_EQ(PixelAt(w, at.x, at.y), kHelp[0]) << k.what;
+        EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), HTHELP) << k.what;
+        EXPECT_EQ(PixelAt(w, at.x, at.y), kHelp[1]) << k.what << ": hot";
+        SendMessageW(w, WM_NCLBUTTONDOWN, HTHELP, MAKELPARAM(screen.x, screen.y));
+        EXPECT_EQ(PixelAt(w, at.x, at.y), kHelp[2]) << k.what << ": pressed";
+        // Released elsewhere: no command, the button rests again.
+        POINT elsewhere{screen.x - 100, screen.y};
+        ScreenToClient(w, &elsewhere);
+        SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(elsewhere.x, elsewhere.y));
+        EXPECT_EQ(commands.Count(SC_CONTEXTHELP), 0) << k.what;
+        EXPECT_EQ(PixelAt(w, at.x, at.y), kHelp[0]) << k.what;
+
+        // Pressed and released inside: one context-help command, nothing else.
+        SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+        SendMessageW(w, WM_NCLBUTTONDOWN, HTHELP, MAKELPARAM(screen.x, screen.y));
+        SendMessageW(w, WM_NCLBUTTONUP, HTHELP, MAKELPARAM(screen.x, screen.y));
+        EXPECT_EQ(commands.Count(SC_CONTEXTHELP), 1) << k.what;
+        EXPECT_EQ(commands.seen->size(), 1u) << k.what;
+        EXPECT_TRUE(IsWindowVisible(w)) << k.what;
+        EXPECT_FALSE(IsIconic(w)) << k.what;
+
+        // An inactive form's resting Help button is washed out like the others.
+        SendMessageW(w, WM_NCMOUSELEAVE, 0, 0);
+        SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+        EXPECT_NE(PixelAt(w, at.x, at.y), kHelp[0]) << k.what;
+        form->Hide();
+    }
+}
 
 // Last in this file on purpose: the program leaves its forms, and the skin
 // manager one of them owns, to the application object, which frees them at

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes MASTER.BMP of the frames test skin (run from this folder): caption
-buttons with a colour per state, a frame border with a colour per
-activation and a size grip, so that a pixel read back from a window tells what was drawn."""
+buttons (Close, Minimize, Help) with a colour per state, a frame border with a
+colour per activation and a size grip, so that a pixel read back from a window
+tells what was drawn."""
 import os
 import sys
 
@@ -9,16 +10,17 @@ sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 from skinpictures import bmp24  # noqa: E402
 
 KEY = (255, 0, 255)
-W, H = 72, 28
+W, H = 72, 42
 CLOSE = [(200, 0, 0), (255, 128, 0), (128, 0, 0)]    # normal, hot, pressed
 MINIMIZE = [(0, 160, 160), (0, 255, 255), (0, 96, 96)]
+HELP = [(150, 0, 150), (230, 120, 40), (70, 0, 70)]
 BORDER = [(96, 96, 96), (0, 0, 200)]                 # inactive, active
 GRIP = (10, 200, 10)                                 # a 12 x 12 triangle
 
 
 def pixel(x, y):
     if x < 48:
-        states = CLOSE if y < 14 else MINIMIZE
+        states = CLOSE if y < 14 else MINIMIZE if y < 28 else HELP
         return states[x // 16]
     if y < 12:
         state, bx = divmod(x - 48, 12)
