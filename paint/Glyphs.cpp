@@ -5,8 +5,10 @@
 
 #include "paint/BgCache.h"
 #include "paint/Masks.h"
+#include "paint/PixelView.h"
 #include "render/FactorOps.h"
 #include "render/KeyOps.h"
+#include "render/PixelMath.h"
 
 namespace taramel {
 
@@ -60,6 +62,35 @@ void DrawGlyph(const TBitmap& glyph, TBitmap& destination, TPoint at, const Glyp
     }
     const TColor key = copy.PixelColor(d.Enabled ? from.Left : 0, h - 1);
     CopyKeyPart(destination, copy, at.X, at.Y, false, EmptyBgCache, key, from);
+}
+
+void DrawCentredGlyph(TBitmap& destination, const TBitmap& glyph, const TRect& r)
+{
+    using paintdetail::PixelView;
+    const PixelView dst(&destination);
+    if (!dst.Valid() || glyph.Empty())
+        return;
+    const int x0 = r.Left + (r.Width() - glyph.Width()) / 2;
+    const int y0 = r.Top + (r.Height() - glyph.Height()) / 2;
+    if (glyph.PixelFormat() != TPixelFormat::pf32bit) {
+        TBitmap copy;
+        copy.Assign(glyph);
+        copy.SetPixelFormat(TPixelFormat::pf24bit);
+        CopyNonKeyPixels(destination, copy, x0, y0, static_cast<TColor>(copy.PixelColor(0, copy.Height() - 1)));
+        return;
+    }
+    const PixelView src(&glyph);
+    for (int y = 0; y < src.Height; ++y)
+        for (int x = 0; x < src.Width; ++x) {
+            const std::uint8_t* s = src.At(x, y);
+            if (s[3] == 0 || !dst.Contains(x0 + x, y0 + y))
+                continue;
+            std::uint8_t* d = dst.At(x0 + x, y0 + y);
+            for (int k = 0; k < 3; ++k)
+                d[k] = OverByte(d[k], s[k], s[3]);
+            if (dst.Is32())
+                d[3] = 255;
+        }
 }
 
 GlyphTextLayout LayoutGlyphAndText(const TRect& client, int glyphW, int glyphH, int textW, int textH,

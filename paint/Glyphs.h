@@ -29,6 +29,12 @@ int GlyphIndex(const TBitmap& glyph, const GlyphDraw& d);
 // transparent colour is the bottom-left pixel of the image used.
 void DrawGlyph(const TBitmap& glyph, TBitmap& destination, TPoint at, const GlyphDraw& d);
 
+// A caption button's glyph centred in `r` of a 24- or 32-bit destination:
+// a 32-bit glyph laid over by its alpha, any other one copied without the
+// colour of its bottom-left pixel. Pixels outside the destination are
+// skipped; the ones drawn on a 32-bit destination become opaque.
+void DrawCentredGlyph(TBitmap& destination, const TBitmap& glyph, const TRect& r);
+
 enum TGlyphLayout { glGlyphLeft = 0, glGlyphRight = 1, glGlyphTop = 2, glGlyphBottom = 3 };
 enum TGlyphAlignment { gaLeft = 0, gaRight = 1, gaCenter = 2 };
 

@@ -51,6 +51,16 @@ constexpr std::uint8_t MulByte(unsigned a, unsigned b)
     return static_cast<std::uint8_t>((a * b + 127) / 255);
 }
 
+// A byte of a picture with straight (not premultiplied) alpha `a` laid over
+// `dst`: round((src * a + dst * (255 - a)) / 255). Alpha 0 leaves dst and 255
+// gives src exactly. The numerator is an integer n <= 65025; n / 255 is never
+// a tie (that needs 2n an odd multiple of 255, but 2n is even), so adding 127
+// before the integer division rounds to the nearest.
+constexpr std::uint8_t OverByte(unsigned dst, unsigned src, unsigned a)
+{
+    return static_cast<std::uint8_t>((src * a + dst * (255 - a) + 127) / 255);
+}
+
 // Average of two colour bytes, leaning 129/256 toward the second: white
 // over black gives 126, black over white 128.
 constexpr std::uint8_t AverageByte(unsigned a, unsigned b)

@@ -12,6 +12,7 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "paint/GdiObjects_win.h"
+#include "paint/Glyphs.h"
 #include "paint/Masks.h"
 #include "paint/Masks_win.h"
 #include "paint/SectionPaint.h"
@@ -99,43 +100,6 @@ void RestorePixels(TBitmap& to, const SavedPixels& saved)
     const std::size_t row = static_cast<std::size_t>(r.Width()) * 3;
     for (int y = 0; y < r.Height(); ++y)
         std::memcpy(to.ScanLine(r.Top + y) + r.Left * 3, saved.Bytes.data() + row * static_cast<std::size_t>(y), row);
-}
-
-// A title button's glyph centred in `r`: 32-bit glyphs blend by their
-// alpha, others take their bottom-left pixel as the see-through colour.
-void DrawGlyph(TBitmap& target, const TBitmap& glyph, const TRect& r)
-{
-    if (glyph.Empty() || target.PixelFormat() != TPixelFormat::pf24bit)
-        return;
-    const int x0 = r.Left + (r.Width() - glyph.Width()) / 2;
-    const int y0 = r.Top + (r.Height() - glyph.Height()) / 2;
-    const bool alpha = glyph.PixelFormat() == TPixelFormat::pf32bit;
-    const std::uint32_t key = glyph.PixelColor(0, glyph.Height() - 1);
-    for (int y = 0; y < glyph.Height(); ++y) {
-        const int ty = y0 + y;
-        if (ty < 0 || ty >= target.Height())
-            continue;
-        std::uint8_t* row = target.ScanLine(ty);
-        for (int x = 0; x < glyph.Width(); ++x) {
-            const int tx = x0 + x;
-            if (tx < 0 || tx >= target.Width())
-                continue;
-            std::uint8_t* px = row + tx * 3;
-            if (alpha) {
-                const std::uint8_t* g = glyph.ScanLine(y) + x * 4;
-                const int a = g[3];
-                for (int c = 0; c < 3; ++c)
-                    px[c] = static_cast<std::uint8_t>((g[c] * a + px[c] * (255 - a) + 127) / 255);
-            } else {
-                const std::uint32_t colour = glyph.PixelColor(x, y);
-                if (colour == key)
-                    continue;
-                px[0] = static_cast<std::uint8_t>(colour >> 16);
-                px[1] = static_cast<std::uint8_t>(colour >> 8);
-                px[2] = static_cast<std::uint8_t>(colour);
-            }
-        }
-    }
 }
 
 HICON SmallIconOf(HWND window)
@@ -564,7 +528,7 @@ void TsSkinProvider::PaintButtons(const FrameLayout& l)
             DrawMaskImage(*t, *cache_, at, state, BgCacheFromBitmap(*cache_, at.X, at.Y), *titleImage, mode);
         }
         if (button.Glyph)
-            DrawGlyph(*cache_, *button.Glyph, r);
+            DrawCentredGlyph(*cache_, *button.Glyph, r);
     }
 }
 

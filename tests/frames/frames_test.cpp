@@ -798,6 +798,50 @@ TEST_F(FramesTest, HelpButtonShowsAnswersAndAsksForContextHelp)
     }
 }
 
+// A title button's 32-bit glyph is laid over the title by its alpha: what
+// the window shows is the title where the glyph is see-through and the mix
+// where it is half so; ignoring the alpha would show the glyph's own red.
+TEST_F(FramesTest, TitleButtonGlyphWithAlphaIsBlendedOverTheTitle)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    TsTitleButton& button = p->AddTitleButton();
+    // 12 x 12: the top half see-through red, the bottom half white at alpha
+    // 128, the bottom-left pixel opaque blue.
+    button.Glyph = std::make_unique<TBitmap>(12, 12, TPixelFormat::pf32bit);
+    for (int y = 0; y < 12; ++y)
+        for (int x = 0; x < 12; ++x) {
+            std::uint8_t* px = button.Glyph->ScanLine(y) + x * 4;
+            const bool top = y < 6, corner = x == 0 && y == 11;
+            px[0] = corner ? 255 : top ? 0 : 255;
+            px[1] = corner ? 0 : top ? 0 : 255;
+            px[2] = corner ? 0 : 255;
+            px[3] = corner ? 255 : top ? 0 : 128;
+        }
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    testsupport::Pump(20);
+    const FrameLayout l = p->Layout();
+    ASSERT_EQ(l.TitleButtons.size(), 1u);
+    const TRect r = l.TitleButtons[0];
+    ASSERT_EQ(r.Width(), 12);
+    // White at 128 over (128, 160, 0): round((255 * 128 + c * 127) / 255).
+    constexpr COLORREF kHalfWhite = RGB(192, 208, 128);
+    const struct {
+        const char* what;
+        int x, y;
+        COLORREF colour;
+    } cases[] = {
+        {"see-through", r.Left + 6, r.Top + 2, kActiveTitle},
+        {"see-through corner", r.Right - 1, r.Top, kActiveTitle},
+        {"half white", r.Left + 6, r.Top + 8, kHalfWhite},
+        {"opaque", r.Left, r.Bottom - 1, RGB(0, 0, 255)},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PixelAt(w, c.x, c.y), c.colour) << c.what;
+}
+
 // Last in this file on purpose: the program leaves its forms, and the skin
 // manager one of them owns, to the application object, which frees them at
 // static destruction, after everything static the skinning made on first

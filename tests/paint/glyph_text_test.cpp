@@ -82,6 +82,82 @@ TEST(DrawGlyph, AStripDrawsOnlyTheChosenImageWithItsOwnKey)
     EXPECT_EQ(Get(*dst, 2, 0), kWhite);
 }
 
+// A 2 x 2 glyph with alpha: see-through red, opaque blue, half black and a
+// quarter red. Ignoring the alpha would show the red top-left pixel.
+std::unique_ptr<TBitmap> AlphaGlyph()
+{
+    auto g = Canvas(2, 2, {}, TPixelFormat::pf32bit);
+    Set(*g, 0, 0, {0, 0, 255, 0});
+    Set(*g, 1, 0, {255, 0, 0, 255});
+    Set(*g, 0, 1, {0, 0, 0, 128});
+    Set(*g, 1, 1, {0, 0, 255, 64});
+    return g;
+}
+
+TEST(DrawCentredGlyph, ThirtyTwoBitGlyphsAreLaidOverByTheirAlpha)
+{
+    // Over white: alpha 128 of black leaves round(255 * 127 / 255) = 127,
+    // alpha 64 of red keeps round(255 * 191 / 255) = 191 of blue and green.
+    const Bgra expected[2][2] = {{kWhite, {255, 0, 0, 0}}, {{127, 127, 127, 0}, {191, 191, 255, 0}}};
+    for (const TPixelFormat format : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
+        const bool is32 = format == TPixelFormat::pf32bit;
+        auto dst = Canvas(6, 6, kWhite, format);
+        DrawCentredGlyph(*dst, *AlphaGlyph(), {0, 0, 6, 6});
+        for (int y = 0; y < 2; ++y)
+            for (int x = 0; x < 2; ++x) {
+                Bgra e = expected[y][x];
+                // On a 32-bit destination what is drawn becomes opaque.
+                if (is32 && !(x == 0 && y == 0))
+                    e.a = 255;
+                EXPECT_EQ(Get(*dst, 2 + x, 2 + y), e) << "pixel " << x << ", " << y << (is32 ? " on 32 bits" : "");
+            }
+        EXPECT_EQ(Get(*dst, 1, 1), kWhite) << "outside the glyph";
+    }
+}
+
+TEST(DrawCentredGlyph, CentredInTheRectangleAndCutAtTheDestination)
+{
+    const struct {
+        const char* what;
+        TRect r;
+        TPoint opaque;  // where the glyph's opaque blue pixel lands
+    } cases[] = {
+        {"same size", {3, 1, 5, 3}, {4, 1}},
+        {"odd room rounds left and up", {1, 1, 6, 8}, {3, 3}},
+        {"larger than its rectangle", {2, 2, 3, 3}, {3, 2}},
+        {"half outside the destination", {5, -1, 7, 1}, {6, -1}},
+    };
+    for (const auto& c : cases) {
+        auto dst = Canvas(7, 7, kWhite);
+        DrawCentredGlyph(*dst, *AlphaGlyph(), c.r);
+        int blue = 0;
+        for (int y = 0; y < 7; ++y)
+            for (int x = 0; x < 7; ++x)
+                if (Get(*dst, x, y) == Bgra{255, 0, 0, 0}) {
+                    ++blue;
+                    EXPECT_EQ(x, c.opaque.X) << c.what;
+                    EXPECT_EQ(y, c.opaque.Y) << c.what;
+                }
+        EXPECT_EQ(blue, c.opaque.Y >= 0 ? 1 : 0) << c.what;
+    }
+}
+
+TEST(DrawCentredGlyph, OtherGlyphsLeaveTheirBottomLeftColourOut)
+{
+    // 24-bit: green with a red centre, the bottom-left green is see-through.
+    auto glyph = Canvas(3, 3, kGreen);
+    Set(*glyph, 1, 1, {0, 0, 255, 0});
+    Set(*glyph, 2, 0, {255, 0, 0, 0});
+    for (const TPixelFormat format : {TPixelFormat::pf24bit, TPixelFormat::pf32bit}) {
+        auto dst = Canvas(5, 5, kWhite, format);
+        DrawCentredGlyph(*dst, *glyph, {0, 0, 5, 5});
+        const int a = format == TPixelFormat::pf32bit ? 255 : 0;
+        EXPECT_EQ(Get(*dst, 1, 1), kWhite);
+        EXPECT_EQ(Get(*dst, 2, 2), (Bgra{0, 0, 255, a}));
+        EXPECT_EQ(Get(*dst, 3, 1), (Bgra{255, 0, 0, a}));
+    }
+}
+
 TEST(LayoutGlyphAndText, PlacesGlyphAndCaption)
 {
     const TRect client{10, 20, 110, 50};  // 100 x 30
