@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/Composition_win.h"
 #include "engine/SkinDelivery_win.h"
 #include "engine/SkinCommand_win.h"
 #include "framework/Application.h"
@@ -51,20 +52,6 @@ std::unique_ptr<TBitmap>& BuiltInShadowSlot(bool active)
 {
     static std::unique_ptr<TBitmap> activeShadow, inactiveShadow;
     return active ? activeShadow : inactiveShadow;
-}
-
-// Desktop composition, asked of dwmapi (looked up at the first question; an
-// absent function means no composition).
-bool CompositionEnabled()
-{
-    using Fn = HRESULT(WINAPI*)(BOOL*);
-    static const Fn fn = [] {
-        HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
-        return dwm ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled")))
-                   : nullptr;
-    }();
-    BOOL enabled = FALSE;
-    return fn != nullptr && SUCCEEDED(fn(&enabled)) && enabled;
 }
 
 // Decodes one PNG resource of the program; an empty bitmap when it has none.
@@ -502,7 +489,7 @@ void TsSkinManager::PrepareShadows()
         return;
     }
     TShadowPictures shadows =
-        MakeShadowPictures(tables_, CompositionEnabled, BuiltInShadow(true), BuiltInShadow(false));
+        MakeShadowPictures(tables_, DesktopComposition, BuiltInShadow(true), BuiltInShadow(false));
     shadowMargins_ = shadows.Margins;
     activeShadow_ = std::move(shadows.Active);
     inactiveShadow_ = std::move(shadows.Inactive);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "engine/Composition_win.h"
 #include "engine/ControlPaint_win.h"
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinDelivery_win.h"
@@ -987,7 +988,7 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message)
             FireTitleButton(hit, true);
         return;
     }
-    if (ResizeMode == rmBorder && StartsOutlineDrag(hit) && !IsZoomed(Window()) &&
+    if (ResizeModeInForce() == rmBorder && StartsOutlineDrag(hit) && !IsZoomed(Window()) &&
         (hit == fhCaption || (GetWindowLongW(Window(), GWL_STYLE) & WS_THICKFRAME) != 0)) {
         BeginOutlineDrag(hit, POINT{XOf(message.LParam), YOf(message.LParam)});
         message.Result = 0;
@@ -1002,6 +1003,11 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message)
         return;
     }
     CallDefault(message);
+}
+
+TResizeMode TsSkinProvider::ResizeModeInForce() const
+{
+    return ResizeMode == rmBorder && !DesktopComposition() ? rmBorder : rmStandard;
 }
 
 POINT TsSkinProvider::MessagePoint(const TMessage& message) const

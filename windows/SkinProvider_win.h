@@ -84,6 +84,9 @@ public:
     // rmBorder: moving and sizing drag an outline; the form moves once, at
     // the release.
     TResizeMode ResizeMode = rmStandard;
+    // The mode that moves and sizes now: under desktop composition the
+    // desktop is not drawn on, so the outline gives way to rmStandard.
+    TResizeMode ResizeModeInForce() const;
     bool OutlineDragging() const { return outlineHit_ != fhNowhere; }
     // Snapping to the work area's edges while the form is moved.
     bool ScreenSnap = false;

@@ -18,6 +18,7 @@
 
 #include "app/FormLayout_win.h"
 #include "controls/Shape.h"
+#include "engine/Composition_win.h"
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
@@ -720,17 +721,19 @@ TEST_F(FramesTest, SkinOffGivesTheSystemFrameBackAndOnGivesOursWithHandlesFlat)
 constexpr COLORREF kHelp[3] = {RGB(150, 0, 150), RGB(230, 120, 40), RGB(70, 0, 70)};
 
 // Counts the system commands that reach a form's procedure, in front of its
-// provider, and keeps SC_CONTEXTHELP from the system (whose context-help mode
-// waits for the next click).
+// provider, and keeps the `kept` ones from the system (whose context-help
+// mode waits for the next click, and whose moving and sizing run until the
+// mouse button is up).
 struct SystemCommandCounter {
     std::shared_ptr<std::vector<WPARAM>> seen = std::make_shared<std::vector<WPARAM>>();
-    explicit SystemCommandCounter(TForm* form)
+    SystemCommandCounter(TForm* form, std::vector<WPARAM> kept)
     {
         TWindowProc inner = form->WindowProc;
-        form->WindowProc = [inner, seen = seen](TMessage& m) {
+        form->WindowProc = [inner, seen = seen, kept = std::move(kept)](TMessage& m) {
             if (m.Msg == WM_SYSCOMMAND) {
-                seen->push_back(m.WParam & 0xFFF0);
-                if ((m.WParam & 0xFFF0) == SC_CONTEXTHELP) {
+                const WPARAM command = m.WParam & 0xFFF0;
+                seen->push_back(command);
+                if (std::find(kept.begin(), kept.end(), command) != kept.end()) {
                     m.Result = 0;
                     return;
                 }
@@ -767,7 +770,7 @@ TEST_F(FramesTest, HelpButtonShowsAnswersAndAsksForContextHelp)
         EXPECT_EQ(help.Right, l.Buttons[k.rightOfHelp].Left - 2) << k.what << ": BISPACE left of its neighbour";
         const POINT at{(help.Left + help.Right) / 2, help.Top + 3};
         const POINT screen = ScreenPoint(w, help);
-        SystemCommandCounter commands(form);
+        SystemCommandCounter commands(form, {SC_CONTEXTHELP});
 
         EXPECT_EQ(PixelAt(w, at.x, at.y), kHelp[0]) << k.what;
         EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), HTHELP) << k.what;
@@ -840,6 +843,54 @@ TEST_F(FramesTest, TitleButtonGlyphWithAlphaIsBlendedOverTheTitle)
     };
     for (const auto& c : cases)
         EXPECT_EQ(PixelAt(w, c.x, c.y), c.colour) << c.what;
+}
+
+// Answers the question of desktop composition for as long as it lives.
+struct CompositionAnswer {
+    std::function<bool()> previous;
+    explicit CompositionAnswer(bool on) : previous(SetDesktopCompositionQuery([on] { return on; })) {}
+    ~CompositionAnswer() { SetDesktopCompositionQuery(previous); }
+};
+
+// Under desktop composition nothing is drawn on the desktop: rmBorder gives
+// way to the system's own moving and sizing, and the form's choice stays.
+TEST_F(FramesTest, DesktopCompositionForcesStandardMovingAndSizing)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    p->ResizeMode = rmBorder;
+    const HWND w = form->Handle();
+    SystemCommandCounter commands(form, {SC_MOVE, SC_SIZE});
+    RECT wr;
+    GetWindowRect(w, &wr);
+    const struct {
+        const char* what;
+        int hit;
+        POINT at;
+        WPARAM command;  // what the system is asked for instead of the outline
+    } presses[] = {
+        {"caption", HTCAPTION, {wr.left + 100, wr.top + 10}, SC_MOVE},
+        {"bottom-right corner", HTBOTTOMRIGHT, {wr.right - 1, wr.bottom - 1}, SC_SIZE},
+    };
+    for (const bool composition : {false, true}) {
+        CompositionAnswer answer(composition);
+        EXPECT_EQ(p->ResizeModeInForce(), composition ? rmStandard : rmBorder);
+        for (const auto& c : presses) {
+            commands.seen->clear();
+            SendMessageW(w, WM_NCLBUTTONDOWN, c.hit, MAKELPARAM(c.at.x, c.at.y));
+            EXPECT_EQ(p->OutlineDragging(), !composition) << c.what << (composition ? " (composition)" : "");
+            EXPECT_EQ(commands.Count(c.command), composition ? 1 : 0) << c.what;
+            POINT up = c.at;
+            ScreenToClient(w, &up);
+            SendMessageW(w, WM_LBUTTONUP, 0, MAKELPARAM(up.x, up.y));
+            EXPECT_FALSE(p->OutlineDragging()) << c.what;
+        }
+        EXPECT_EQ(p->ResizeMode, rmBorder);
+    }
+    RECT after;
+    GetWindowRect(w, &after);
+    EXPECT_TRUE(EqualRect(&after, &wr)) << "no press moved the form";
 }
 
 // Last in this file on purpose: the program leaves its forms, and the skin
