@@ -451,6 +451,8 @@ TEST(ChooseCaptionImages, BigOrSmallWithTheirFallbacksAndTheRestoreImage)
     noSmallClose.erase("SICONCLOSE");
     std::map<std::string, int> noRestore = full;
     noRestore.erase("BICONNORM");
+    std::map<std::string, int> smallHelp = full;
+    smallHelp["SICONHELP"] = 14;
     const struct {
         const char* what;
         const std::map<std::string, int>* names;
@@ -460,6 +462,8 @@ TEST(ChooseCaptionImages, BigOrSmallWithTheirFallbacksAndTheRestoreImage)
     } cases[] = {
         {"framed: big", &full, true, false, false, {1, 2, 3, 4}, true},
         {"dialog: small, help from the big", &full, false, false, false, {11, 12, 13, 4}, false},
+        {"dialog: its own small help", &smallHelp, false, false, false, {11, 12, 13, 14}, false},
+        {"framed: the big help beside a small one", &smallHelp, true, false, false, {1, 2, 3, 4}, true},
         {"no small Close: all big", &noSmallClose, false, false, false, {1, 2, 3, 4}, true},
         {"maximised: restore on Maximize", &full, true, true, false, {1, 5, 3, 4}, true},
         {"minimised small: restore on Minimize", &full, false, false, true, {11, 12, 15, 4}, false},
