@@ -102,6 +102,8 @@ void PaintAll(const TSkinTables& t, Params& q)
                 g.DisabledKinds = static_cast<unsigned>(q.Small(4));
                 g.BlendPercent = q.Short() % 150;
                 DrawGlyph(*src, dst, {q.Small(w + 10) - 5, q.Small(h + 10) - 5}, g);
+                DrawCentredGlyph(dst, *src,
+                                 {q.Small(w + 10) - 5, q.Small(h + 10) - 5, q.Small(w + 10) - 5, q.Small(h + 10) - 5});
             }
         }
     }
