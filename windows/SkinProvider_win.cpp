@@ -447,7 +447,13 @@ void TsSkinProvider::ComposeLayered(const FrameLayout& l)
         shadow = BuiltInShadow(margins);
         borders = margins;
     }
-    ComposeExtendedBorder(*layered_, f, *shadow, borders, margins, l.Title);
+    // The title is opaque again where a text or an image may have cleared
+    // the alpha, but not where the image reaches into the form (its borders
+    // beyond the margins): there its shadow and outline are the form's edge.
+    const TRect title{l.Title.Left + std::max(0, borders.Left - margins.Left),
+                      l.Title.Top + std::max(0, borders.Top - margins.Top),
+                      l.Title.Right - std::max(0, borders.Right - margins.Right), l.Title.Bottom};
+    ComposeExtendedBorder(*layered_, f, *shadow, borders, margins, title);
     // The layered window mixes premultiplied colours: a skin's picture
     // comes with plain ones.
     for (int y = 0; y < h; ++y) {
