@@ -533,11 +533,13 @@ def build(folder):
         return [("COLOR", C(color)), ("FONTCOLOR", C(font)), ("HOTCOLOR", C(hot_color)), ("HOTFONTCOLOR", C(hot_font))]
 
     # ---- skin-wide values and pictures
+    # FORMOFFSET: the extended border image reaches one pixel into the form,
+    # so that its outline (the last pixel of its border) is the form's edge.
     g = section("GLOBALINFO",
                 ("VERSION", "1.0"), ("AUTHOR", "Taramel"),
                 ("DESCRIPTION", "Topaz: light neutral surfaces with a warm topaz accent"),
                 ("MASTERBITMAP", "MASTER.BMP"),
-                ("BORDERWIDTH", "4"), ("TITLEHEIGHT", "30"), ("FORMOFFSET", "8"), ("CENTEROFFSET", "0"),
+                ("BORDERWIDTH", "4"), ("TITLEHEIGHT", "30"), ("FORMOFFSET", "1"), ("CENTEROFFSET", "0"),
                 ("BORDERMODE", "0"), ("BORDERCOLOR", str(C(LINE_STRONG))),
                 ("SHADOW1COLOR", str(C(rgb("3A2E20")))), ("SHADOW1OFFSET", "2"), ("SHADOW1BLUR", "6"),
                 ("SHADOW1TRANSPARENCY", "70"),
