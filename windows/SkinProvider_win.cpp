@@ -1076,13 +1076,14 @@ void TsSkinProvider::OnWindowPosChanging(TMessage& message)
     GetWindowRect(Window(), &wr);
     const int width = (pos->flags & SWP_NOSIZE) ? wr.right - wr.left : pos->cx;
     const int height = (pos->flags & SWP_NOSIZE) ? wr.bottom - wr.top : pos->cy;
-    // The border window reaches beyond the form by its margins at the left
-    // and the top.
+    // With an extended border the visible frame is the border window's:
+    // its left and top edges, not the form window's, meet the work area.
     FrameMargins margins;
     if (extended_) {
         const POINT frame = FrameOrigin();
-        margins.Left = wr.left - frame.x;
-        margins.Top = wr.top - frame.y;
+        const FrameLayout l = LayoutFrame(Metrics());
+        margins.Left = frame.x + l.Form.Left - wr.left;
+        margins.Top = frame.y + l.Form.Top - wr.top;
     }
     const TPoint at = SnapToWorkArea({pos->x, pos->y, pos->x + width, pos->y + height},
                                      {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom}, SnapBuffer,
@@ -1215,9 +1216,8 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message)
     }
     if (hit == fhSysMenu) {
         const FrameLayout l = Layout();
-        RECT wr;
-        GetWindowRect(Window(), &wr);
-        ShowSystemMenu(wr.left + l.Icon.Left, wr.top + l.Icon.Bottom);
+        const POINT origin = FrameOrigin();
+        ShowSystemMenu(origin.x + l.Icon.Left, origin.y + l.Icon.Bottom);
         message.Result = 0;
         return;
     }

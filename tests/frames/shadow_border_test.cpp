@@ -214,6 +214,23 @@ TEST_F(ExtendedBorderTest, BorderWindowBelowTheFormShowsTheFrameWithTheBuiltInSh
     EXPECT_EQ(moved.top, origin.y);
     EXPECT_EQ(moved.right - moved.left, p->FrameCache()->Width());
     EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), border);
+    // Snapping to the work area's edges: the visible frame meets them.
+    p->ScreenSnap = true;
+    MONITORINFO mi{sizeof(mi), {}, {}, 0};
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(w, MONITOR_DEFAULTTONEAREST), &mi));
+    const auto visible = [&] {
+        const POINT o = p->FrameOrigin();
+        const TRect f = p->Layout().Form;
+        return POINT{o.x + f.Left, o.y + f.Top};
+    };
+    const RECT now = WindowRect(w);
+    const int dx = visible().x - now.left, dy = visible().y - now.top;
+    SetWindowPos(w, nullptr, mi.rcWork.left - dx + 6, mi.rcWork.top - dy + 5, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(visible().x, mi.rcWork.left);
+    EXPECT_EQ(visible().y, mi.rcWork.top);
+    p->ScreenSnap = false;
+
     // Hidden with the form, shown with it.
     form->Hide();
     testsupport::Pump(20);
