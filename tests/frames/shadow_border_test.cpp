@@ -428,5 +428,62 @@ TEST_F(ExtendedBorderTest, DraggingTheBorderWindowsCaptionMovesTheForm)
     EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), border);
 }
 
+// A sizeable form: the border window's edges size it, a double click on its
+// caption maximises it (the border window then shows the title only) and
+// restores it again.
+TEST_F(ExtendedBorderTest, SizeableFormSizesByTheEdgesAndMaximisesByTheCaption)
+{
+    UseSkin("Frames");
+    TsSkinProvider* p = Show(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const HWND border = BorderWindow(*p);
+    ASSERT_NE(border, nullptr);
+    const FrameLayout l = p->Layout();
+    const POINT edge = OnScreen(*p, l.Form.Right - 2, (l.Form.Top + l.Form.Bottom) / 2);
+    ASSERT_EQ(SendMessageW(border, WM_NCHITTEST, 0, MAKELPARAM(edge.x, edge.y)), HTRIGHT);
+    testsupport::PumpUntil([&] { return GetForegroundWindow() == w; }, 1000);
+    ASSERT_TRUE(PointerOver(border, edge));
+    testsupport::Pump(200);
+    const RECT before = WindowRect(w), borderBefore = WindowRect(border);
+    MouseFromAnotherThread([&] {
+        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+        Sleep(150);
+        for (const int dx : {10, 20, 30}) {
+            SetCursorPos(edge.x + dx, edge.y);
+            mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+            Sleep(60);
+        }
+        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+        Sleep(100);
+    });
+    const RECT after = WindowRect(w), borderAfter = WindowRect(border);
+    EXPECT_EQ(after.left, before.left);
+    EXPECT_EQ(after.right - before.right, 30);
+    EXPECT_EQ((borderAfter.right - borderAfter.left) - (borderBefore.right - borderBefore.left), 30);
+
+    const POINT caption = OnScreen(*p, l.Text.Left + 60, l.Title.Top + 10);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(border, region), ERROR) << "no region while restored";
+    SendMessageW(border, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(caption.x, caption.y));
+    testsupport::Pump(50);
+    EXPECT_TRUE(IsZoomed(w));
+    EXPECT_TRUE(IsWindowVisible(border));
+    ASSERT_EQ(GetWindowRgn(border, region), SIMPLEREGION);
+    RECT box{};
+    GetRgnBox(region, &box);
+    const FrameMetrics m = p->Metrics();
+    const FrameLayout zoomed = LayoutFrame(m);
+    const RECT inside{zoomed.Form.Left + m.Border, zoomed.Form.Top, zoomed.Form.Right - m.Border,
+                      zoomed.Form.Bottom - m.Border};
+    EXPECT_TRUE(EqualRect(&box, &inside));
+    const POINT again = OnScreen(*p, zoomed.Text.Left + 60, zoomed.Title.Top + 10);
+    SendMessageW(border, WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(again.x, again.y));
+    testsupport::Pump(50);
+    EXPECT_FALSE(IsZoomed(w));
+    EXPECT_EQ(GetWindowRgn(border, region), ERROR);
+    DeleteObject(region);
+}
+
 }  // namespace
 }  // namespace taramel
