@@ -100,7 +100,12 @@ void TacBorderForm::Update(TsSkinProvider& provider)
     const bool repaint = !filled_ || provider.FrameSerial() != shownSerial_ || size.cx != shownSize_.cx ||
                          size.cy != shownSize_.cy;
     constexpr UINT kPlace = SWP_NOACTIVATE | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING;
-    // Directly below the form: a topmost form takes it along.
+    // A topmost form takes it along among the topmost windows.
+    const bool topmost = (GetWindowLongW(owner, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    if (topmost != ((GetWindowLongW(window_, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0))
+        SetWindowPos(window_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     kPlace | SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW);
+    // Directly below the form.
     SetWindowPos(window_, owner, at.x, at.y, size.cx, size.cy, kPlace | (repaint ? 0 : SWP_NOREDRAW));
     if (ulw == nullptr)
         return;  // no layered windows: placed, never filled

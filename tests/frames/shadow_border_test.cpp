@@ -214,6 +214,16 @@ TEST_F(ExtendedBorderTest, BorderWindowBelowTheFormShowsTheFrameWithTheBuiltInSh
     EXPECT_EQ(moved.top, origin.y);
     EXPECT_EQ(moved.right - moved.left, p->FrameCache()->Width());
     EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), border);
+    // A topmost form takes its border window along, still right below it.
+    SetWindowPos(w, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    testsupport::Pump(20);
+    EXPECT_NE(GetWindowLongW(border, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), border);
+    SetWindowPos(w, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    testsupport::Pump(20);
+    EXPECT_EQ(GetWindowLongW(border, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), border);
+
     // Snapping to the work area's edges: the visible frame meets them.
     p->ScreenSnap = true;
     MONITORINFO mi{sizeof(mi), {}, {}, 0};
