@@ -517,7 +517,7 @@ void TsSkinProvider::BuildCache()
     // buttons are repainted over it.
     buttonArea_.reset();
     if (m.Caption > 0) {
-        const int width = std::min(m.Width, l.ButtonAreaWidth + m.Border + kButtonAreaSlack);
+        const int width = std::min(m.Width, l.ButtonAreaWidth + m.Border + m.Shadow.Right + kButtonAreaSlack);
         GdiFlush();
         buttonArea_ = SavePixels(*cache_, TRect{m.Width - width, 0, m.Width, l.Top});
     }
