@@ -844,6 +844,13 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         message.Result = MAKELONG(m.Client.Left, m.Client.Top);
         return true;
     }
+    case CMD_ANIMATION_FRAME:
+        // A frame of an animation over the frame: the border window shows it.
+        if (!extended_)
+            return false;
+        UpdateBorderWindow();
+        message.Result = 0;
+        return true;
     case CMD_GET_BG_INFO:
         if (!skinned_ || message.LParam == 0 || form_->IsDestroying())
             return false;

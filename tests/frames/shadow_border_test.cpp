@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "engine/SkinCommand_win.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
@@ -240,6 +241,12 @@ TEST_F(ExtendedBorderTest, BorderWindowBelowTheFormShowsTheFrameWithTheBuiltInSh
     EXPECT_EQ(visible().x, mi.rcWork.left);
     EXPECT_EQ(visible().y, mi.rcWork.top);
     p->ScreenSnap = false;
+
+    // An animation's frame refreshes the border window.
+    ShowWindow(border, SW_HIDE);
+    SendMessageW(w, SM_ALPHACMD, MakeSkinWParam(CMD_ANIMATION_FRAME), 0);
+    EXPECT_TRUE(IsWindowVisible(border));
+    EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), border);
 
     // Hidden with the form, shown with it.
     form->Hide();
