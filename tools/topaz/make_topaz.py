@@ -413,7 +413,9 @@ def shadow_border():
                 continue
             a = 0.28 * math.exp(-(d * d) / (2 * (edge / 2.8) ** 2))
             layer.put(x, y, rgb("3A2E20"), a)
-    layer.paint(ring(edge - 1, edge - 1, size - edge + 1, size - edge + 1, 4), LINE_STRONG)
+    # Square: the image is laid in nine parts, and a rounded outline would
+    # reach from the corners into the stretched edges.
+    layer.paint(ring(edge - 1, edge - 1, size - edge + 1, size - edge + 1, 0), LINE_STRONG)
     return layer, edge
 
 
