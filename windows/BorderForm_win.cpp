@@ -150,7 +150,16 @@ LRESULT TacBorderForm::Forward(UINT msg, WPARAM wParam, LPARAM lParam)
     const HWND owner = OwnerWindow();
     if (owner == nullptr)
         return 0;
-    if (msg == WM_NCLBUTTONDOWN || msg == WM_NCRBUTTONDOWN || msg == WM_NCLBUTTONDBLCLK) {
+    const bool press = msg == WM_NCLBUTTONDOWN || msg == WM_NCRBUTTONDOWN || msg == WM_NCLBUTTONDBLCLK;
+    if (!IsWindowEnabled(owner)) {
+        // A form held by a modal window neither moves nor closes: the press
+        // brings the modal window forward instead.
+        if (press)
+            if (HWND popup = GetLastActivePopup(owner); popup != nullptr && popup != owner)
+                SetForegroundWindow(popup);
+        return 0;
+    }
+    if (press) {
         // A press on the frame is a press on the form: it comes forward.
         if (GetForegroundWindow() != owner)
             SetForegroundWindow(owner);
@@ -164,6 +173,9 @@ LRESULT TacBorderForm::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_NCHITTEST: {
+        const HWND owner = OwnerWindow();
+        if (owner != nullptr && !IsWindowEnabled(owner))
+            return HTERROR;  // no hover, no press while the form is held
         const LRESULT hit = owner_->HitTest(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
         // The form lies over its client: a point there belongs to it.
         return hit == HTCLIENT ? HTTRANSPARENT : hit;
@@ -183,6 +195,9 @@ LRESULT TacBorderForm::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
             SendMessageW(owner, WM_NCMOUSELEAVE, 0, 0);
         return 0;
     case WM_NCLBUTTONDOWN:
+        if (static_cast<int>(wParam) == HTERROR)
+            return Forward(msg, wParam, lParam);  // brings a modal window forward
+        [[fallthrough]];
     case WM_NCLBUTTONUP:
     case WM_NCLBUTTONDBLCLK:
     case WM_NCRBUTTONDOWN:

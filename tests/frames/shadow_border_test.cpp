@@ -372,6 +372,16 @@ TEST_F(ExtendedBorderTest, CloseOnTheBorderWindowClosesTheDialogAsCancel)
     SendMessageW(border, WM_NCMOUSELEAVE, 0, 0);
     EXPECT_EQ(p->Buttons().State(fhClose), 0);
 
+    // A form held by a modal window (disabled) neither hovers nor closes.
+    EnableWindow(form->Handle(), FALSE);
+    EXPECT_EQ(SendMessageW(border, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)), HTERROR);
+    SendMessageW(border, WM_NCLBUTTONDOWN, HTCLOSE, MAKELPARAM(at.x, at.y));
+    SendMessageW(border, WM_NCLBUTTONUP, HTCLOSE, MAKELPARAM(at.x, at.y));
+    testsupport::Pump(20);
+    EXPECT_TRUE(IsWindowVisible(form->Handle()));
+    EXPECT_EQ(p->Buttons().State(fhClose), 0);
+    EnableWindow(form->Handle(), TRUE);
+
     ASSERT_TRUE(PointerOver(border, at));
     form->Hide();
     testsupport::Pump(20);
