@@ -140,6 +140,14 @@ void DrawGlyph(TBitmap& target, const TBitmap& glyph, const TRect& r)
     }
 }
 
+// The shadow's margins as the frame takes them: a skin's form offset beyond
+// its image's border makes a margin negative, which leaves that side without
+// a shadow (the form never reaches out of its picture).
+FrameMargins FrameShadow(const TacShadowMargins& s)
+{
+    return {std::max(0, s.Left), std::max(0, s.Top), std::max(0, s.Right), std::max(0, s.Bottom)};
+}
+
 HICON SmallIconOf(HWND window)
 {
     auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
@@ -332,9 +340,9 @@ void TsSkinProvider::ExtendMetrics(FrameMetrics& m) const
                                                 GetSystemMetrics(SM_CYCAPTION), 0, 0);
     // The manager's margins: they follow the skin's image or the built-in
     // shadow and the desktop's composition.
-    const TacShadowMargins& s = manager->ShadowMargins();
+    const FrameMargins s = FrameShadow(manager->ShadowMargins());
     m.ExtendedBorder = true;
-    m.Shadow = {s.Left, s.Top, s.Right, s.Bottom};
+    m.Shadow = s;
     m.BorderMode = v.BorderMode;
     m.CenterOffset = v.CenterOffset;
     m.Border = f.Border;
@@ -436,8 +444,7 @@ void TsSkinProvider::ComposeLayered(const FrameLayout& l)
     if (const TsMaskData* image = ImageAt(*t, t->CommonIndexes.ExBorder))
         borders = {image->WL, image->WT, image->WR, image->WB};
     const TBitmap* picture = active_ ? manager->ActiveShadow() : manager->InactiveShadow();
-    const TacShadowMargins& s = manager->ShadowMargins();
-    const FrameMargins margins{s.Left, s.Top, s.Right, s.Bottom};
+    const FrameMargins margins = FrameShadow(manager->ShadowMargins());
     std::unique_ptr<TBitmap> shadow;
     if (picture != nullptr && !picture->Empty()) {
         shadow = std::make_unique<TBitmap>();

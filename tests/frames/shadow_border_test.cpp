@@ -303,6 +303,29 @@ TEST_F(ExtendedBorderTest, SkinsOwnImageGivesTheMarginsAndBothPictures)
     }
 }
 
+// A skin whose form offset is larger than its image's borders gives negative
+// margins: the frame gets no shadow on those sides, never a form reaching
+// out of its picture.
+TEST_F(ExtendedBorderTest, NegativeMarginsOfASkinCountAsNone)
+{
+    UseSkin("Mini");
+    const TacShadowMargins& s = manager->ShadowMargins();
+    ASSERT_TRUE(s.Left < 0 && s.Top < 0 && s.Right < 0 && s.Bottom < 0);
+    TsSkinProvider* p = Show(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize);
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(p->Extended());
+    SendMessageW(form->Handle(), WM_NCACTIVATE, TRUE, 0);
+    testsupport::Pump(20);
+    const RECT client = ClientInWindow(form->Handle());
+    const TBitmap* cache = p->FrameCache();
+    ASSERT_NE(cache, nullptr);
+    const int b = manager->Tables().SkinData.BorderWidth;
+    EXPECT_EQ(cache->Width(), b + (client.right - client.left) + b);
+    EXPECT_EQ(cache->Height(), manager->Tables().SkinData.TitleHeight + (client.bottom - client.top) + b);
+    EXPECT_EQ(p->Layout().Form, (TRect{0, 0, cache->Width(), cache->Height()}));
+    EXPECT_TRUE(IsWindowVisible(BorderWindow(*p)));
+}
+
 TEST_F(ExtendedBorderTest, SwitchedOffTheFormGetsItsFrameBackAndCyclesKeepHandlesFlat)
 {
     UseSkin("Frames");
