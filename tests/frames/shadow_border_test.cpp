@@ -255,6 +255,14 @@ TEST_F(ExtendedBorderTest, BorderWindowBelowTheFormShowsTheFrameWithTheBuiltInSh
     form->Show();
     testsupport::Pump(20);
     EXPECT_TRUE(IsWindowVisible(border));
+    // Minimised, the form shows no border window either.
+    ShowWindow(w, SW_MINIMIZE);
+    testsupport::Pump(20);
+    EXPECT_FALSE(IsWindowVisible(border));
+    ShowWindow(w, SW_RESTORE);
+    testsupport::Pump(20);
+    EXPECT_TRUE(IsWindowVisible(border));
+    EXPECT_EQ(WindowRect(border).left, p->FrameOrigin().x);
 }
 
 // The skin's own image: borders 8 and a form offset of 2 give margins of 6;
