@@ -334,6 +334,37 @@ TEST_F(ExtendedBorderTest, NegativeMarginsOfASkinCountAsNone)
     EXPECT_TRUE(IsWindowVisible(BorderWindow(*p)));
 }
 
+// A button's look is repainted over a copy of the title without the buttons:
+// hovering the partly see-through Minimize and leaving it again must leave
+// the frame's picture as it was, even with the buttons far from the edge.
+TEST_F(ExtendedBorderTest, HoveringAndLeavingAButtonLeavesThePictureAsItWas)
+{
+    UseSkin("ExFrames");
+    TsSkinProvider* p = Show(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const HWND border = BorderWindow(*p);
+    ASSERT_NE(border, nullptr);
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    testsupport::Pump(20);
+    const auto pixels = [&] {
+        const TBitmap& c = *p->FrameCache();
+        std::vector<std::uint8_t> bytes;
+        for (int y = 0; y < c.Height(); ++y)
+            bytes.insert(bytes.end(), c.ScanLine(y), c.ScanLine(y) + c.Width() * 4);
+        return bytes;
+    };
+    const std::vector<std::uint8_t> before = pixels();
+    const TRect min = p->Layout().Buttons[cbMin];
+    const POINT at = OnScreen(*p, (min.Left + min.Right) / 2, (min.Top + min.Bottom) / 2);
+    SendMessageW(border, WM_NCMOUSEMOVE, HTMINBUTTON, MAKELPARAM(at.x, at.y));
+    ASSERT_EQ(p->Buttons().State(fhMinButton), 1);
+    EXPECT_EQ(PixelOf(*p->FrameCache(), min.Left + 1, min.Top + 3).Colour, RGB(0, 255, 255));
+    SendMessageW(border, WM_NCMOUSELEAVE, 0, 0);
+    EXPECT_EQ(p->Buttons().State(fhMinButton), 0);
+    EXPECT_TRUE(pixels() == before) << "the hot look stayed where the resting button is see-through";
+}
+
 TEST_F(ExtendedBorderTest, SwitchedOffTheFormGetsItsFrameBackAndCyclesKeepHandlesFlat)
 {
     UseSkin("Frames");
