@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <functional>
@@ -137,6 +138,9 @@ protected:
             },
             3000);
     }
+
+    // The form is freed by the test itself.
+    void Forget(TForm* f) { forms_.erase(std::remove(forms_.begin(), forms_.end(), f), forms_.end()); }
 
     std::unique_ptr<TsSkinManager> manager;
     TForm* form = nullptr;
@@ -414,6 +418,20 @@ TEST_F(ExtendedBorderTest, SwitchedOffTheFormGetsItsFrameBackAndCyclesKeepHandle
     manager->SetActive(false);
     testsupport::Pump(10);
     EXPECT_FALSE(IsWindow(again));
+}
+
+TEST_F(ExtendedBorderTest, BorderWindowGoesWithItsForm)
+{
+    UseSkin("Frames");
+    TsSkinProvider* p = Show(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize);
+    ASSERT_NE(p, nullptr);
+    const HWND border = BorderWindow(*p);
+    ASSERT_NE(border, nullptr);
+    Forget(form);
+    delete form;
+    form = nullptr;
+    testsupport::Pump(10);
+    EXPECT_FALSE(IsWindow(border));
 }
 
 // Hovering the Close button on the border window lights it in the frame
