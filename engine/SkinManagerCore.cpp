@@ -5,6 +5,7 @@
 
 #include "images/ComposeImage32.h"
 #include "paint/FrameGeometry.h"
+#include "paint/Masks.h"
 #include "skin/SkinLoader.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinPlace.h"
@@ -18,7 +19,10 @@ namespace {
 std::unique_ptr<TBitmap> CopyImageState(const TSkinTables& t, int imageIndex, int state)
 {
     const TsMaskData& image = t.Images[static_cast<std::size_t>(imageIndex)];
-    const TSize size = ImageStateSize(t, imageIndex);
+    // A state by the image's own count, also for a picture file of its own
+    // (whose lookup size is always a third of it): a one-state shadow is
+    // the whole picture.
+    const TSize size{StateImageWidth(image), StateImageHeight(image)};
     const TBitmap* source = image.Image ? image.Image.get() : t.MasterBitmap.get();
     auto copy = std::make_unique<TBitmap>();
     if (source == nullptr || size.cx <= 0 || size.cy <= 0)

@@ -228,17 +228,23 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
 {
     FrameLayout l;
     const int b = m.Border;
-    const int band = m.Caption > 0 ? b + m.Caption : 0;
-    l.Top = m.Caption > 0 ? band : b;
+    // With an extended border the form lies inside the shadow's margins and
+    // has no top border: its title starts at the form's top edge.
+    const FrameMargins shadow = m.ExtendedBorder ? m.Shadow : FrameMargins{};
+    l.Form = {shadow.Left, shadow.Top, m.Width - shadow.Right, m.Height - shadow.Bottom};
+    const TRect& f = l.Form;
+    const int topBorder = m.ExtendedBorder ? 0 : b;
+    const int band = m.Caption > 0 ? f.Top + topBorder + m.Caption : 0;
+    l.Top = m.Caption > 0 ? band : f.Top + b;
     // The title band runs the frame's whole width, over the side borders:
     // left inside them, the border's inner fill would show as a light
     // column between the title and the outline, below the rounded corners.
     // The window's outline takes the title mask's corners at the same width.
-    l.Title = m.Caption > 0 ? TRect{0, 0, m.Width, band} : TRect{};
-    l.TopStrip = {0, 0, m.Width, l.Top};
-    l.LeftStrip = {0, l.Top, b, m.Height};
-    l.BottomStrip = {b, m.Height - b, m.Width, m.Height};
-    l.RightStrip = {m.Width - b, l.Top, m.Width, m.Height - b};
+    l.Title = m.Caption > 0 ? TRect{f.Left, f.Top, f.Right, band} : TRect{};
+    l.TopStrip = {f.Left, f.Top, f.Right, l.Top};
+    l.LeftStrip = {f.Left, l.Top, f.Left + b, f.Bottom};
+    l.BottomStrip = {f.Left + b, f.Bottom - b, f.Right, f.Bottom};
+    l.RightStrip = {f.Right - b, l.Top, f.Right, f.Bottom - b};
     if (m.Grip.cx > 0 && m.Grip.cy > 0 && m.Sizeable && !m.Maximized)
         l.Grip = {m.Client.Right - m.Grip.cx, m.Client.Bottom - m.Grip.cy, m.Client.Right, m.Client.Bottom};
     if (m.Caption <= 0)
@@ -250,7 +256,7 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
     const int buttonBand = m.ExtendedBorder ? m.Caption : band;
     const bool maxExtended = m.Maximized && m.ExtendedBorder;
     int x = m.Width - spacing - m.ButtonRightMargin - m.Shadow.Right - b;
-    int leftmost = m.Width - b;
+    int leftmost = f.Right - b;
     for (int i = 0; i < cbCount; ++i) {
         if (!ButtonVisible(m.Buttons, i))
             continue;
@@ -281,7 +287,7 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
         x -= kTitleButtonsGap;
         l.ButtonAreaWidth += kTitleButtonsGap;
         for (const TSize& s : m.TitleButtonSizes) {
-            const int top = std::max(0, (band - s.cy) / 2);
+            const int top = f.Top + std::max(0, (band - f.Top - s.cy) / 2);
             const int left = x - s.cx;
             l.TitleButtons.push_back({left, top, x, top + s.cy});
             l.ButtonAreaWidth += s.cx + spacing;
@@ -291,27 +297,64 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
     }
 
     if (m.Icon.cx > 0 && m.Icon.cy > 0) {
-        const int left = b + m.ButtonLeftMargin;
-        const int top = b + (m.Caption - m.Icon.cy) / 2;
+        const int left = f.Left + b + m.ButtonLeftMargin;
+        const int top = f.Top + topBorder + (m.Caption - m.Icon.cy) / 2;
         l.Icon = {left, top, left + m.Icon.cx, top + m.Icon.cy};
     }
-    const int textLeft = b + std::max(m.Icon.cx, 0) + m.ButtonLeftMargin + 4;
-    l.Text = {textLeft, 2, std::max(textLeft, leftmost - 6), band};
+    const int textLeft = f.Left + b + std::max(m.Icon.cx, 0) + m.ButtonLeftMargin + 4;
+    l.Text = {textLeft, f.Top + 2, std::max(textLeft, leftmost - 6), band};
     return l;
 }
+
+namespace {
+
+int CaptionButtonAt(const FrameMetrics& m, const FrameLayout& l, TPoint p)
+{
+    if (m.Caption <= 0)
+        return fhNowhere;
+    for (int i = 0; i < cbCount; ++i)
+        if (l.Shown[static_cast<std::size_t>(i)] && Contains(l.Buttons[static_cast<std::size_t>(i)], p))
+            return ButtonAnswer(m, i);
+    for (std::size_t i = 0; i < l.TitleButtons.size(); ++i)
+        if (Contains(l.TitleButtons[i], p))
+            return fhTitleButton + static_cast<int>(i);
+    return fhNowhere;
+}
+
+// The border window of an extended border: its picture is the form inside
+// the shadow, the title at the form's top edge.
+int ExtendedFrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
+{
+    const TRect& f = l.Form;
+    if (!Contains(f, p))
+        return fhNowhere;
+    if (const int button = CaptionButtonAt(m, l, p); button != fhNowhere)
+        return button;
+    if (m.Sizeable && !m.Maximized) {
+        FrameMetrics inner = m;
+        inner.Width = f.Width();
+        inner.Height = f.Height();
+        if (const int edge = ResizeEdge(inner, TPoint{p.X - f.Left, p.Y - f.Top}); edge != fhNowhere)
+            return edge;
+    }
+    if (m.Caption > 0 && p.Y < l.Top)
+        return Contains(l.Icon, p) ? fhSysMenu : fhCaption;
+    const int b = m.Border;
+    if (p.X < f.Left + b || p.X >= f.Right - b || p.Y >= f.Bottom - b || p.Y < l.Top)
+        return fhBorder;
+    return Contains(l.Grip, p) ? fhBottomRight : fhClient;
+}
+
+}  // namespace
 
 int FrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
 {
     if (p.X < 0 || p.Y < 0 || p.X >= m.Width || p.Y >= m.Height)
         return fhNowhere;
-    if (m.Caption > 0) {
-        for (int i = 0; i < cbCount; ++i)
-            if (l.Shown[static_cast<std::size_t>(i)] && Contains(l.Buttons[static_cast<std::size_t>(i)], p))
-                return ButtonAnswer(m, i);
-        for (std::size_t i = 0; i < l.TitleButtons.size(); ++i)
-            if (Contains(l.TitleButtons[i], p))
-                return fhTitleButton + static_cast<int>(i);
-    }
+    if (m.ExtendedBorder)
+        return ExtendedFrameHitTest(m, l, p);
+    if (const int button = CaptionButtonAt(m, l, p); button != fhNowhere)
+        return button;
     if (m.Sizeable && !m.Maximized)
         if (const int edge = ResizeEdge(m, p); edge != fhNowhere)
             return edge;

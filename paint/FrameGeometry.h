@@ -133,6 +133,9 @@ struct FrameMetrics {
 };
 
 struct FrameLayout {
+    // The form's own rectangle: the whole frame, or with an extended border
+    // the part inside the shadow's margins.
+    TRect Form;
     TRect Title;    // the title band, painted with the title section
     TRect Icon;     // empty without an icon
     TRect Text;     // where the caption text is fitted
@@ -231,7 +234,9 @@ FrameLayout LayoutFrame(const FrameMetrics& m);
 // Minimize of a minimised form restores it), then the
 // resize edges of a sizeable, not maximised window, then the title band
 // (icon: system menu), then the side and bottom borders of a fixed frame,
-// then the size grip (bottom-right), else the client area.
+// then the size grip (bottom-right), else the client area. With an extended
+// border the point is one of the border window's: the shadow around the form
+// is nowhere, and the edges of a sizeable form lie on the form's rectangle.
 int FrameHitTest(const FrameMetrics& m, const FrameLayout& layout, TPoint p);
 
 // The caption buttons' states (0 normal, 1 hot, 2 pressed) as the mouse moves

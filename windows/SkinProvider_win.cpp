@@ -12,6 +12,7 @@
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "paint/ExtendedBorder_win.h"
 #include "paint/GdiObjects_win.h"
 #include "paint/Glyphs.h"
 #include "paint/Masks.h"
@@ -22,6 +23,7 @@
 #include "render/Bitmap_win.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinState.h"
+#include "windows/BorderForm_win.h"
 
 namespace taramel {
 
@@ -103,6 +105,14 @@ void RestorePixels(TBitmap& to, const SavedPixels& saved)
         std::memcpy(to.ScanLine(r.Top + y) + r.Left * 3, saved.Bytes.data() + row * static_cast<std::size_t>(y), row);
 }
 
+// The shadow's margins as the frame takes them: a skin's form offset beyond
+// its image's border makes a margin negative, which leaves that side without
+// a shadow (the form never reaches out of its picture).
+FrameMargins FrameShadow(const TacShadowMargins& s)
+{
+    return {std::max(0, s.Left), std::max(0, s.Top), std::max(0, s.Right), std::max(0, s.Bottom)};
+}
+
 HICON SmallIconOf(HWND window)
 {
     auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
@@ -173,12 +183,14 @@ void TsSkinProvider::Prepare()
     cacheDirty_ = true;
     DropCopies();
     regionChanged_ = true;
+    SetExtended(WantsExtended());
 }
 
 void TsSkinProvider::Unprepare()
 {
     if (!skinned_)
         return;
+    SetExtended(false);
     skinned_ = false;
     if (hadSysMenu_)
         SetWindowLongW(Window(), GWL_STYLE, GetWindowLongW(Window(), GWL_STYLE) | WS_SYSMENU);
@@ -274,15 +286,157 @@ FrameMetrics TsSkinProvider::Metrics() const
                                 : CaptionButtonSize(0, 0, false);
         }
     }
+    if (extended_)
+        ExtendMetrics(m);
     return m;
+}
+
+void TsSkinProvider::ExtendMetrics(FrameMetrics& m) const
+{
+    const TSkinTables* t = SkinTables();
+    const TsSkinManager* manager = DefaultManager();
+    if (t == nullptr || manager == nullptr)
+        return;
+    ExtendedBorderValues v;
+    v.BorderWidth = t->SkinData.BorderWidth;
+    v.TitleHeight = t->SkinData.TitleHeight;
+    v.BorderMode = t->SkinData.BorderMode;
+    v.CenterOffset = t->SkinData.CenterOffset;
+    const ExtendedFrame f = LayoutExtendedFrame(v, false, m.Caption > 0 || m.Minimized, m.Maximized,
+                                                GetSystemMetrics(SM_CYCAPTION), 0, 0);
+    // The manager's margins: they follow the skin's image or the built-in
+    // shadow and the desktop's composition.
+    const FrameMargins s = FrameShadow(manager->ShadowMargins());
+    m.ExtendedBorder = true;
+    m.Shadow = s;
+    m.BorderMode = v.BorderMode;
+    m.CenterOffset = v.CenterOffset;
+    m.Border = f.Border;
+    m.Caption = f.Caption;
+    // The frame is built around the client: the skin's border on three
+    // sides, its title above, the shadow outside.
+    const int width = m.Client.Width(), height = m.Client.Height();
+    const int left = s.Left + f.Border, top = s.Top + f.Caption;
+    m.Client = {left, top, left + width, top + height};
+    m.Width = std::max(1, left + width + f.Border + s.Right);
+    m.Height = std::max(1, top + height + f.Border + s.Bottom);
+}
+
+POINT TsSkinProvider::FrameOrigin() const
+{
+    RECT wr;
+    GetWindowRect(Window(), &wr);
+    if (!extended_)
+        return POINT{wr.left, wr.top};
+    // The client lies where the frame cache has it.
+    const FrameMetrics m = Metrics();
+    POINT origin{0, 0};
+    ClientToScreen(Window(), &origin);
+    return POINT{origin.x - m.Client.Left, origin.y - m.Client.Top};
 }
 
 int TsSkinProvider::HitTest(POINT screen) const
 {
-    RECT wr;
-    GetWindowRect(Window(), &wr);
+    const POINT origin = FrameOrigin();
     const FrameMetrics m = Metrics();
-    return FrameHitTest(m, LayoutFrame(m), TPoint{screen.x - wr.left, screen.y - wr.top});
+    return FrameHitTest(m, LayoutFrame(m), TPoint{screen.x - origin.x, screen.y - origin.y});
+}
+
+bool TsSkinProvider::WantsExtended() const
+{
+    const TsSkinManager* manager = DefaultManager();
+    if (manager == nullptr || !manager->ExtendedBorders() || !skinned_)
+        return false;
+    const LONG style = GetWindowLongW(Window(), GWL_STYLE);
+    const LONG exStyle = GetWindowLongW(Window(), GWL_EXSTYLE);
+    return form_->BorderStyle() != TFormBorderStyle::bsNone && (style & WS_CHILD) == 0 &&
+           (exStyle & WS_EX_MDICHILD) == 0;
+}
+
+void TsSkinProvider::SetExtended(bool on)
+{
+    if (on == extended_)
+        return;
+    extended_ = on;
+    cacheDirty_ = true;
+    regionChanged_ = true;
+    DropCopies();
+    layered_.reset();
+    ++frameSerial_;
+    if (on)
+        borderWindow_ = std::make_unique<TacBorderForm>(*this);
+    else
+        borderWindow_.reset();
+}
+
+bool TsSkinProvider::RefreshFrame()
+{
+    if (!skinned_ || SkinTables() == nullptr)
+        return false;
+    const FrameMetrics m = Metrics();
+    if (!cacheDirty_ && cache_ && cache_->Width() == m.Width && cache_->Height() == m.Height &&
+        (!extended_ || layered_))
+        return false;
+    BuildCache();
+    return true;
+}
+
+void TsSkinProvider::ComposeLayered(const FrameLayout& l)
+{
+    const TsSkinManager* manager = DefaultManager();
+    const TSkinTables* t = SkinTables();
+    if (!cache_ || manager == nullptr || t == nullptr)
+        return;
+    const int w = cache_->Width(), h = cache_->Height();
+    if (!layered_ || layered_->Width() != w || layered_->Height() != h)
+        layered_ = std::make_unique<TBitmap>(w, h, TPixelFormat::pf32bit);
+    // The painted form, opaque; outside it nothing until the shadow comes.
+    GdiFlush();
+    const TRect& f = l.Form;
+    for (int y = 0; y < h; ++y) {
+        const std::uint8_t* in = cache_->ScanLine(y);
+        std::uint8_t* out = layered_->ScanLine(y);
+        for (int x = 0; x < w; ++x, in += 3, out += 4) {
+            const bool inside = x >= f.Left && x < f.Right && y >= f.Top && y < f.Bottom;
+            out[0] = inside ? in[0] : 0;
+            out[1] = inside ? in[1] : 0;
+            out[2] = inside ? in[2] : 0;
+            out[3] = inside ? 255 : 0;
+        }
+    }
+    // The skin's extended border image is laid by its own borders; the
+    // built-in pictures by the built-in shadow's margins.
+    FrameMargins borders = ShadowMargins(ExtendedBorderValues{}, false);
+    if (const TsMaskData* image = ImageAt(*t, t->CommonIndexes.ExBorder))
+        borders = {image->WL, image->WT, image->WR, image->WB};
+    const TBitmap* picture = active_ ? manager->ActiveShadow() : manager->InactiveShadow();
+    const FrameMargins margins = FrameShadow(manager->ShadowMargins());
+    std::unique_ptr<TBitmap> shadow;
+    if (picture != nullptr && !picture->Empty()) {
+        shadow = std::make_unique<TBitmap>();
+        shadow->Assign(*picture);
+    } else {
+        // A program without the built-in pictures still casts a shadow.
+        shadow = BuiltInShadow(margins);
+        borders = margins;
+    }
+    // The title is opaque again where a text or an image may have cleared
+    // the alpha, but not where the image reaches into the form (its borders
+    // beyond the margins): there its shadow and outline are the form's edge.
+    const TRect title{l.Title.Left + std::max(0, borders.Left - margins.Left),
+                      l.Title.Top + std::max(0, borders.Top - margins.Top),
+                      l.Title.Right - std::max(0, borders.Right - margins.Right), l.Title.Bottom};
+    ComposeExtendedBorder(*layered_, f, *shadow, borders, margins, title);
+    // The layered window mixes premultiplied colours: a skin's picture
+    // comes with plain ones.
+    for (int y = 0; y < h; ++y) {
+        std::uint8_t* px = layered_->ScanLine(y);
+        for (int x = 0; x < w; ++x, px += 4)
+            if (px[3] < 255)
+                for (int c = 0; c < 3; ++c)
+                    px[c] = static_cast<std::uint8_t>((px[c] * px[3] + 127) / 255);
+    }
+    ++frameSerial_;
 }
 
 // ---- Painting ----
@@ -307,7 +461,7 @@ void TsSkinProvider::BuildCache()
     // title again: the frame under it is kept from the last full build, as
     // long as the window's size and the activation (which colours the whole
     // border) are those it was built with.
-    const bool titleOnly = !resized && m.Caption > 0 && titleCopy_ && titleCopy_->Rect == top &&
+    const bool titleOnly = !resized && !extended_ && m.Caption > 0 && titleCopy_ && titleCopy_->Rect == top &&
                            titleCopyActive_ == active_ && FindImage(*t, formSection_, kFormSection, "BORDERSMASK") >= 0;
     GdiFlush();
     if (titleOnly) {
@@ -318,9 +472,9 @@ void TsSkinProvider::BuildCache()
         const BgCache skinBack{nullptr, 0, 0, GlobalBackColor(*t), false};
         FillSolid(dc, ToRECT(all), skinBack.SolidColor);
         GdiFlush();
-        PaintSection(*t, formSection_, kFormSection, skinBack, {}, SectionTarget{cache_.get(), all}, state, true);
+        PaintSection(*t, formSection_, kFormSection, skinBack, {}, SectionTarget{cache_.get(), l.Form}, state, true);
         titleCopy_.reset();
-        if (m.Caption > 0 && l.Top > 0) {
+        if (m.Caption > 0 && l.Top > 0 && !extended_) {
             titleCopy_ = SavePixels(*cache_, top);
             titleCopyActive_ = active_;
         }
@@ -336,11 +490,15 @@ void TsSkinProvider::BuildCache()
     // buttons are repainted over it.
     buttonArea_.reset();
     if (m.Caption > 0) {
-        const int width = std::min(m.Width, l.ButtonAreaWidth + m.Border + kButtonAreaSlack);
+        const int width = std::min(m.Width, l.ButtonAreaWidth + m.Border + m.Shadow.Right + kButtonAreaSlack);
         GdiFlush();
         buttonArea_ = SavePixels(*cache_, TRect{m.Width - width, 0, m.Width, l.Top});
     }
     PaintButtons(l);
+    if (extended_)
+        ComposeLayered(l);
+    else
+        ++frameSerial_;
     cacheDirty_ = false;
 }
 
@@ -450,7 +608,15 @@ void TsSkinProvider::RepaintButtons()
     }
     GdiFlush();
     RestorePixels(*cache_, *buttonArea_);
-    PaintButtons(LayoutFrame(m));
+    const FrameLayout l = LayoutFrame(m);
+    PaintButtons(l);
+    if (extended_) {
+        // The border window shows the buttons.
+        ComposeLayered(l);
+        UpdateBorderWindow();
+        return;
+    }
+    ++frameSerial_;
     HDC src = BitmapDC(*cache_);
     HDC dc = GetWindowDC(Window());
     if (dc == nullptr || src == nullptr)
@@ -537,6 +703,17 @@ void TsSkinProvider::UpdateRegion()
 {
     regionChanged_ = false;
     const TSkinTables* t = SkinTables();
+    if (extended_) {
+        // The border window carries the frame: the form keeps its client.
+        RECT wr, client;
+        GetWindowRect(Window(), &wr);
+        GetClientRect(Window(), &client);
+        POINT origin{0, 0};
+        ClientToScreen(Window(), &origin);
+        const int x = origin.x - wr.left, y = origin.y - wr.top;
+        SetWindowRgn(Window(), CreateRectRgn(x, y, x + client.right, y + client.bottom), TRUE);
+        return;
+    }
     const FrameMetrics m = Metrics();
     if (t == nullptr || IsZoomed(Window()))
         return;
@@ -576,7 +753,8 @@ void TsSkinProvider::PaintFrame()
     HDC src = BitmapDC(*cache_);
     if (src == nullptr)
         return;
-    if (HDC dc = GetWindowDC(Window())) {
+    // With an extended border the frame is the border window's to show.
+    if (HDC dc = extended_ ? nullptr : GetWindowDC(Window())) {
         const FrameLayout l = LayoutFrame(m);
         GdiFlush();
         // Only the frame: the client area is the form's own.
@@ -636,9 +814,16 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         return true;
     case CMD_GET_BORDER_OFFSET: {
         const FrameMetrics m = Metrics();
-        message.Result = MAKELONG(m.Border, LayoutFrame(m).Top);
+        message.Result = MAKELONG(m.Client.Left, m.Client.Top);
         return true;
     }
+    case CMD_ANIMATION_FRAME:
+        // A frame of an animation over the frame: the border window shows it.
+        if (!extended_)
+            return false;
+        UpdateBorderWindow();
+        message.Result = 0;
+        return true;
     case CMD_GET_BG_INFO:
         if (!skinned_ || message.LParam == 0 || form_->IsDestroying())
             return false;
@@ -673,6 +858,8 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
             CallDefault(message);
         return;
     }
+    if (message.Msg == WM_DESTROY)
+        SetExtended(false);  // the border window goes with its form
     if (!skinned_ || form_->IsDestroying()) {
         CallDefault(message);
         return;
@@ -810,7 +997,11 @@ void TsSkinProvider::OnSize(TMessage& message)
     // again at their old and their new places.
     const FrameMetrics m = Metrics();
     const SizedWindow now{{m.Width, m.Height}, m.Client};
-    if (!same && !IsIconic(Window())) {
+    if (!same && extended_) {
+        // The frame's corner images lie on the border window: the client
+        // shows the frame cache at another place.
+        InvalidateRect(Window(), nullptr, TRUE);
+    } else if (!same && !IsIconic(Window())) {
         if (const TSkinTables* t = SkinTables()) {
             TSize topRight, bottomRight;
             if (formSection_ >= 0 && formSection_ < static_cast<int>(t->Sections.size())) {
@@ -865,10 +1056,18 @@ void TsSkinProvider::OnWindowPosChanging(TMessage& message)
     GetWindowRect(Window(), &wr);
     const int width = (pos->flags & SWP_NOSIZE) ? wr.right - wr.left : pos->cx;
     const int height = (pos->flags & SWP_NOSIZE) ? wr.bottom - wr.top : pos->cy;
-    // Without an extended border there are no border-window margins.
+    // With an extended border the visible frame is the border window's:
+    // its left and top edges, not the form window's, meet the work area.
+    FrameMargins margins;
+    if (extended_) {
+        const POINT frame = FrameOrigin();
+        const FrameLayout l = LayoutFrame(Metrics());
+        margins.Left = frame.x + l.Form.Left - wr.left;
+        margins.Top = frame.y + l.Form.Top - wr.top;
+    }
     const TPoint at = SnapToWorkArea({pos->x, pos->y, pos->x + width, pos->y + height},
                                      {mi.rcWork.left, mi.rcWork.top, mi.rcWork.right, mi.rcWork.bottom}, SnapBuffer,
-                                     FrameMargins{});
+                                     margins);
     pos->x = at.X;
     pos->y = at.Y;
 }
@@ -912,7 +1111,8 @@ void TsSkinProvider::OnNcHitTest(TMessage& message)
     message.Result = hit;
     if (!capturing_) {
         ShowChanges(buttons_.MouseOver(hit));
-        if (hit != fhClient)
+        // The border window tracks the mouse leaving an extended frame.
+        if (hit != fhClient && !extended_)
             TrackLeave();
     }
 }
@@ -996,9 +1196,8 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message)
     }
     if (hit == fhSysMenu) {
         const FrameLayout l = Layout();
-        RECT wr;
-        GetWindowRect(Window(), &wr);
-        ShowSystemMenu(wr.left + l.Icon.Left, wr.top + l.Icon.Bottom);
+        const POINT origin = FrameOrigin();
+        ShowSystemMenu(origin.x + l.Icon.Left, origin.y + l.Icon.Bottom);
         message.Result = 0;
         return;
     }

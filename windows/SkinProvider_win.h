@@ -65,7 +65,8 @@ public:
     // The form gets the system's frame back (the skin was removed).
     void Unprepare();
 
-    // The frame's layout now, in window coordinates.
+    // The frame's layout now, in window coordinates (with an extended
+    // border: in the border window's, the frame cache's).
     FrameMetrics Metrics() const;
     FrameLayout Layout() const { return LayoutFrame(Metrics()); }
     // The frame part at a point of the screen.
@@ -96,6 +97,24 @@ public:
     // The border window that follows the frame (none by default).
     void SetBorderWindow(std::unique_ptr<TBorderWindowLink> link) { borderWindow_ = std::move(link); }
     TBorderWindowLink* BorderWindow() const { return borderWindow_.get(); }
+
+    // Extended border: on while the skin manager's ExtendedBorders is on and
+    // the form draws a frame of its own kind (a border style, not a child
+    // window, not an MDI child). The frame then lives in a border window
+    // below the form: the skin's border width and title height, the shadow
+    // around them, the form itself cut to its client area.
+    bool Extended() const { return extended_; }
+    // The picture of the frame: 24 bits a pixel, or with an extended border
+    // 32, the form opaque and the shadow around it. Null before the first
+    // build.
+    const TBitmap* FrameCache() const { return extended_ ? layered_.get() : cache_.get(); }
+    // Goes up whenever the frame cache's pixels change.
+    unsigned FrameSerial() const { return frameSerial_; }
+    // Builds the frame cache when it is out of date; true when it did.
+    bool RefreshFrame();
+    // Where the frame cache's top-left lies on the screen: the window's own
+    // corner, or, with an extended border, the border window's.
+    POINT FrameOrigin() const;
 
 private:
     void FormWindowProc(TMessage& message);
@@ -129,6 +148,12 @@ private:
     POINT MessagePoint(const TMessage& message) const;
 
     void BuildCache();
+    bool WantsExtended() const;
+    void SetExtended(bool on);
+    // Fills `m` for an extended border from the window's values.
+    void ExtendMetrics(FrameMetrics& m) const;
+    // The 32-bit frame cache from the painted frame, with the shadow.
+    void ComposeLayered(const FrameLayout& l);
     void PaintTitle(HDC dc, const FrameMetrics& m, const FrameLayout& l);
     void PaintButtons(const FrameLayout& l);
     // The caption buttons again over the button-area copy, to the window.
@@ -177,6 +202,9 @@ private:
     bool bigButtons_ = true;
     std::array<int, cbCount> buttonImages_{-1, -1, -1, -1};
     std::unique_ptr<TBitmap> cache_;
+    bool extended_ = false;
+    std::unique_ptr<TBitmap> layered_;
+    unsigned frameSerial_ = 0;
     // The top of the frame before the title was drawn, and the activation
     // it was drawn in.
     std::optional<SavedPixels> titleCopy_;

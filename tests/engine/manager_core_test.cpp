@@ -98,6 +98,39 @@ TEST(ManagerCore, ShadowsFromTheSkinOrBuiltIn)
     EXPECT_EQ(compositionAsked, 2);
 }
 
+// An EXBORDER in a picture file of its own: its states are the picture cut by
+// its ImageCount, never the thirds and halves other own pictures are read
+// in; one state serves both activations.
+TEST(ManagerCore, ShadowsFromAnOwnPictureTakeItsStatesByTheirCount)
+{
+    TBitmap none(1, 1, TPixelFormat::pf32bit);
+    struct Case {
+        const char* count;
+        int width;
+        // Blue of the first pixel of each picture and of the active's last.
+        std::uint8_t activeFirst, inactiveFirst, activeLast;
+    } cases[] = {{"1", 30, 0x11, 0x11, 0x22}, {"2", 15, 0x11, 0x22, 0x11}};
+    for (const Case& c : cases) {
+        TMemoryFileSystem files("C:\\App\\");
+        // Left half blue 0x11, right half 0x22 (blue is the high byte here).
+        files.AddFile(kSkinFolder + "EX.BMP",
+                      test::Bmp24(30, 20, [](int x, int) { return std::uint32_t{x < 15 ? 0x110000u : 0x220000u}; }));
+        files.AddFile(kSkinFolder + "Options.dat", std::string("[GLOBALINFO]\nVERSION=6.5\nFORMOFFSET=2\n") +
+                                                       "EXBORDER=!EX.BMP!" + c.count + "!0!0!5!6!7!8\n");
+        TSkinTables tables;
+        ASSERT_TRUE(LoadSkinTables(Request("Small"), files, tables)) << c.count;
+        ASSERT_GE(tables.CommonIndexes.ExBorder, 0) << c.count;
+        const TShadowPictures own = MakeShadowPictures(tables, nullptr, none, none);
+        ASSERT_TRUE(own.Active && own.Inactive);
+        ASSERT_EQ(own.Active->Width(), c.width) << c.count;
+        ASSERT_EQ(own.Active->Height(), 20) << c.count;
+        ASSERT_EQ(own.Inactive->Width(), c.width) << c.count;
+        EXPECT_EQ(own.Active->ScanLine(10)[0], c.activeFirst) << c.count;
+        EXPECT_EQ(own.Inactive->ScanLine(10)[0], c.inactiveFirst) << c.count;
+        EXPECT_EQ(own.Active->ScanLine(10)[(c.width - 1) * 4], c.activeLast) << c.count;
+    }
+}
+
 TEST(ManagerCore, CommonSectionLinesLoseTheirBlanksButComments)
 {
     EXPECT_EQ(PackCommonSectionLines({" [ BUTTON ]", "COLOR = 255", "; a note, kept", ""}),

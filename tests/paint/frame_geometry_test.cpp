@@ -305,6 +305,69 @@ TEST(FrameLayout, ExtendedBorderButtonsBelowTheShadowAndLeftOfItsRightMargin)
     }
 }
 
+// The border window's picture of a 300 x 200 form with a 6-pixel skin border,
+// a 30-pixel caption and the built-in shadow (11, 7, 11, 11) around it.
+FrameMetrics ExtendedWindow(bool sizeable)
+{
+    FrameMetrics m = FixedWindow();
+    m.ExtendedBorder = true;
+    m.Shadow = {11, 7, 11, 11};
+    m.Width = 300 + 11 + 11;
+    m.Height = 200 + 7 + 11;
+    m.Border = 6;
+    m.Caption = 30;
+    m.Sizeable = sizeable;
+    m.Client = {11 + 6, 7 + 30, 311 - 6, 207 - 6};
+    return m;
+}
+
+TEST(FrameLayout, ExtendedBorderTitleIconAndTextLieOnTheFormInsideTheShadow)
+{
+    const FrameLayout l = LayoutFrame(ExtendedWindow(false));
+    EXPECT_EQ(l.Form, (TRect{11, 7, 311, 207}));
+    // No top border: the title starts at the form's top edge.
+    EXPECT_EQ(l.Title, (TRect{11, 7, 311, 37}));
+    EXPECT_EQ(l.Top, 37);
+    EXPECT_EQ(l.Icon, (TRect{18, 14, 34, 30}));
+    // From the shadow, B, the icon, BILEFT and 4, to six left of Minimize.
+    EXPECT_EQ(l.Text, (TRect{38, 9, 262, 37}));
+    EXPECT_EQ(l.LeftStrip, (TRect{11, 37, 17, 207}));
+    EXPECT_EQ(l.BottomStrip, (TRect{17, 201, 311, 207}));
+    EXPECT_EQ(l.RightStrip, (TRect{305, 37, 311, 201}));
+    // Without an extended border the form is the whole frame.
+    EXPECT_EQ(LayoutFrame(FixedWindow()).Form, (TRect{0, 0, 300, 200}));
+}
+
+TEST(FrameHitTest, ExtendedBorderShadowIsNowhereAndEdgesLieOnTheForm)
+{
+    const HitCase cases[] = {
+        {"shadow left", true, {5, 100}, fhNowhere},
+        {"shadow top-left", true, {0, 0}, fhNowhere},
+        {"shadow right", true, {316, 100}, fhNowhere},
+        {"shadow below", true, {150, 212}, fhNowhere},
+        {"close", true, {294, 24}, fhClose},
+        {"minimize", true, {276, 24}, fhMinButton},
+        {"caption", true, {150, 20}, fhCaption},
+        {"icon", true, {25, 22}, fhSysMenu},
+        {"top edge", true, {150, 9}, fhTop},
+        {"left edge", true, {12, 100}, fhLeft},
+        {"right edge", true, {310, 100}, fhRight},
+        {"bottom edge", true, {150, 206}, fhBottom},
+        {"bottom-left", true, {12, 206}, fhBottomLeft},
+        {"top-right", true, {310, 8}, fhTopRight},
+        {"client", true, {150, 100}, fhClient},
+        // A fixed frame: its edges are border, the top of the title caption.
+        {"fixed left edge", false, {12, 100}, fhBorder},
+        {"fixed bottom edge", false, {150, 206}, fhBorder},
+        {"fixed top of the title", false, {150, 9}, fhCaption},
+        {"fixed shadow", false, {5, 100}, fhNowhere},
+    };
+    for (const HitCase& c : cases) {
+        const FrameMetrics m = ExtendedWindow(c.sizeable);
+        EXPECT_EQ(FrameHitTest(m, LayoutFrame(m), c.p), c.hit) << c.what;
+    }
+}
+
 // A window 300 x 200 grown to 340 x 230 (client at (3, 24), 294 x 173 before):
 // what moved with the right-hand corners must be painted again, at both
 // places, in the new client's coordinates and inside it.

@@ -413,7 +413,9 @@ def shadow_border():
                 continue
             a = 0.28 * math.exp(-(d * d) / (2 * (edge / 2.8) ** 2))
             layer.put(x, y, rgb("3A2E20"), a)
-    layer.paint(ring(edge - 1, edge - 1, size - edge + 1, size - edge + 1, 4), LINE_STRONG)
+    # Square: the image is laid in nine parts, and a rounded outline would
+    # reach from the corners into the stretched edges.
+    layer.paint(ring(edge - 1, edge - 1, size - edge + 1, size - edge + 1, 0), LINE_STRONG)
     return layer, edge
 
 
@@ -533,11 +535,13 @@ def build(folder):
         return [("COLOR", C(color)), ("FONTCOLOR", C(font)), ("HOTCOLOR", C(hot_color)), ("HOTFONTCOLOR", C(hot_font))]
 
     # ---- skin-wide values and pictures
+    # FORMOFFSET: the extended border image reaches one pixel into the form,
+    # so that its outline (the last pixel of its border) is the form's edge.
     g = section("GLOBALINFO",
                 ("VERSION", "1.0"), ("AUTHOR", "Taramel"),
                 ("DESCRIPTION", "Topaz: light neutral surfaces with a warm topaz accent"),
                 ("MASTERBITMAP", "MASTER.BMP"),
-                ("BORDERWIDTH", "4"), ("TITLEHEIGHT", "30"), ("FORMOFFSET", "8"), ("CENTEROFFSET", "0"),
+                ("BORDERWIDTH", "4"), ("TITLEHEIGHT", "30"), ("FORMOFFSET", "1"), ("CENTEROFFSET", "0"),
                 ("BORDERMODE", "0"), ("BORDERCOLOR", str(C(LINE_STRONG))),
                 ("SHADOW1COLOR", str(C(rgb("3A2E20")))), ("SHADOW1OFFSET", "2"), ("SHADOW1BLUR", "6"),
                 ("SHADOW1TRANSPARENCY", "70"),
