@@ -7,8 +7,9 @@
 # each from a folder of its own: Taramel's is a copy of dist/.
 # With --trace the run is traced by wine (which slows it a little) into
 # build/win32/startup/trace.log, and tools/startup/where.py then tells where
-# the time goes: when each DLL is loaded, when the entry point is called and
-# when the first paint is signalled, for both programs.
+# the time goes: when each DLL is loaded, when the entry point is called, when
+# Taramel ends each step of its start-up (TARAMEL_STARTUP_TRACE) and when the
+# first paint is signalled, for both programs.
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
@@ -37,7 +38,7 @@ if [ $trace = 0 ]; then
   exec "${run[@]}"
 fi
 status=0
-WINEDEBUG=+timestamp,+loaddll,+process,+debugstr "${run[@]}" >"$work/trace.log" 2>&1 || status=$?
+TARAMEL_STARTUP_TRACE=1 WINEDEBUG=+timestamp,+loaddll,+process,+debugstr "${run[@]}" >"$work/trace.log" 2>&1 || status=$?
 grep -a -E '^(round|median)' "$work/trace.log" || true
 python3 "$ROOT/tools/startup/where.py" "$work/trace.log"
 exit $status
