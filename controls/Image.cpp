@@ -51,8 +51,8 @@ void TImage::Paint(TCanvas& canvas)
         PrepareBlendBitmap();
     BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     if (Transparent)
-        AlphaBlend(canvas.Handle(), 0, 0, picture_.Width(), picture_.Height(), blend_->DC(), 0, 0,
-                   picture_.Width(), picture_.Height(), blend);
+        GdiAlphaBlend(canvas.Handle(), 0, 0, picture_.Width(), picture_.Height(), blend_->DC(), 0, 0,
+                      picture_.Width(), picture_.Height(), blend);
     else
         BitBlt(canvas.Handle(), 0, 0, picture_.Width(), picture_.Height(), blend_->DC(), 0, 0, SRCCOPY);
 }

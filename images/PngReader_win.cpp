@@ -56,8 +56,8 @@ void DrawOrdinary(const TPNGGraphic& image, HDC canvas, const RECT& r)
     s.Load(copy);
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (image.Transparent()) {
-        TransparentBlt(canvas, r.left, r.top, w, h, s.Dc(), 0, 0, copy.Width(), copy.Height(),
-                       image.TransparentColor());
+        GdiTransparentBlt(canvas, r.left, r.top, w, h, s.Dc(), 0, 0, copy.Width(), copy.Height(),
+                          image.TransparentColor());
     } else {
         SetStretchBltMode(canvas, COLORONCOLOR);
         StretchBlt(canvas, r.left, r.top, w, h, s.Dc(), 0, 0, copy.Width(), copy.Height(), SRCCOPY);

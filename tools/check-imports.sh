@@ -1,11 +1,16 @@
 #!/bin/sh
 # The shipped program must start on a bare Windows: it may import only the
 # system's own DLLs, never a library we build against (zlib, libjpeg, the
-# compiler's runtime). Usage: check-imports.sh PROGRAM.exe
+# compiler's runtime). Some system DLLs must not be imported either: every
+# imported DLL is mapped and set up before the program's first line runs,
+# and these are not needed for the first window (the shell's library is
+# loaded when a link is first opened; gdi32 exports the blending functions
+# of msimg32 itself). Usage: check-imports.sh PROGRAM.exe
 set -eu
 exe=$1
 objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
 allowed='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msimg32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|uxtheme|version|winmm)\.dll$'
+late='^(msimg32|shell32)\.dll$'
 dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')
 [ -n "$dlls" ] || { echo "$exe: no imports found (not a PE file?)" >&2; exit 1; }
 bad=$(printf '%s\n' "$dlls" | grep -Ev "$allowed" || true)
@@ -14,4 +19,10 @@ if [ -n "$bad" ]; then
     printf '  %s\n' $bad >&2
     exit 1
 fi
-echo "$exe imports only system DLLs: $(echo $dlls)"
+early=$(printf '%s\n' "$dlls" | grep -E "$late" || true)
+if [ -n "$early" ]; then
+    echo "$exe imports DLLs that start-up does not need (load them on first use):" >&2
+    printf '  %s\n' $early >&2
+    exit 1
+fi
+echo "$exe imports only system DLLs that start-up needs: $(echo $dlls)"
