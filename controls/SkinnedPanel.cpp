@@ -210,7 +210,8 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
             // The cache is the skinned panel's buffer: it reaches the screen
             // in one copy, with nothing erased before it.
             DoubleBuffered = !data.Skinned();
-            if (HandleAllocated() && !IsLoading())
+            // A hidden panel paints in full with its dirty cache when shown.
+            if (HandleAllocated() && !IsLoading() && IsWindowVisible(Handle()))
                 RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
         }
         return true;

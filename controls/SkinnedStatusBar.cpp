@@ -174,7 +174,8 @@ bool TsStatusBar::HandleSkinCommand(TMessage& m)
             return false;
         ForwardToChildren(*this, m);
         data.HandleSkinCommand(m);
-        if (code == CMD_REPAINT)
+        // A hidden bar paints in full with its dirty cache when shown.
+        if (code == CMD_REPAINT && HandleAllocated() && IsWindowVisible(Handle()))
             Invalidate();
         return true;
     case CMD_REMOVE_SKIN:

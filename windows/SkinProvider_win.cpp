@@ -743,6 +743,13 @@ void TsSkinProvider::PaintFrame()
 {
     if (!skinned_ || SkinTables() == nullptr)
         return;
+    if (!IsWindowVisible(Window())) {
+        // Nothing of a hidden window reaches the screen: what changed stays
+        // marked (cache, region) and the first paint after showing builds
+        // the frame once. The border window goes with its form.
+        UpdateBorderWindow();
+        return;
+    }
     if (regionChanged_)
         UpdateRegion();
     const FrameMetrics m = Metrics();
@@ -834,7 +841,10 @@ bool TsSkinProvider::HandleSkinCommand(TMessage& message)
         if (manager == DefaultManager()) {
             Prepare();
             CallDefault(message);
-            RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
+            // A hidden form keeps its frame marked for rebuilding (Prepare):
+            // showing it paints frame, background and children in full.
+            if (IsWindowVisible(Window()))
+                RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME);
             return true;
         }
         return false;
@@ -991,7 +1001,12 @@ void TsSkinProvider::OnSize(TMessage& message)
         regionChanged_ = true;
     }
     CallDefault(message);
-    PaintFrame();
+    // The same size in the same state leaves the frame on the screen as it
+    // is: the show that sends it has just painted it.
+    if (!same)
+        PaintFrame();
+    else
+        UpdateBorderWindow();
     // The grip and the form section's right-hand corner images move with the
     // corner: where they reach into the client, its background is painted
     // again at their old and their new places.

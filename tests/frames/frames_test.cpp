@@ -688,6 +688,38 @@ TEST_F(FramesTest, DraggingTheCaptionMovesTheForm)
     EXPECT_EQ(after.top - before.top, 25);
 }
 
+// A skin change and a new caption while the form is hidden are neither built
+// nor drawn then; shown again (without an activation, which would rebuild the
+// frame anyway), the form shows both, as a form made with them.
+TEST_F(FramesTest, AFormHiddenThroughASkinChangeShowsTheNewSkinWhenShown)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const FrameMetrics m = p->Metrics();
+    SendMessageW(w, WM_NCACTIVATE, FALSE, 0);
+    ASSERT_EQ(PixelAt(w, 1, m.Height / 2), kInactiveBorder);
+    form->Hide();
+    testsupport::Pump(5);
+    const unsigned serial = p->FrameSerial();
+    manager->SetHueOffset(120);
+    form->SetCaption("Другая");
+    EXPECT_EQ(p->FrameSerial(), serial) << "a hidden form's frame was built";
+
+    ShowWindow(w, SW_SHOWNOACTIVATE);
+    testsupport::Pump(30);
+    int width = 0;
+    const std::vector<COLORREF> shown = ReadWindow(w, width);
+    form->Hide();
+    TForm* fresh = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    fresh->SetCaption("Другая");
+    ASSERT_NE(ShowAndAdopt(fresh), nullptr);
+    SendMessageW(fresh->Handle(), WM_NCACTIVATE, FALSE, 0);
+    testsupport::Pump(5);
+    EXPECT_EQ(ReadWindow(fresh->Handle(), width), shown) << "the form shown again against a whole build";
+}
+
 TEST_F(FramesTest, SkinOffGivesTheSystemFrameBackAndOnGivesOursWithHandlesFlat)
 {
     TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
