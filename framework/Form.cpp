@@ -70,6 +70,7 @@ void TCustomForm::CreateParams(TCreateParams& params)
     TWinControl::CreateParams(params);
     params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     params.ExStyle = 0;
+    params.ClassIcon = true;
     const bool systemMenu = (borderIcons_ & biSystemMenu) != 0;
     switch (borderStyle_) {
     case TFormBorderStyle::bsNone: params.Style |= WS_POPUP; break;

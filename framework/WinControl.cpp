@@ -104,8 +104,11 @@ void TWinControl::CreateHandle()
             wc.style = params.ClassStyle;
             wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
             // The program's icon in title bars and on the task bar; a program
-            // without one gets the system's.
-            wc.hIcon = LoadIconW(instance, L"MAINICON");
+            // without one gets the system's. A control shows no icon, and a
+            // class with one costs its registration a scaled copy for the
+            // small size: only the forms' classes carry it.
+            if (params.ClassIcon)
+                wc.hIcon = LoadIconW(instance, L"MAINICON");
         }
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = &InitialWndProc;

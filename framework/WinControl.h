@@ -20,6 +20,8 @@ struct TCreateParams {
     int X = 0, Y = 0, Width = 0, Height = 0;
     HWND WndParent = nullptr;
     UINT ClassStyle = CS_DBLCLKS;
+    // Whether the class carries the program's icon (forms: title bar and task bar).
+    bool ClassIcon = false;
 };
 
 class TWinControl : public TControl {

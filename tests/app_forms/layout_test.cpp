@@ -189,5 +189,24 @@ TEST_F(Layout, SkinSectionsAndClassNames)
     }
 }
 
+TEST_F(Layout, TheFormsClassesCarryTheProgramsIconAndTheControlsClassesNone)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    // The title bar's and the task bar's icon, large and small.
+    for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form2), static_cast<TForm*>(Form3)}) {
+        SCOPED_TRACE(form->Name());
+        EXPECT_NE(GetClassLongPtrW(form->Handle(), GCLP_HICON), 0u);
+        EXPECT_NE(GetClassLongPtrW(form->Handle(), GCLP_HICONSM), 0u);
+    }
+    // A control's class of our own never shows one.
+    for (const char* name : {"sPanel1", "sPanel2", "sPanel3"}) {
+        SCOPED_TRACE(name);
+        auto* control = dynamic_cast<TWinControl*>(Form1->FindComponent(name));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(GetClassLongPtrW(control->Handle(), GCLP_HICON), 0u);
+        EXPECT_EQ(GetClassLongPtrW(control->Handle(), GCLP_HICONSM), 0u);
+    }
+}
+
 }  // namespace
 }  // namespace taramel::forms_test
