@@ -71,11 +71,13 @@ protected:
     virtual bool HandleSkinCommand(TMessage& /*message*/) { return false; }
     // The control's own reaction to a window message before the common one.
     virtual bool HandleSkinnedMessage(TMessage& /*message*/) { return false; }
-    // After the common handling: a control whose look changed repaints.
+    // After the common handling: a control whose look changed repaints. One
+    // not shown keeps its cache marked and paints in full when it is shown.
     virtual void AfterCommonCommand(TMessage& message)
     {
         const auto code = SkinCommandOf(message.WParam);
-        if ((code == CMD_REPAINT || code == CMD_REMOVE_SKIN) && !this->IsLoading() && !this->IsDestroying())
+        if ((code == CMD_REPAINT || code == CMD_REMOVE_SKIN) && !this->IsLoading() && !this->IsDestroying() &&
+            this->Showing())
             this->Invalidate();
     }
     bool SkinnedNow() const { return skinData_->Skinned(true); }

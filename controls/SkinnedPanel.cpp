@@ -211,7 +211,7 @@ bool TsPanel::HandleSkinCommand(TMessage& m)
             // in one copy, with nothing erased before it.
             DoubleBuffered = !data.Skinned();
             // A hidden panel paints in full with its dirty cache when shown.
-            if (HandleAllocated() && !IsLoading() && IsWindowVisible(Handle()))
+            if (HandleAllocated() && !IsLoading() && Showing())
                 RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_ERASE | RDW_INVALIDATE);
         }
         return true;

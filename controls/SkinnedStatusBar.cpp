@@ -175,7 +175,7 @@ bool TsStatusBar::HandleSkinCommand(TMessage& m)
         ForwardToChildren(*this, m);
         data.HandleSkinCommand(m);
         // A hidden bar paints in full with its dirty cache when shown.
-        if (code == CMD_REPAINT && HandleAllocated() && IsWindowVisible(Handle()))
+        if (code == CMD_REPAINT && Showing())
             Invalidate();
         return true;
     case CMD_REMOVE_SKIN:
