@@ -86,6 +86,27 @@ TEST_F(SkinChangeTest, SkinOnOffAndHueReachEveryControlOnce)
     EXPECT_LT(Blue(shot.At(5, 0)), Green(shot.At(5, 0)) + Red(shot.At(5, 0)));
 }
 
+// A form hidden through a skin change paints none of its controls then, and
+// each of them once, in the new colours, when it is shown.
+TEST_F(SkinChangeTest, ControlsOfAHiddenFormPaintTheNewSkinWhenShown)
+{
+    Build();
+    SkinOn();
+    testsupport::Pump(60);
+    form->Hide();
+    testsupport::Pump(30);
+    counter.Reset();
+    manager->SetHueOffset(120);
+    testsupport::Pump(60);
+    for (TControl* c : counter.controls)
+        EXPECT_EQ(counter.counts[c], 0) << "hidden: " << c->ClassName();
+    counter.Reset();
+    form->Show();
+    ExpectEachPaintedOnce("shown");
+    const TCapture shot(*panel);
+    EXPECT_LT(Blue(shot.At(5, 0)), Green(shot.At(5, 0)) + Red(shot.At(5, 0)));
+}
+
 struct TUsage {
     DWORD Gdi;
     SIZE_T Memory;
