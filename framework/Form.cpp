@@ -109,7 +109,13 @@ void TCustomForm::CreateParams(TCreateParams& params)
 
 void TCustomForm::CreateWnd()
 {
-    if (requestedClientWidth_ >= 0)
+    if (requestedClientWidth_ < 0)
+        return;
+    // The window was made at the size the style promised for the client:
+    // only a frame that differs from the promise needs it moved again.
+    RECT client;
+    GetClientRect(Handle(), &client);
+    if (client.right != requestedClientWidth_ || client.bottom != requestedClientHeight_)
         SetClientSize(requestedClientWidth_, requestedClientHeight_);
 }
 
