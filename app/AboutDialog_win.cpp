@@ -2,6 +2,7 @@
 
 #include "app/FormLayout_win.h"
 #include "app/MainWindow_win.h"
+#include "framework/Application.h"
 #include "framework/Resources.h"
 #include "images/BmpReader.h"
 
@@ -91,8 +92,22 @@ TForm3::TForm3(TComponent* owner) : TForm(owner)
 
     Image1 = MakeControl<TImage>(this, sPanel1, "Image1", 303, 8, 120, 120);
     Image1->Transparent = true;
-    LoadLogo(*Image1);
     EndLoadingAll();
+}
+
+void TForm3::CreateWnd()
+{
+    TForm::CreateWnd();
+    // The logo is read when the dialog is first opened, not at start-up.
+    if (logoLoaded_)
+        return;
+    logoLoaded_ = true;
+    try {
+        LoadLogo(*Image1);
+    } catch (...) {
+        // The dialog still shows its texts.
+        Application->HandleException();
+    }
 }
 
 TForm3::~TForm3()

@@ -31,6 +31,12 @@ public:
     TsLabel* sLabel7;
     TsLabel* sLabel8;
     TImage* Image1;
+
+protected:
+    void CreateWnd() override;
+
+private:
+    bool logoLoaded_ = false;
 };
 
 extern TForm3* Form3;

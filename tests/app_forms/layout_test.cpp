@@ -129,7 +129,12 @@ TEST_F(Layout, SettingsDialog)
 TEST_F(Layout, AboutDialog)
 {
     StartProgram(NumberedDeck(10).c_str());
+    // Start-up leaves the dialog's window and its logo to the first opening.
+    EXPECT_FALSE(Form3->HandleAllocated());
+    EXPECT_TRUE(Form3->Image1->Picture().Empty());
     Form3->Show();
+    EXPECT_EQ(Form3->Image1->Picture().Width(), 120);
+    EXPECT_EQ(Form3->Image1->Picture().Height(), 120);
     CheckClientSize(Form3, 428, 137);
     TForm3& f = *Form3;
     CheckPlaces({
