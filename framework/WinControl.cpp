@@ -138,14 +138,34 @@ void TWinControl::CreateHandle()
     for (TControl* control : controls_)
         if (auto* windowed = dynamic_cast<TWinControl*>(control))
             windowed->HandleNeeded();
-    for (TWinControl* control : tabOrder_)
-        if (control->handle_)
-            SetWindowPos(control->handle_, HWND_BOTTOM, 0, 0, 0, 0,
-                         SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    ArrangeTabOrder();
     AlignControls();
 }
 
 void TWinControl::CreateWnd() {}
+
+void TWinControl::ArrangeTabOrder()
+{
+    // The children in keyboard order are the lowest windows, the first of
+    // them on top; windows made in that order already lie so, and moving each
+    // again would cost start-up a window position change per child.
+    std::vector<HWND> wanted;
+    for (TWinControl* control : tabOrder_)
+        if (control->handle_)
+            wanted.push_back(control->handle_);
+    HWND below = GetWindow(handle_, GW_CHILD);
+    if (below != nullptr)
+        below = GetWindow(below, GW_HWNDLAST);
+    bool arranged = true;
+    for (auto it = wanted.rbegin(); it != wanted.rend() && arranged; ++it) {
+        arranged = below == *it;
+        below = below != nullptr ? GetWindow(below, GW_HWNDPREV) : nullptr;
+    }
+    if (arranged)
+        return;
+    for (HWND window : wanted)
+        SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
 
 void TWinControl::DestroyHandle()
 {

@@ -82,6 +82,8 @@ protected:
     virtual void CreateHandle();
     // Runs after the window exists; the place to send it its initial state.
     virtual void CreateWnd();
+    // Puts the children's windows in keyboard order at the bottom of the z-order.
+    void ArrangeTabOrder();
     void DestroyHandle();
     WNDPROC DefWndProc() const { return defWndProc_; }
     bool WrapsSystemClass() const { return defWndProc_ != DefWindowProcW; }

@@ -140,6 +140,32 @@ TEST(WinControl, MovingToAnotherParentMovesTheWindow)
     EXPECT_THROW(child->Handle(), Exception);
 }
 
+// Made before their parent's window, the children's windows lie in keyboard
+// order, the first on top, whether they were made in that order or not.
+TEST(WinControl, ChildWindowsLieInKeyboardOrder)
+{
+    const std::vector<std::vector<int>> orders = {{0, 1, 2, 3}, {2, 3, 0, 1}, {3, 2, 1, 0}};
+    for (const std::vector<int>& order : orders) {
+        TTestForm form(nullptr);
+        std::vector<TWinControl*> controls;
+        for (int i = 0; i < 4; ++i) {
+            auto* control = new TWinControl(&form);
+            control->SetBounds(i * 30, 0, 20, 20);
+            control->SetParent(&form);
+            controls.push_back(control);
+        }
+        std::vector<TWinControl*> keyboard(4);
+        for (int i = 0; i < 4; ++i) {
+            controls[static_cast<std::size_t>(i)]->SetTabOrder(order[static_cast<std::size_t>(i)]);
+            keyboard[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = controls[static_cast<std::size_t>(i)];
+        }
+        std::vector<TWinControl*> zOrder;
+        for (HWND w = GetWindow(form.Handle(), GW_CHILD); w != nullptr; w = GetWindow(w, GW_HWNDNEXT))
+            zOrder.push_back(TWinControl::FromHandle(w));
+        EXPECT_EQ(zOrder, keyboard) << order[0] << order[1] << order[2] << order[3];
+    }
+}
+
 TEST(Form, TabMovesTheFocusInTabOrder)
 {
     auto* form = Application->CreateForm<TTestForm>();
