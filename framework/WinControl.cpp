@@ -94,7 +94,8 @@ void TWinControl::CreateHandle()
     auto& classes = RegisteredClasses();
     auto known = classes.find(params.WinClassName);
     if (known == classes.end()) {
-        WNDCLASSEXW wc{sizeof(wc)};
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
         WNDPROC systemProc = DefWindowProcW;
         if (!params.BaseClassName.empty()) {
             if (!GetClassInfoExW(nullptr, params.BaseClassName.c_str(), &wc))
