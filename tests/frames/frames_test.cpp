@@ -245,7 +245,8 @@ TEST_F(FramesTest, MaximisedPlaceCoversTheWorkAreaWithTheBordersOutside)
 {
     TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize | biMaximize, 20);
     ASSERT_NE(ShowAndAdopt(form), nullptr);
-    MONITORINFO mi{sizeof(mi)};
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
     ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &mi));
     MINMAXINFO info{};
     SendMessageW(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
@@ -261,7 +262,8 @@ TEST_F(FramesTest, ScreenSnapCatchesTheFormNearTheWorkAreasEdges)
     TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
     TsSkinProvider* p = ShowAndAdopt(form);
     ASSERT_NE(p, nullptr);
-    MONITORINFO mi{sizeof(mi)};
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
     ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &mi));
     const HWND w = form->Handle();
     auto moveTo = [&](int x, int y) {
