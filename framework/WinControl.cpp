@@ -19,10 +19,12 @@ namespace {
 thread_local TWinControl* creatingControl = nullptr;
 
 // The system procedure behind each registered class (DefWindowProcW for ours).
+// Never freed: windows still meet their procedures while the application
+// object destroys the forms at the program's end, after every static.
 std::map<std::wstring, WNDPROC>& RegisteredClasses()
 {
-    static std::map<std::wstring, WNDPROC> classes;
-    return classes;
+    static auto* classes = new std::map<std::wstring, WNDPROC>;
+    return *classes;
 }
 
 }  // namespace
