@@ -22,7 +22,7 @@ UINT AlignmentFlag(TButtonAlign a)
 
 }  // namespace
 
-TsBitBtn::TsBitBtn(TComponent* owner) : TSkinnedControl(owner) {}
+TsBitBtn::TsBitBtn(TComponent* owner) : TDownButton(owner) {}
 
 TsBitBtn::~TsBitBtn()
 {
@@ -36,15 +36,6 @@ void TsBitBtn::CreateParams(TCreateParams& params)
     // Every look is ours, with or without a skin: the system asks before it
     // draws anything.
     params.Style = (params.Style & ~BS_TYPEMASK) | BS_OWNERDRAW;
-}
-
-void TsBitBtn::SetDown(bool down)
-{
-    if (down == down_)
-        return;
-    down_ = down;
-    SkinData()->CacheDirty = true;
-    Invalidate();
 }
 
 bool TsBitBtn::SystemPushed() const
@@ -213,14 +204,7 @@ void TsBitBtn::RebuildCache()
         glyphAt = place.Glyph;
         if (ShowCaption && !Caption().empty()) {
             const RECT r = ToRECT(place.TextRect);
-            SkinTextRequest request;
-            request.Tables = &t;
-            request.SectionIndex = data.SectionIndex;
-            request.Enabled = Enabled();
-            request.Hot = state != 0;
-            request.CustomFont = data.CustomFont();
-            request.Font = Font().Handle();
-            DrawSkinText(dc, Caption(), request,
+            DrawSkinText(dc, Caption(), CaptionTextRequest(*this, data, state != 0),
                          AlignmentFlag(TextAlignment) | DT_EXPANDTABS | DT_NOPREFIX |
                              (WordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER),
                          r);
