@@ -100,14 +100,7 @@ void TsRadioButton::RebuildCache()
             const int top = std::max((Height() - th) / 2, Margin);
             RECT r{Width() - a - Margin + 2, top, Width() - Margin, top + th};
             OffsetRect(&r, WordWrap ? -1 : 0, -1);
-            SkinTextRequest request;
-            request.Tables = &t;
-            request.SectionIndex = data.SectionIndex;
-            request.Enabled = Enabled();
-            request.Hot = hot;
-            request.CustomFont = data.CustomFont();
-            request.Font = Font().Handle();
-            DrawSkinText(dc, Caption(), request,
+            DrawSkinText(dc, Caption(), CaptionTextRequest(*this, data, hot),
                          DT_NOPREFIX | (WordWrap ? DT_WORDBREAK | DT_CENTER : DT_SINGLELINE), r);
             GdiFlush();
             if (HandleAllocated() && GetFocus() == Handle() && ShowFocus) {
