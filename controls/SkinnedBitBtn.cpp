@@ -60,10 +60,7 @@ void TsBitBtn::StateChanged(bool press, TacAnimatEvent event)
     if (!SkinnedNow())
         return;
     if (StateChangeFades(data, AnimatEvents, event, Enabled())) {
-        data.CacheDirty = true;
-        if (!fade_)
-            fade_ = std::make_unique<TsFadeTimer>(*this, data);
-        fade_->Start(press);
+        StartFade(fade_, *this, data, press);
         data.ShowGlow(press);
         return;
     }
@@ -381,15 +378,9 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& m)
 {
     TsCommonData& data = *SkinData();
     switch (m.Msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Handle(), &ps);
-        PaintTo(dc, m.WParam != 0);
-        if (!m.WParam)
-            EndPaint(Handle(), &ps);
-        m.Result = 0;
+    case WM_PAINT:
+        AnswerPaint(*this, m, [&](HDC dc, bool givenDC) { PaintTo(dc, givenDC); });
         return true;
-    }
     case WM_PRINTCLIENT:
         PaintTo(reinterpret_cast<HDC>(m.WParam), true);
         return true;
