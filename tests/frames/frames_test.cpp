@@ -23,6 +23,7 @@
 #include "framework/Form.h"
 #include "render/Bitmap.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/PixelCanvas.h"
 #include "windows/SkinProvider_win.h"
 #include "windows/WindowHook.h"
 
@@ -42,28 +43,11 @@ std::vector<COLORREF> ReadWindow(HWND w, int& width)
     GetWindowRect(w, &r);
     width = r.right - r.left;
     const int height = r.bottom - r.top;
+    testsupport::TPixelCanvas canvas(width, height);
     HDC dc = GetWindowDC(w);
-    HDC mem = CreateCompatibleDC(dc);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::vector<COLORREF> px(static_cast<std::size_t>(width * height));
-    const auto* p = static_cast<const std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < px.size(); ++i)
-        px[i] = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
+    BitBlt(canvas.Dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
     ReleaseDC(w, dc);
-    return px;
+    return canvas.Pixels();
 }
 
 COLORREF PixelAt(HWND w, int x, int y)
