@@ -1,5 +1,5 @@
-// A 32-bit top-down picture in a memory DC: a test draws or copies a window
-// into it and reads back exact colours.
+// A top-down picture in a memory DC, 32 bits a pixel unless asked otherwise:
+// a test draws or copies a window into it and reads back exact colours.
 #pragma once
 
 #include <windows.h>
@@ -11,14 +11,14 @@ namespace taramel::testsupport {
 
 class TPixelCanvas {
 public:
-    TPixelCanvas(int width, int height) : width_(width), height_(height)
+    TPixelCanvas(int width, int height, int bitCount = 32) : width_(width), height_(height)
     {
         BITMAPINFO bi{};
         bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
         bi.bmiHeader.biWidth = width;
         bi.bmiHeader.biHeight = -height;
         bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
+        bi.bmiHeader.biBitCount = static_cast<WORD>(bitCount);
         bi.bmiHeader.biCompression = BI_RGB;
         HDC screen = GetDC(nullptr);
         dc_ = CreateCompatibleDC(screen);
@@ -36,7 +36,9 @@ public:
     TPixelCanvas& operator=(const TPixelCanvas&) = delete;
 
     HDC Dc() const { return dc_; }
-    // Every pixel row by row, as colour values 0x00BBGGRR.
+    // The pixel bytes, rows padded to whole 32-bit words.
+    std::uint8_t* Bits() const { return static_cast<std::uint8_t*>(bits_); }
+    // Every pixel of a 32-bit canvas row by row, as colour values 0x00BBGGRR.
     std::vector<COLORREF> Pixels() const
     {
         GdiFlush();
