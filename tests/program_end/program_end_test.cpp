@@ -6,22 +6,23 @@
 // go must still be alive then.
 //
 // A use of something already destroyed rarely shows by itself: the freed
-// memory keeps its old values. Here every block is overwritten as it is
-// freed and kept so, so walking a destroyed list or map follows garbage
-// pointers and the program crashes. The last line it prints comes from an object made before
-// all others, so destroyed after them all; ctest passes only when that line
-// is there and says the hook went with the manager.
+// memory keeps its old values. Here every freed block is overwritten and
+// never reused, so walking a destroyed list or map follows garbage pointers
+// and the program crashes. The last line it prints comes from an object made
+// before all others, so destroyed after them all; ctest passes only when that
+// line is there and says the hook went with the manager.
 #include <windows.h>
 
 #include <malloc.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <string>
+#include <utility>
 
 #include "app/FormLayout_win.h"
 #include "controls/SkinnedControls.h"
@@ -76,7 +77,7 @@ struct TLastWord {
 };
 __attribute__((init_priority(101))) TLastWord lastWord;
 
-TForm* ShownForm(TForm* form, int left)
+void Show(TForm* form, int left)
 {
     form->SetCaption("Проба конца программы");
     form->SetBounds(left, 40, 320, 220);
@@ -84,7 +85,6 @@ TForm* ShownForm(TForm* form, int left)
     form->Show();
     SetForegroundWindow(form->Handle());
     SetActiveWindow(form->Handle());
-    return form;
 }
 
 // A dialog of the system's own class with a push button: the hook adopts it
@@ -119,7 +119,7 @@ TEST(ProgramEnd, FormsControlsAndDialogsLeftToTheApplicationAreFreedAfterEverySt
     MakeControl<TsBitBtn>(second, panel, "BitBtn1", 8, 60, 90, 26);
 
     for (auto [form, left] : {std::pair{owner, 40}, std::pair{second, 380}}) {
-        ShownForm(form, left);
+        Show(form, left);
         EXPECT_TRUE(testsupport::PumpUntil([&] { return ProviderOfWindow(form->Handle()) != nullptr; }, 1000));
     }
 
