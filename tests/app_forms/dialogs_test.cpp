@@ -5,6 +5,7 @@
 #include <psapi.h>
 
 #include "controls/SpinButton.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace taramel::forms_test {
 namespace {
@@ -36,21 +37,13 @@ int SpinArrowInkNow(TsSpinEdit* spin)
     HWND arrows = spin->Arrows()->Handle();
     RECT client;
     GetClientRect(arrows, &client);
+    const testsupport::TPixelCanvas canvas(client.right, client.bottom);
     HDC dc = GetDC(arrows);
-    HDC mem = CreateCompatibleDC(dc);
-    HBITMAP bmp = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    int dark = 0;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x) {
-            const COLORREF c = GetPixel(mem, x, y);
-            dark += c != CLR_INVALID && GetRValue(c) < 150 && GetGValue(c) < 150 && GetBValue(c) < 150;
-        }
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
+    BitBlt(canvas.Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ReleaseDC(arrows, dc);
+    int dark = 0;
+    for (const COLORREF c : canvas.Pixels())
+        dark += GetRValue(c) < 150 && GetGValue(c) < 150 && GetBValue(c) < 150;
     return dark;
 }
 

@@ -97,11 +97,8 @@ TEST_F(SkinStateTest, SeeThroughContainerHandsOnThePictureFromItsOwnPlace)
     ShowForm();
     SkinOn();
     const TCapture under(*panel);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    const testsupport::TPixelCanvas canvas(20, 20);
+    HDC dc = canvas.Dc();
     // A child at (50, 60) of the group box asks for its area painted now.
     BackgroundInfo info;
     info.PaintNow = 1;
@@ -119,9 +116,6 @@ TEST_F(SkinStateTest, SeeThroughContainerHandsOnThePictureFromItsOwnPlace)
     EXPECT_EQ(asked.Kind, bikBitmap);
     EXPECT_EQ(asked.OffsetX, 40);
     EXPECT_EQ(asked.OffsetY, 30);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 TEST_F(SkinStateTest, GroupBoxWithCaptionSkinPaintsTheAskedPlaceOfItsPicture)
@@ -133,11 +127,8 @@ TEST_F(SkinStateTest, GroupBoxWithCaptionSkinPaintsTheAskedPlaceOfItsPicture)
     ShowForm();
     SkinOn();
     const TCapture own(*group);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    const testsupport::TPixelCanvas canvas(20, 20);
+    HDC dc = canvas.Dc();
     BackgroundInfo info;
     info.PaintNow = 1;
     info.TargetDC = dc;
@@ -153,9 +144,6 @@ TEST_F(SkinStateTest, GroupBoxWithCaptionSkinPaintsTheAskedPlaceOfItsPicture)
     EXPECT_EQ(asked.Kind, bikBitmap);
     EXPECT_EQ(asked.OffsetX, 0);
     EXPECT_EQ(asked.Bitmap, group->SkinData()->CacheBmp.get());
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 TEST_F(SkinStateTest, ControlWithoutParentPaintingThroughItsCacheCountsAsUpdating)

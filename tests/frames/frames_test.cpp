@@ -539,10 +539,8 @@ TEST_F(FramesTest, ChildrenGetTheFrameCacheAsTheFormsBackground)
         EXPECT_EQ(RGB(px[2], px[1], px[0]), expected) << active;
 
         // Painted at once into a memory DC: 8 x 8 from the client's (60, 70).
-        HDC screen = GetDC(nullptr);
-        HDC mem = CreateCompatibleDC(screen);
-        HBITMAP bmp = CreateCompatibleBitmap(screen, 8, 8);
-        HGDIOBJ old = SelectObject(mem, bmp);
+        const testsupport::TPixelCanvas canvas(8, 8);
+        HDC mem = canvas.Dc();
         BackgroundInfo paint;
         paint.PaintNow = 1;
         paint.TargetDC = mem;
@@ -553,10 +551,6 @@ TEST_F(FramesTest, ChildrenGetTheFrameCacheAsTheFormsBackground)
         EXPECT_EQ(paint.Kind, bikBitmap);
         EXPECT_EQ(GetPixel(mem, 0, 0), expected) << active;
         EXPECT_EQ(GetPixel(mem, 7, 7), expected) << active;
-        SelectObject(mem, old);
-        DeleteObject(bmp);
-        DeleteDC(mem);
-        ReleaseDC(nullptr, screen);
     }
 }
 
