@@ -138,10 +138,7 @@ TEST_F(Dialogs, ReadingTheSettingsAtStartUp)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file ? c.file : "no file");
-        RemovePath(settingsPath);
-        if (c.file)
-            WriteBytes(settingsPath, c.file);
-        StartProgram(NumberedDeck(10).c_str());
+        StartWithSettings(c.file);
         EXPECT_EQ(Index(), c.index);
         EXPECT_EQ(Question(), "Q" + std::to_string(c.index));
         EXPECT_EQ(Form2->sSpinEdit1->Value(), c.interval);
@@ -175,10 +172,7 @@ TEST_F(Dialogs, DialogWindowsWaitUntilFirstNeededAndTakeTheSettingsReadAtStartUp
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file ? c.file : "no file");
-        RemovePath(settingsPath);
-        if (c.file)
-            WriteBytes(settingsPath, c.file);
-        StartProgram(NumberedDeck(10).c_str());
+        StartWithSettings(c.file);
         EXPECT_TRUE(Form1->HandleAllocated());
         EXPECT_FALSE(Form2->HandleAllocated());
         EXPECT_FALSE(Form3->HandleAllocated());
@@ -302,16 +296,7 @@ TEST_F(Dialogs, TabVisitsEverySkinnedControlOfTheSettingsInLayoutOrder)
     StartProgram(NumberedDeck(10).c_str());
     Form2->Show();
     SetForegroundWindow(Form2->Handle());
-    ClickWindow(Form2->sRadioButton4);  // the seconds field takes part
-    Form2->sBitBtn1->SetFocus();
-    Pump(30);
-    // The checked radio button stands for its group.
-    const std::vector<TWinControl*> order = {Form2->sBitBtn2, Form2->sRadioButton1, Form2->sRadioButton4,
-                                             Form2->sSpinEdit1, Form2->sBitBtn1};
-    for (TWinControl* expected : order) {
-        TWinControl* at = PressTab();
-        EXPECT_EQ(at, expected) << (at ? at->Name() : std::string("nothing")) << " instead of " << expected->Name();
-    }
+    ExpectSettingsTabOrder();
     Form2->Hide();
 }
 
