@@ -873,11 +873,12 @@ TEST_F(FramesTest, DesktopCompositionForcesStandardMovingAndSizing)
     EXPECT_TRUE(EqualRect(&after, &wr)) << "no press moved the form";
 }
 
-// Last in this file on purpose: the program leaves its forms, and the skin
-// manager one of them owns, to the application object, which frees them at
-// static destruction, after everything static the skinning made on first
-// use. The providers and the manager must still find their registries then;
-// a fault shows as this test program crashing after its last test.
+// Runs alone in a process of its own (see the tests' build file). The
+// program leaves its forms, and the skin manager one of them owns, to the
+// application object, which frees them at static destruction, after
+// everything static the skinning made on first use. The providers and the
+// manager must still find their registries then; a fault shows as this test
+// program crashing after its last test.
 TEST(FramesAtExit, FormsLeftToTheApplicationAreFreedCleanlyAtTheProgramsEnd)
 {
     auto* owner = new TForm(Application);
