@@ -14,6 +14,14 @@ void StopFade(std::unique_ptr<TsFadeTimer>& fade)
     fade.reset();
 }
 
+void StartFade(std::unique_ptr<TsFadeTimer>& fade, TWinControl& control, TsCommonData& data, bool press)
+{
+    data.CacheDirty = true;
+    if (!fade)
+        fade = std::make_unique<TsFadeTimer>(control, data);
+    fade->Start(press);
+}
+
 void ChangeLookQuietly(TWinControl& control, TsCommonData& data, std::unique_ptr<TsFadeTimer>& fade,
                        TLookChange change, const std::function<void()>& standardHandling)
 {
@@ -48,6 +56,17 @@ bool AnswerFadeCommand(TMessage& message, std::unique_ptr<TsFadeTimer>& fade, co
     default:
         return false;
     }
+}
+
+void AnswerPaint(TWinControl& control, TMessage& message, const std::function<void(HDC dc, bool givenDC)>& paint)
+{
+    const bool given = message.WParam != 0;
+    PAINTSTRUCT ps;
+    HDC dc = given ? reinterpret_cast<HDC>(message.WParam) : BeginPaint(control.Handle(), &ps);
+    paint(dc, given);
+    if (!given)
+        EndPaint(control.Handle(), &ps);
+    message.Result = 0;
 }
 
 }  // namespace taramel

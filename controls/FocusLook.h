@@ -1,7 +1,10 @@
-// Focus and caption changes of a skinned control whose system window would
-// draw its own look while handling them (the push and radio buttons): the
-// standard handling runs with drawing off, then the skinned look follows.
+// What the fading skinned buttons (push and radio) handle alike: focus and
+// caption changes, which their system window would draw its own look for
+// (the standard handling runs with drawing off, then the skinned look
+// follows), the fade's start and end, its skin commands, and painting.
 #pragma once
+
+#include <windows.h>
 
 #include <functional>
 #include <memory>
@@ -16,6 +19,9 @@ struct TMessage;
 
 // Stops a fade and frees its timer (nothing when none runs).
 void StopFade(std::unique_ptr<TsFadeTimer>& fade);
+// Starts a fade towards the look the control has now (made on first use),
+// a press's fade when `press`; the cache is rebuilt for the new look.
+void StartFade(std::unique_ptr<TsFadeTimer>& fade, TWinControl& control, TsCommonData& data, bool press);
 
 enum class TLookChange { FocusGained, FocusLost, TextSet };
 
@@ -31,5 +37,10 @@ void ChangeLookQuietly(TWinControl& control, TsCommonData& data, std::unique_ptr
 // fade frames are painted by the control itself, and it says it is skinned.
 // Returns false for any other command.
 bool AnswerFadeCommand(TMessage& message, std::unique_ptr<TsFadeTimer>& fade, const std::function<void()>& rebuildCache);
+
+// Answers WM_PAINT: `paint` draws into the DC the message brings (a parent
+// drawing the control into its own picture; `givenDC` is then true) or into
+// a paint cycle of the control's own window.
+void AnswerPaint(TWinControl& control, TMessage& message, const std::function<void(HDC dc, bool givenDC)>& paint);
 
 }  // namespace taramel

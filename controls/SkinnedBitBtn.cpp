@@ -22,7 +22,7 @@ UINT AlignmentFlag(TButtonAlign a)
 
 }  // namespace
 
-TsBitBtn::TsBitBtn(TComponent* owner) : TSkinnedControl(owner) {}
+TsBitBtn::TsBitBtn(TComponent* owner) : TDownButton(owner) {}
 
 TsBitBtn::~TsBitBtn()
 {
@@ -36,15 +36,6 @@ void TsBitBtn::CreateParams(TCreateParams& params)
     // Every look is ours, with or without a skin: the system asks before it
     // draws anything.
     params.Style = (params.Style & ~BS_TYPEMASK) | BS_OWNERDRAW;
-}
-
-void TsBitBtn::SetDown(bool down)
-{
-    if (down == down_)
-        return;
-    down_ = down;
-    SkinData()->CacheDirty = true;
-    Invalidate();
 }
 
 bool TsBitBtn::SystemPushed() const
@@ -69,10 +60,7 @@ void TsBitBtn::StateChanged(bool press, TacAnimatEvent event)
     if (!SkinnedNow())
         return;
     if (StateChangeFades(data, AnimatEvents, event, Enabled())) {
-        data.CacheDirty = true;
-        if (!fade_)
-            fade_ = std::make_unique<TsFadeTimer>(*this, data);
-        fade_->Start(press);
+        StartFade(fade_, *this, data, press);
         data.ShowGlow(press);
         return;
     }
@@ -213,14 +201,7 @@ void TsBitBtn::RebuildCache()
         glyphAt = place.Glyph;
         if (ShowCaption && !Caption().empty()) {
             const RECT r = ToRECT(place.TextRect);
-            SkinTextRequest request;
-            request.Tables = &t;
-            request.SectionIndex = data.SectionIndex;
-            request.Enabled = Enabled();
-            request.Hot = state != 0;
-            request.CustomFont = data.CustomFont();
-            request.Font = Font().Handle();
-            DrawSkinText(dc, Caption(), request,
+            DrawSkinText(dc, Caption(), CaptionTextRequest(*this, data, state != 0),
                          AlignmentFlag(TextAlignment) | DT_EXPANDTABS | DT_NOPREFIX |
                              (WordWrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER),
                          r);
@@ -397,15 +378,9 @@ bool TsBitBtn::HandleSkinnedMessage(TMessage& m)
 {
     TsCommonData& data = *SkinData();
     switch (m.Msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Handle(), &ps);
-        PaintTo(dc, m.WParam != 0);
-        if (!m.WParam)
-            EndPaint(Handle(), &ps);
-        m.Result = 0;
+    case WM_PAINT:
+        AnswerPaint(*this, m, [&](HDC dc, bool givenDC) { PaintTo(dc, givenDC); });
         return true;
-    }
     case WM_PRINTCLIENT:
         PaintTo(reinterpret_cast<HDC>(m.WParam), true);
         return true;

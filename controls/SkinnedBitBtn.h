@@ -10,6 +10,7 @@
 
 #include "controls/BitBtn.h"
 #include "controls/ButtonLayout.h"
+#include "controls/DownButton.h"
 #include "controls/FadeTimer.h"
 #include "controls/FocusLook.h"
 #include "controls/ImageList.h"
@@ -21,7 +22,7 @@
 
 namespace taramel {
 
-class TsBitBtn : public TSkinnedControl<TBitBtn, TControlClass::BitButton, "TsBitBtn", true> {
+class TsBitBtn : public TDownButton<TSkinnedControl<TBitBtn, TControlClass::BitButton, "TsBitBtn", true>> {
 public:
     explicit TsBitBtn(TComponent* owner);
     ~TsBitBtn() override;
@@ -53,10 +54,6 @@ public:
     // Where the glyph goes beside the caption, and how the pair is aligned.
     TGlyphLayout Layout = glGlyphLeft;
     TGlyphAlignment Alignment = gaCenter;
-    // Shown pressed for good.
-    bool Down() const { return down_; }
-    void SetDown(bool down);
-
     // 0 normal, 1 hot, 2 pressed.
     int SkinState() const;
     // The running fade, or null.
@@ -98,7 +95,6 @@ private:
     // Set while a press starts its fade: the system marks the button pushed
     // only after our handler, but the fade heads for the pressed look now.
     bool pressStarting_ = false;
-    bool down_ = false;
 };
 
 }  // namespace taramel

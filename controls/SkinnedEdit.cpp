@@ -53,15 +53,10 @@ void TsEdit::RebuildCache()
     const std::string text = Caption();
     if (!text.empty())
         if (HDC dc = BitmapDC(cache)) {
-            SkinTextRequest request;
-            request.Tables = data.Tables();
-            request.SectionIndex = data.SectionIndex;
+            SkinTextRequest request = CaptionTextRequest(*this, data, hot);
             // The fade below makes the disabled look; text washed out
             // before it would vanish into the field.
             request.Enabled = true;
-            request.Hot = hot;
-            request.CustomFont = data.CustomFont();
-            request.Font = Font().Handle();
             DrawSkinText(dc, text, request, DT_SINGLELINE | DT_NOPREFIX, RECT{a + 1, a + 1, w - a, h - a});
             GdiFlush();
         }

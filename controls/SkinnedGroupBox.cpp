@@ -130,13 +130,7 @@ void TsGroupBox::RebuildCache()
             if (SectionExists(t, index))
                 paintAt(index, "CHECKBOX", Offset(bg, cr.Left, cr.Top));
         }
-        SkinTextRequest request;
-        request.Tables = &t;
-        request.SectionIndex = data.SectionIndex;
-        request.Enabled = Enabled();
-        request.CustomFont = data.CustomFont();
-        request.Font = Font().Handle();
-        DrawSkinText(dc, text, request, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, caption);
+        DrawSkinText(dc, text, CaptionTextRequest(*this, data), DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX, caption);
         GdiFlush();
     }
     data.CacheDirty = false;

@@ -58,13 +58,7 @@ void DrawContainerCaption(HDC dc, TControl& control, const TsCommonData& data, R
     const int h = FontTextExtent(control.Font().Handle(), "W").cy;
     rect.top = (rect.top + rect.bottom - h) / 2;
     rect.bottom = rect.top + h;
-    SkinTextRequest request;
-    request.Tables = data.Tables();
-    request.SectionIndex = data.SectionIndex;
-    request.Enabled = control.Enabled();
-    request.CustomFont = data.CustomFont();
-    request.Font = control.Font().Handle();
-    DrawSkinText(dc, text, request, alignment | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, rect);
+    DrawSkinText(dc, text, CaptionTextRequest(control, data), alignment | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, rect);
 }
 
 int TsPanel::FrameWidth() const

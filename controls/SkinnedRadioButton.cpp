@@ -100,14 +100,7 @@ void TsRadioButton::RebuildCache()
             const int top = std::max((Height() - th) / 2, Margin);
             RECT r{Width() - a - Margin + 2, top, Width() - Margin, top + th};
             OffsetRect(&r, WordWrap ? -1 : 0, -1);
-            SkinTextRequest request;
-            request.Tables = &t;
-            request.SectionIndex = data.SectionIndex;
-            request.Enabled = Enabled();
-            request.Hot = hot;
-            request.CustomFont = data.CustomFont();
-            request.Font = Font().Handle();
-            DrawSkinText(dc, Caption(), request,
+            DrawSkinText(dc, Caption(), CaptionTextRequest(*this, data, hot),
                          DT_NOPREFIX | (WordWrap ? DT_WORDBREAK | DT_CENTER : DT_SINGLELINE), r);
             GdiFlush();
             if (HandleAllocated() && GetFocus() == Handle() && ShowFocus) {
@@ -153,10 +146,7 @@ void TsRadioButton::StateChanged(bool press, TacAnimatEvent event)
     if (!SkinnedNow())
         return;
     if (FadeAllowed(data, AnimatEvents, event, Enabled())) {
-        data.CacheDirty = true;
-        if (!fade_)
-            fade_ = std::make_unique<TsFadeTimer>(*this, data);
-        fade_->Start(press);
+        StartFade(fade_, *this, data, press);
         return;
     }
     data.CacheDirty = true;
@@ -195,15 +185,9 @@ bool TsRadioButton::HandleSkinnedMessage(TMessage& m)
         return false;
     TsCommonData& data = *SkinData();
     switch (m.Msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = m.WParam ? reinterpret_cast<HDC>(m.WParam) : BeginPaint(Handle(), &ps);
-        PaintTo(dc);
-        if (!m.WParam)
-            EndPaint(Handle(), &ps);
-        m.Result = 0;
+    case WM_PAINT:
+        AnswerPaint(*this, m, [&](HDC dc, bool) { PaintTo(dc); });
         return true;
-    }
     case WM_PRINTCLIENT:
         data.Updating = false;
         PaintTo(reinterpret_cast<HDC>(m.WParam));

@@ -61,20 +61,11 @@ void TsAnimTimer::Timer()
 
 // ---- button ----
 
-TsSpeedButton::TsSpeedButton(TComponent* owner) : TSkinnedControl(owner) {}
+TsSpeedButton::TsSpeedButton(TComponent* owner) : TDownButton(owner) {}
 
 TsSpeedButton::~TsSpeedButton()
 {
     timer_.reset();
-}
-
-void TsSpeedButton::SetDown(bool down)
-{
-    if (down == down_)
-        return;
-    down_ = down;
-    SkinData()->CacheDirty = true;
-    Invalidate();
 }
 
 int TsSpeedButton::SkinState() const
@@ -154,14 +145,7 @@ void TsSpeedButton::RebuildCache()
                 SelectObject(dc, Font().Handle());
                 DrawTextUtf8(dc, Caption(), measure, DT_CALCRECT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
                 const RECT r = CaptionRect(measure.right - measure.left, measure.bottom - measure.top);
-                SkinTextRequest request;
-                request.Tables = &t;
-                request.SectionIndex = data.SectionIndex;
-                request.Enabled = Enabled();
-                request.Hot = state != 0;
-                request.CustomFont = data.CustomFont();
-                request.Font = Font().Handle();
-                DrawSkinText(dc, Caption(), request, DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, r);
+                DrawSkinText(dc, Caption(), CaptionTextRequest(*this, data, state != 0), DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX, r);
                 GdiFlush();
             }
     }

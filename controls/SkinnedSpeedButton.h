@@ -5,6 +5,7 @@
 
 #include <memory>
 
+#include "controls/DownButton.h"
 #include "controls/SkinnedControl.h"
 #include "controls/SpeedButton.h"
 #include "framework/Timer.h"
@@ -45,7 +46,7 @@ private:
     bool inStep_ = false;
 };
 
-class TsSpeedButton : public TSkinnedControl<TSpeedButton, TControlClass::SpeedButton, "TsSpeedButton"> {
+class TsSpeedButton : public TDownButton<TSkinnedControl<TSpeedButton, TControlClass::SpeedButton, "TsSpeedButton">> {
 public:
     explicit TsSpeedButton(TComponent* owner);
     ~TsSpeedButton() override;
@@ -58,10 +59,6 @@ public:
     int Margin = -1;
     int Spacing = 4;
     int TextOffset = 0;
-    // Shown pressed for good.
-    bool Down() const { return down_; }
-    void SetDown(bool down);
-
     // 0 normal, 1 hot, 2 pressed.
     int SkinState() const;
     const TsAnimTimer* Animation() const { return timer_.get(); }
@@ -83,7 +80,6 @@ private:
     void RebuildCache();
     void StopAnimation();
 
-    bool down_ = false;
     bool builtDown_ = false;
     std::unique_ptr<TsAnimTimer> timer_;
 };

@@ -118,13 +118,7 @@ void TsStatusBar::DrawPanel(HDC dc, RECT r, const std::string& text, TAlignment 
     area.right -= 4;
     SelectObject(dc, Font().Handle());
     const std::string fitted = FitTextWithEllipsis(dc, text, area.right - area.left);
-    SkinTextRequest request;
-    request.Tables = &t;
-    request.SectionIndex = data.SectionIndex;
-    request.Enabled = Enabled();
-    request.Hot = data.InHotState();
-    request.CustomFont = data.CustomFont();
-    request.Font = Font().Handle();
+    const SkinTextRequest request = CaptionTextRequest(*this, data, data.InHotState());
     UINT align = DT_LEFT;
     if (alignment == TAlignment::taCenter)
         align = DT_CENTER;

@@ -302,4 +302,16 @@ void CopyCacheExcludingChildren(TWinControl& control, TsCommonData& data, HDC dc
     CopyBitmapToDC(*data.CacheBmp, dc, dest, source.x, source.y);
 }
 
+SkinTextRequest CaptionTextRequest(const TControl& control, const TsCommonData& data, bool hot)
+{
+    SkinTextRequest request;
+    request.Tables = data.Tables();
+    request.SectionIndex = data.SectionIndex;
+    request.Enabled = control.Enabled();
+    request.Hot = hot;
+    request.CustomFont = data.CustomFont();
+    request.Font = control.Font().Handle();
+    return request;
+}
+
 }  // namespace taramel

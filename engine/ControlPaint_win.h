@@ -9,6 +9,7 @@
 
 #include "engine/ControlSkinState.h"
 #include "paint/BgCache.h"
+#include "paint/Text_win.h"
 
 namespace taramel {
 
@@ -37,6 +38,11 @@ TColor ParentBackgroundColor(TControl* owner, HWND window);
 // The background of `control` (its parent's picture at the control's place)
 // as a cache for the painters.
 BgCache ParentBgCache(TControl* control);
+
+// How a skinned control's caption is drawn: in the colours of its skin
+// section, in its own font, enabled or not as the control is, and in the hot
+// look's colours when `hot`.
+SkinTextRequest CaptionTextRequest(const TControl& control, const TsCommonData& data, bool hot = false);
 
 // The control's section in `state` over `bg` into the rectangle of the
 // bitmap: background, border image (hidden in the normal state when its

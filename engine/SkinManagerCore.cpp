@@ -85,8 +85,10 @@ std::string JoinLines(const std::vector<std::string>& lines)
 
 bool LoadSkinTables(const TSkinRequest& request, TSkinFileSystem& files, TSkinTables& tables)
 {
-    static const TsStoredSkins noStoredSkins;
-    const TsStoredSkins& stored = request.Stored ? *request.Stored : noStoredSkins;
+    // Never freed: a manager destroyed at the program's end may outlive
+    // every function-local static.
+    static const auto* noStoredSkins = new TsStoredSkins;
+    const TsStoredSkins& stored = request.Stored ? *request.Stored : *noStoredSkins;
     const TSkinPlace place = ChooseSkinPlace(request.Directory, request.Name, stored, files);
     if (place.Kind == TSkinPlaceKind::Missing) {
         tables.Clear();

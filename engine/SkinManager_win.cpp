@@ -48,10 +48,14 @@ Fn LookUp(const wchar_t* library, const char* name)
     return module ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name))) : nullptr;
 }
 
+// Made once and never freed, like every static object that a manager, form,
+// provider or control may use: those die with the application object at the
+// program's end, after every function-local static would already be gone.
 std::unique_ptr<TBitmap>& BuiltInShadowSlot(bool active)
 {
-    static std::unique_ptr<TBitmap> activeShadow, inactiveShadow;
-    return active ? activeShadow : inactiveShadow;
+    static auto* activeShadow = new std::unique_ptr<TBitmap>;
+    static auto* inactiveShadow = new std::unique_ptr<TBitmap>;
+    return active ? *activeShadow : *inactiveShadow;
 }
 
 // Decodes one PNG resource of the program; an empty bitmap when it has none.
@@ -72,11 +76,12 @@ void LoadShadowResource(const wchar_t* name, std::unique_ptr<TBitmap>& target)
 
 std::function<void(const std::string& text)>& SkinVersionMessage()
 {
-    static std::function<void(const std::string& text)> show = [](const std::string& text) {
+    // Never freed (see BuiltInShadowSlot).
+    static auto* show = new std::function<void(const std::string& text)>([](const std::string& text) {
         const std::string title = Application ? Application->Title() : std::string();
         MessageBoxW(GetActiveWindow(), Widen(text).c_str(), Widen(title).c_str(), MB_OK);
-    };
-    return show;
+    });
+    return *show;
 }
 
 void InitializeSkinEngine()

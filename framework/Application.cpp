@@ -60,9 +60,11 @@ HWND TApplication::Handle()
     if (handle_)
         return handle_;
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{sizeof(wc)};
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
     if (!GetClassInfoExW(instance, kApplicationClass, &wc)) {
-        wc = WNDCLASSEXW{sizeof(wc)};
+        wc = WNDCLASSEXW{};
+        wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = &WindowProcedure;
         wc.hInstance = instance;
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);

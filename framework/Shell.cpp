@@ -5,7 +5,9 @@ namespace taramel {
 
 TShellOpener& ShellOpener()
 {
-    static TShellOpener opener = [](HWND owner, const std::string& target) {
+    // Never freed, as everything static that a control may use: controls are
+    // destroyed with the application object, after function-local statics.
+    static auto* opener = new TShellOpener([](HWND owner, const std::string& target) {
         // The shell's library is loaded when a link is first opened rather
         // than with the program: it is large, and start-up never needs it.
         // It is one of the system's known libraries, so the name cannot be
@@ -19,8 +21,8 @@ TShellOpener& ShellOpener()
         }();
         if (shellExecute)
             shellExecute(owner, "open", target.c_str(), nullptr, nullptr, SW_SHOW);
-    };
-    return opener;
+    });
+    return *opener;
 }
 
 void OpenWithShell(HWND owner, const std::string& target)

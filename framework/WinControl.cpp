@@ -19,10 +19,12 @@ namespace {
 thread_local TWinControl* creatingControl = nullptr;
 
 // The system procedure behind each registered class (DefWindowProcW for ours).
+// Never freed: windows still meet their procedures while the application
+// object destroys the forms at the program's end, after every static.
 std::map<std::wstring, WNDPROC>& RegisteredClasses()
 {
-    static std::map<std::wstring, WNDPROC> classes;
-    return classes;
+    static auto* classes = new std::map<std::wstring, WNDPROC>;
+    return *classes;
 }
 
 }  // namespace
@@ -94,7 +96,8 @@ void TWinControl::CreateHandle()
     auto& classes = RegisteredClasses();
     auto known = classes.find(params.WinClassName);
     if (known == classes.end()) {
-        WNDCLASSEXW wc{sizeof(wc)};
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
         WNDPROC systemProc = DefWindowProcW;
         if (!params.BaseClassName.empty()) {
             if (!GetClassInfoExW(nullptr, params.BaseClassName.c_str(), &wc))

@@ -61,9 +61,11 @@ void DrawSkinText(HDC dc, std::string_view text, const SkinTextRequest& q, UINT 
     IntersectClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
     if (font)
         SelectObject(dc, font);
-    static const TSkinTables kNoSkin;
+    // Never freed: controls still paint while the application object destroys
+    // them at the program's end, after every function-local static.
+    static const auto* noSkin = new TSkinTables;
     TextLook look{q.Enabled, q.Hot, q.CustomFont, CurrentTextColor(dc)};
-    const auto passes = SkinTextPasses(q.Tables ? *q.Tables : kNoSkin, q.Tables ? q.SectionIndex : -1, look);
+    const auto passes = SkinTextPasses(q.Tables ? *q.Tables : *noSkin, q.Tables ? q.SectionIndex : -1, look);
     DrawPasses(dc, Wide(text), passes, flags, rect);
 }
 

@@ -218,8 +218,10 @@ std::string TMemoryFileSystem::ExeFolder() { return exeFolder_; }
 
 TSkinFileSystem& CurrentSkinFileSystem()
 {
-    static TNativeFileSystem native;
-    return g_current ? *g_current : native;
+    // Never freed: a skin manager destroyed at the program's end, after every
+    // function-local static, may still read skins through it.
+    static auto* native = new TNativeFileSystem;
+    return g_current ? *g_current : *native;
 }
 
 void SetCurrentSkinFileSystem(TSkinFileSystem* fileSystem) { g_current = fileSystem; }

@@ -103,8 +103,10 @@ std::string TWin32FileSystem::ExeFolder()
 
 TWin32FileSystem& Win32SkinFileSystem()
 {
-    static TWin32FileSystem instance;
-    return instance;
+    // Never freed: the skin manager, destroyed with its form at the program's
+    // end after every function-local static, may still read skins through it.
+    static auto* instance = new TWin32FileSystem;
+    return *instance;
 }
 
 }  // namespace taramel

@@ -83,8 +83,10 @@ bool NeverSkinnedClass(std::string_view className)
 
 TacWrapperMaker& WrapperMaker()
 {
-    static TacWrapperMaker maker;
-    return maker;
+    // Never freed: the hook still adopts dialogs while the application object
+    // destroys its forms at the program's end, after function-local statics.
+    static auto* maker = new TacWrapperMaker;
+    return *maker;
 }
 
 // ---- The adapter ----

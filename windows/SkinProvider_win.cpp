@@ -1044,7 +1044,8 @@ void TsSkinProvider::OnGetMinMaxInfo(TMessage& message)
     // Maximised, the form covers its monitor's work area with the side and
     // bottom borders outside it.
     auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
-    MONITORINFO mi{sizeof(mi)};
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
     const LONG style = GetWindowLongW(Window(), GWL_STYLE);
     if (info != nullptr && GetMonitorInfoW(MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST), &mi)) {
         const int border = (style & WS_THICKFRAME)  ? GetSystemMetrics(SM_CXFRAME)
@@ -1064,7 +1065,8 @@ void TsSkinProvider::OnWindowPosChanging(TMessage& message)
     auto* pos = reinterpret_cast<WINDOWPOS*>(message.LParam);
     if (!ScreenSnap || pos == nullptr || (pos->flags & SWP_NOMOVE) || IsZoomed(Window()))
         return;
-    MONITORINFO mi{sizeof(mi)};
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
     if (!GetMonitorInfoW(MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST), &mi))
         return;
     RECT wr;

@@ -21,9 +21,11 @@ namespace taramel {
 namespace {
 
 HHOOK hook = nullptr;
-// Created with the hook; slots of freed providers are nulled, not removed,
-// so that a walk over the list survives a provider going away.
-std::unique_ptr<std::vector<TacProvider*>> providers;
+// Created with the hook and freed with it; slots of freed providers are
+// nulled, not removed, so that a walk over the list survives a provider going
+// away. A plain pointer, never destroyed at the program's end: the forms
+// that remove the hook are destroyed then, after every static object.
+std::vector<TacProvider*>* providers = nullptr;
 
 std::string ClassNameOf(HWND window)
 {
@@ -192,14 +194,14 @@ bool AdoptWindow(HWND window)
 
 const std::vector<TacProvider*>* HookProviders()
 {
-    return providers.get();
+    return providers;
 }
 
 bool InstallDialogHook()
 {
     if (providers == nullptr) {
         ExtraSkinWindows().clear();
-        providers = std::make_unique<std::vector<TacProvider*>>();
+        providers = new std::vector<TacProvider*>;
     }
     if (hook == nullptr) {
         hook = SetWindowsHookExW(WH_CBT, CbtHookProc, nullptr, GetCurrentThreadId());
@@ -221,7 +223,8 @@ void RemoveDialogHook()
         // Each provider nulls its own slot as it goes.
         for (std::size_t i = 0; i < providers->size(); ++i)
             delete (*providers)[i];
-        providers.reset();
+        delete providers;
+        providers = nullptr;
     }
     ExtraSkinWindows().clear();
 }
@@ -233,8 +236,10 @@ void InitializeWindowSkinning()
         bool InstallHook() override { return InstallDialogHook(); }
         void RemoveHook() override { RemoveDialogHook(); }
     };
-    static HookSkinning skinning;
-    RegisterWindowSkinning(&skinning);
+    // Never freed: the skin manager removes the hook through it when it is
+    // destroyed with its form at the program's end, after every static.
+    static auto* skinning = new HookSkinning;
+    RegisterWindowSkinning(skinning);
 }
 
 bool DialogHookInstalled()

@@ -81,6 +81,22 @@ inline TWinControl* PressTab()
     return TWinControl::FromHandle(GetFocus());
 }
 
+// From the OK button of the shown settings dialog, with the seconds field
+// taking part, Tab visits every control in layout order; the checked radio
+// button stands for its group.
+inline void ExpectSettingsTabOrder()
+{
+    ClickWindow(Form2->sRadioButton4);
+    Form2->sBitBtn1->SetFocus();
+    Pump(30);
+    const std::vector<TWinControl*> order = {Form2->sBitBtn2, Form2->sRadioButton1, Form2->sRadioButton4,
+                                             Form2->sSpinEdit1, Form2->sBitBtn1};
+    for (TWinControl* expected : order) {
+        TWinControl* at = PressTab();
+        EXPECT_EQ(at, expected) << (at ? at->Name() : std::string("nothing")) << " instead of " << expected->Name();
+    }
+}
+
 // One opening of the settings dialog as a user makes it: a choice, the mouse
 // over OK and away, closed.
 inline void OpenAndCloseTheSettings()
@@ -135,6 +151,16 @@ protected:
         RemovePath(folder_ + "test.txt");
         SetCurrentDirectoryA(previousFolder_.c_str());
         RemoveDirectoryA(folder_.c_str());
+    }
+
+    // The program started over a deck of ten cards with this settings file
+    // (none for nullptr).
+    void StartWithSettings(const char* settings)
+    {
+        RemovePath(settingsPath);
+        if (settings)
+            WriteBytes(settingsPath, settings);
+        StartProgram(NumberedDeck(10).c_str());
     }
 
     std::string Question() const { return Form1->sLabel1->Caption(); }

@@ -3,6 +3,7 @@
 #include "FormsFixture.h"
 
 #include "tests/support/InkBox.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace taramel::forms_test {
 namespace {
@@ -12,23 +13,9 @@ class TPanelPicture {
 public:
     explicit TPanelPicture(TWinControl* panel) : width_(panel->Width()), height_(panel->Height())
     {
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
-        HGDIOBJ old = SelectObject(memory, bitmap);
-        SendMessageW(panel->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
-        SelectObject(memory, old);
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        pixels_.resize(static_cast<std::size_t>(width_) * height_);
-        GetDIBits(memory, bitmap, 0, height_, pixels_.data(), &info, DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
+        const testsupport::TPixelCanvas canvas(width_, height_);
+        SendMessageW(panel->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(canvas.Dc()), 0);
+        pixels_ = canvas.Pixels();
     }
 
     // The box around the text's pixels: dark ones, which neither the white
@@ -36,15 +23,15 @@ public:
     RECT InkBox() const
     {
         return testsupport::InkBoxOf({0, 0, width_, height_}, [&](int x, int y) {
-            const std::uint32_t p = pixels_[static_cast<std::size_t>(y) * width_ + x];
-            return ((p >> 16) & 0xFF) < 128 && ((p >> 8) & 0xFF) < 128 && (p & 0xFF) < 128;
+            const COLORREF p = pixels_[static_cast<std::size_t>(y) * width_ + x];
+            return GetRValue(p) < 128 && GetGValue(p) < 128 && GetBValue(p) < 128;
         });
     }
 
 private:
     int width_;
     int height_;
-    std::vector<std::uint32_t> pixels_;
+    std::vector<COLORREF> pixels_;
 };
 
 void ExpectInkInside(TWinControl* panel, TControl* label, const std::string& what)

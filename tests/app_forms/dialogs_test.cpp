@@ -5,6 +5,7 @@
 #include <psapi.h>
 
 #include "controls/SpinButton.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace taramel::forms_test {
 namespace {
@@ -36,21 +37,13 @@ int SpinArrowInkNow(TsSpinEdit* spin)
     HWND arrows = spin->Arrows()->Handle();
     RECT client;
     GetClientRect(arrows, &client);
+    const testsupport::TPixelCanvas canvas(client.right, client.bottom);
     HDC dc = GetDC(arrows);
-    HDC mem = CreateCompatibleDC(dc);
-    HBITMAP bmp = CreateCompatibleBitmap(dc, client.right, client.bottom);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
-    int dark = 0;
-    for (int y = 0; y < client.bottom; ++y)
-        for (int x = 0; x < client.right; ++x) {
-            const COLORREF c = GetPixel(mem, x, y);
-            dark += c != CLR_INVALID && GetRValue(c) < 150 && GetGValue(c) < 150 && GetBValue(c) < 150;
-        }
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
+    BitBlt(canvas.Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ReleaseDC(arrows, dc);
+    int dark = 0;
+    for (const COLORREF c : canvas.Pixels())
+        dark += GetRValue(c) < 150 && GetGValue(c) < 150 && GetBValue(c) < 150;
     return dark;
 }
 
@@ -145,10 +138,7 @@ TEST_F(Dialogs, ReadingTheSettingsAtStartUp)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file ? c.file : "no file");
-        RemovePath(settingsPath);
-        if (c.file)
-            WriteBytes(settingsPath, c.file);
-        StartProgram(NumberedDeck(10).c_str());
+        StartWithSettings(c.file);
         EXPECT_EQ(Index(), c.index);
         EXPECT_EQ(Question(), "Q" + std::to_string(c.index));
         EXPECT_EQ(Form2->sSpinEdit1->Value(), c.interval);
@@ -182,10 +172,7 @@ TEST_F(Dialogs, DialogWindowsWaitUntilFirstNeededAndTakeTheSettingsReadAtStartUp
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file ? c.file : "no file");
-        RemovePath(settingsPath);
-        if (c.file)
-            WriteBytes(settingsPath, c.file);
-        StartProgram(NumberedDeck(10).c_str());
+        StartWithSettings(c.file);
         EXPECT_TRUE(Form1->HandleAllocated());
         EXPECT_FALSE(Form2->HandleAllocated());
         EXPECT_FALSE(Form3->HandleAllocated());
@@ -309,16 +296,7 @@ TEST_F(Dialogs, TabVisitsEverySkinnedControlOfTheSettingsInLayoutOrder)
     StartProgram(NumberedDeck(10).c_str());
     Form2->Show();
     SetForegroundWindow(Form2->Handle());
-    ClickWindow(Form2->sRadioButton4);  // the seconds field takes part
-    Form2->sBitBtn1->SetFocus();
-    Pump(30);
-    // The checked radio button stands for its group.
-    const std::vector<TWinControl*> order = {Form2->sBitBtn2, Form2->sRadioButton1, Form2->sRadioButton4,
-                                             Form2->sSpinEdit1, Form2->sBitBtn1};
-    for (TWinControl* expected : order) {
-        TWinControl* at = PressTab();
-        EXPECT_EQ(at, expected) << (at ? at->Name() : std::string("nothing")) << " instead of " << expected->Name();
-    }
+    ExpectSettingsTabOrder();
     Form2->Hide();
 }
 

@@ -36,8 +36,9 @@ void CheckPlaces(const std::vector<Place>& places)
     for (const Place& p : places) {
         SCOPED_TRACE(p.control->Name());
         EXPECT_EQ(Text(p.control->BoundsRect()), Text(p.rect));
-        if (auto* windowed = dynamic_cast<TWinControl*>(p.control); windowed && windowed->HandleAllocated())
+        if (auto* windowed = dynamic_cast<TWinControl*>(p.control); windowed && windowed->HandleAllocated()) {
             EXPECT_EQ(Text(WindowRectInParent(windowed->Handle())), Text(p.rect));
+        }
     }
 }
 

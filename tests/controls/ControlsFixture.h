@@ -16,6 +16,7 @@
 #include "engine/SkinManager_win.h"
 #include "framework/Form.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace taramel::testing_support {
 
@@ -24,38 +25,17 @@ class TCapture {
 public:
     explicit TCapture(TWinControl& control) : width_(control.Width()), height_(control.Height())
     {
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bi.bmiHeader.biWidth = width_;
-        bi.bmiHeader.biHeight = -height_;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        bi.bmiHeader.biCompression = BI_RGB;
-        HDC screen = GetDC(nullptr);
-        HDC dc = CreateCompatibleDC(screen);
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        ReleaseDC(nullptr, screen);
-        HGDIOBJ old = SelectObject(dc, bitmap);
+        testsupport::TPixelCanvas canvas(width_, height_);
         // A colour no control paints: what nobody painted stays visible.
         const RECT all{0, 0, width_, height_};
         HBRUSH marker = CreateSolidBrush(RGB(1, 2, 3));
-        FillRect(dc, &all, marker);
+        FillRect(canvas.Dc(), &all, marker);
         DeleteObject(marker);
-        SendMessageW(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-        GdiFlush();
-        const auto* p = static_cast<const std::uint32_t*>(bits);
-        pixels_.assign(p, p + width_ * height_);
-        SelectObject(dc, old);
-        DeleteObject(bitmap);
-        DeleteDC(dc);
+        SendMessageW(control.Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
+        pixels_ = canvas.Pixels();
     }
     // As a colour value 0x00BBGGRR.
-    COLORREF At(int x, int y) const
-    {
-        const std::uint32_t v = pixels_.at(static_cast<std::size_t>(y * width_ + x));
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
+    COLORREF At(int x, int y) const { return pixels_.at(static_cast<std::size_t>(y * width_ + x)); }
     // How many pixels of the rectangle have exactly this colour.
     int Count(const RECT& r, COLORREF c) const
     {
@@ -68,7 +48,7 @@ public:
 
 private:
     int width_, height_;
-    std::vector<std::uint32_t> pixels_;
+    std::vector<COLORREF> pixels_;
 };
 
 inline std::string ControlsSkinFolder()

@@ -3,6 +3,8 @@
 // and the background a see-through container hands on to its children.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "engine/ControlPaint_win.h"
 #include "skin/SkinLookups.h"
 #include "tests/controls/ControlsFixture.h"
@@ -90,6 +92,24 @@ TEST_F(SkinStateTest, LabelLooksThroughAMostlyTransparentParentForItsColour)
     EXPECT_EQ(ParentSectionForText(inGlobal, -1), -1);  // GLOBALINFO gives no font of its own
 }
 
+// A child at (50, 60) of `control` asks for its 20 x 20 area painted at
+// once: the answer is a picture, and the child's column 5 at rows 0, 10 and
+// 19 shows `expected`(row).
+void ExpectChildAreaPainted(TControl* control, const std::function<COLORREF(int row)>& expected)
+{
+    const testsupport::TPixelCanvas canvas(20, 20);
+    BackgroundInfo info;
+    info.PaintNow = 1;
+    info.TargetDC = canvas.Dc();
+    info.Area = {0, 0, 20, 20};
+    info.OffsetX = 50;
+    info.OffsetY = 60;
+    EXPECT_EQ(RequestParentBackground(info, control, true), 1);
+    EXPECT_EQ(info.Kind, bikBitmap);
+    for (int y : {0, 10, 19})
+        EXPECT_EQ(GetPixel(canvas.Dc(), 5, y), expected(y)) << y;
+}
+
 TEST_F(SkinStateTest, SeeThroughContainerHandsOnThePictureFromItsOwnPlace)
 {
     auto* panel = Add<TsPanel>(form, 0, 0, 300, 200);
@@ -97,31 +117,13 @@ TEST_F(SkinStateTest, SeeThroughContainerHandsOnThePictureFromItsOwnPlace)
     ShowForm();
     SkinOn();
     const TCapture under(*panel);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    // A child at (50, 60) of the group box asks for its area painted now.
-    BackgroundInfo info;
-    info.PaintNow = 1;
-    info.TargetDC = dc;
-    info.Area = {0, 0, 20, 20};
-    info.OffsetX = 50;
-    info.OffsetY = 60;
-    EXPECT_EQ(RequestParentBackground(info, group, true), 1);
-    EXPECT_EQ(info.Kind, bikBitmap);
-    for (int y : {0, 10, 19})
-        EXPECT_EQ(GetPixel(dc, 5, y), under.At(10, 30 + 60 + y)) << y;
+    ExpectChildAreaPainted(group, [&](int y) { return under.At(10, 30 + 60 + y); });
     // A bitmap answer carries the box's place in the panel's picture.
     BackgroundInfo asked;
     RequestParentBackground(asked, group, false);
     EXPECT_EQ(asked.Kind, bikBitmap);
     EXPECT_EQ(asked.OffsetX, 40);
     EXPECT_EQ(asked.OffsetY, 30);
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 TEST_F(SkinStateTest, GroupBoxWithCaptionSkinPaintsTheAskedPlaceOfItsPicture)
@@ -133,29 +135,12 @@ TEST_F(SkinStateTest, GroupBoxWithCaptionSkinPaintsTheAskedPlaceOfItsPicture)
     ShowForm();
     SkinOn();
     const TCapture own(*group);
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 20, 20);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    BackgroundInfo info;
-    info.PaintNow = 1;
-    info.TargetDC = dc;
-    info.Area = {0, 0, 20, 20};
-    info.OffsetX = 50;
-    info.OffsetY = 60;
-    EXPECT_EQ(RequestParentBackground(info, group, true), 1);
-    EXPECT_EQ(info.Kind, bikBitmap);
-    for (int y : {0, 10, 19})
-        EXPECT_EQ(GetPixel(dc, 5, y), own.At(55, 60 + y)) << y;
+    ExpectChildAreaPainted(group, [&](int y) { return own.At(55, 60 + y); });
     BackgroundInfo asked;
     RequestParentBackground(asked, group, false);
     EXPECT_EQ(asked.Kind, bikBitmap);
     EXPECT_EQ(asked.OffsetX, 0);
     EXPECT_EQ(asked.Bitmap, group->SkinData()->CacheBmp.get());
-    SelectObject(dc, old);
-    DeleteObject(bitmap);
-    DeleteDC(dc);
 }
 
 TEST_F(SkinStateTest, ControlWithoutParentPaintingThroughItsCacheCountsAsUpdating)

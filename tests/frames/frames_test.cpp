@@ -25,6 +25,7 @@
 #include "framework/Form.h"
 #include "render/Bitmap.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/PixelCanvas.h"
 #include "windows/SkinProvider_win.h"
 #include "windows/WindowHook.h"
 
@@ -44,28 +45,11 @@ std::vector<COLORREF> ReadWindow(HWND w, int& width)
     GetWindowRect(w, &r);
     width = r.right - r.left;
     const int height = r.bottom - r.top;
+    testsupport::TPixelCanvas canvas(width, height);
     HDC dc = GetWindowDC(w);
-    HDC mem = CreateCompatibleDC(dc);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = -height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    GdiFlush();
-    std::vector<COLORREF> px(static_cast<std::size_t>(width * height));
-    const auto* p = static_cast<const std::uint32_t*>(bits);
-    for (std::size_t i = 0; i < px.size(); ++i)
-        px[i] = RGB((p[i] >> 16) & 0xFF, (p[i] >> 8) & 0xFF, p[i] & 0xFF);
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
+    BitBlt(canvas.Dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
     ReleaseDC(w, dc);
-    return px;
+    return canvas.Pixels();
 }
 
 COLORREF PixelAt(HWND w, int x, int y)
@@ -247,7 +231,8 @@ TEST_F(FramesTest, MaximisedPlaceCoversTheWorkAreaWithTheBordersOutside)
 {
     TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize | biMaximize, 20);
     ASSERT_NE(ShowAndAdopt(form), nullptr);
-    MONITORINFO mi{sizeof(mi)};
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
     ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &mi));
     MINMAXINFO info{};
     SendMessageW(form->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
@@ -263,7 +248,8 @@ TEST_F(FramesTest, ScreenSnapCatchesTheFormNearTheWorkAreasEdges)
     TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
     TsSkinProvider* p = ShowAndAdopt(form);
     ASSERT_NE(p, nullptr);
-    MONITORINFO mi{sizeof(mi)};
+    MONITORINFO mi{};
+    mi.cbSize = sizeof(mi);
     ASSERT_TRUE(GetMonitorInfoW(MonitorFromWindow(form->Handle(), MONITOR_DEFAULTTONEAREST), &mi));
     const HWND w = form->Handle();
     auto moveTo = [&](int x, int y) {
@@ -555,10 +541,8 @@ TEST_F(FramesTest, ChildrenGetTheFrameCacheAsTheFormsBackground)
         EXPECT_EQ(RGB(px[2], px[1], px[0]), expected) << active;
 
         // Painted at once into a memory DC: 8 x 8 from the client's (60, 70).
-        HDC screen = GetDC(nullptr);
-        HDC mem = CreateCompatibleDC(screen);
-        HBITMAP bmp = CreateCompatibleBitmap(screen, 8, 8);
-        HGDIOBJ old = SelectObject(mem, bmp);
+        const testsupport::TPixelCanvas canvas(8, 8);
+        HDC mem = canvas.Dc();
         BackgroundInfo paint;
         paint.PaintNow = 1;
         paint.TargetDC = mem;
@@ -569,10 +553,6 @@ TEST_F(FramesTest, ChildrenGetTheFrameCacheAsTheFormsBackground)
         EXPECT_EQ(paint.Kind, bikBitmap);
         EXPECT_EQ(GetPixel(mem, 0, 0), expected) << active;
         EXPECT_EQ(GetPixel(mem, 7, 7), expected) << active;
-        SelectObject(mem, old);
-        DeleteObject(bmp);
-        DeleteDC(mem);
-        ReleaseDC(nullptr, screen);
     }
 }
 
@@ -925,11 +905,12 @@ TEST_F(FramesTest, DesktopCompositionForcesStandardMovingAndSizing)
     EXPECT_TRUE(EqualRect(&after, &wr)) << "no press moved the form";
 }
 
-// Last in this file on purpose: the program leaves its forms, and the skin
-// manager one of them owns, to the application object, which frees them at
-// static destruction, after everything static the skinning made on first
-// use. The providers and the manager must still find their registries then;
-// a fault shows as this test program crashing after its last test.
+// Runs alone in a process of its own (see the tests' build file). The
+// program leaves its forms, and the skin manager one of them owns, to the
+// application object, which frees them at static destruction, after
+// everything static the skinning made on first use. The providers and the
+// manager must still find their registries then; a fault shows as this test
+// program crashing after its last test.
 TEST(FramesAtExit, FormsLeftToTheApplicationAreFreedCleanlyAtTheProgramsEnd)
 {
     auto* owner = new TForm(Application);

@@ -27,6 +27,7 @@ inline void Put32(Bytes& b, std::uint32_t v)
 inline Bytes Chunk(const char* type, const Bytes& data, bool badCrc = false)
 {
     Bytes b;
+    b.reserve(12 + data.size());
     Put32(b, static_cast<std::uint32_t>(data.size()));
     b.insert(b.end(), type, type + 4);
     b.insert(b.end(), data.begin(), data.end());

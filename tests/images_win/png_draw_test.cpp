@@ -7,6 +7,7 @@
 
 #include "images/PngReader_win.h"
 #include "tests/images/PngBuilder.h"
+#include "tests/support/PixelCanvas.h"
 
 namespace taramel {
 namespace {
@@ -17,29 +18,17 @@ using Px = std::array<std::uint8_t, 3>;  // blue, green, red
 // A 24-bit top-down canvas filled with one colour.
 class Canvas {
 public:
-    Canvas(int w, int h, Px fill) : w_(w)
+    Canvas(int w, int h, Px fill) : w_(w), canvas_(w, h, 24)
     {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 24;
-        dc_ = CreateCompatibleDC(nullptr);
-        bmp_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        old_ = SelectObject(dc_, bmp_);
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 std::copy(fill.begin(), fill.end(), Pixel(x, y));
     }
-    ~Canvas()
+    HDC Dc() const { return canvas_.Dc(); }
+    std::uint8_t* Pixel(int x, int y) const
     {
-        SelectObject(dc_, old_);
-        DeleteObject(bmp_);
-        DeleteDC(dc_);
+        return canvas_.Bits() + (static_cast<std::size_t>(w_) * 3 + 3) / 4 * 4 * y + 3 * x;
     }
-    HDC Dc() const { return dc_; }
-    std::uint8_t* Pixel(int x, int y) const { return bits_ + (static_cast<std::size_t>(w_) * 3 + 3) / 4 * 4 * y + 3 * x; }
     Px At(int x, int y) const
     {
         GdiFlush();
@@ -49,10 +38,7 @@ public:
 
 private:
     int w_;
-    HDC dc_;
-    HBITMAP bmp_;
-    HGDIOBJ old_;
-    std::uint8_t* bits_ = nullptr;
+    testsupport::TPixelCanvas canvas_;
 };
 
 void Load(TPNGGraphic& image, const Bytes& file)

@@ -1,5 +1,6 @@
-// The skinned frames' tests drive real windows on the one GUI thread,
-// after the engine's own start-up.
+// The main of the Win32 test programs whose tests drive real windows with the
+// skinning engine: on the one GUI thread, after the engine's own start-up in
+// the program's order.
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "windows/WindowHook.h"
