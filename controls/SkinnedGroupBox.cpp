@@ -170,7 +170,9 @@ bool TsGroupBox::HandleSkinCommand(TMessage& m)
         if (mine) {
             data.HandleSkinCommand(m);
             ForwardToChildren(*this, m);
-            Invalidate();
+            // A hidden box paints in full with its dirty cache when shown.
+            if (Showing())
+                Invalidate();
         } else {
             ForwardToChildren(*this, m);
         }

@@ -74,8 +74,9 @@ void TsLabel::WndProc(TMessage& m)
     if (m.Msg == SM_ALPHACMD) {
         const std::uint16_t code = SkinCommandOf(m.WParam);
         // The label keeps its own font untouched: the skin's colour is applied
-        // while painting, so a skin change or removal needs only a repaint.
-        if ((code == CMD_REPAINT || code == CMD_REMOVE_SKIN) && !IsDestroying() && UseSkinColor)
+        // while painting, so a skin change or removal needs only a repaint,
+        // and none while the label is not showing.
+        if ((code == CMD_REPAINT || code == CMD_REMOVE_SKIN) && !IsDestroying() && UseSkinColor && Showing())
             Invalidate();
         return;
     }
