@@ -8,11 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <thread>
 #include <string>
 #include <vector>
 
@@ -26,6 +24,7 @@
 #include "render/Bitmap.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/PixelCanvas.h"
+#include "tests/support/SystemMouse.h"
 #include "windows/SkinProvider_win.h"
 #include "windows/WindowHook.h"
 
@@ -642,26 +641,9 @@ TEST_F(FramesTest, DraggingTheCaptionMovesTheForm)
     testsupport::Pump(200);
     // The input comes from another thread: the system's move loop runs on
     // this one until the button is released.
-    std::atomic<bool> done{false};
-    std::thread mouse([&] {
-        auto move = [](int x, int y) {
-            SetCursorPos(x, y);
-            mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
-            Sleep(60);
-        };
-        move(grab.x, grab.y);
-        Sleep(100);
-        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-        Sleep(150);
-        move(grab.x + 20, grab.y + 10);
-        move(grab.x + 40, grab.y + 25);
-        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-        Sleep(100);
-        done = true;
+    testsupport::MouseFromAnotherThread([&] {
+        testsupport::DragThrough(grab, {{grab.x + 20, grab.y + 10}, {grab.x + 40, grab.y + 25}});
     });
-    testsupport::PumpUntil([&] { return done.load(); }, 3000);
-    mouse.join();
-    testsupport::Pump(30);
     RECT after;
     GetWindowRect(form->Handle(), &after);
     EXPECT_EQ(after.left - before.left, 40);

@@ -22,6 +22,7 @@
 #include "framework/Form.h"
 #include "render/Bitmap.h"
 #include "tests/support/MessagePump.h"
+#include "tests/support/SystemMouse.h"
 #include "windows/BorderForm_win.h"
 #include "windows/SkinProvider_win.h"
 
@@ -111,19 +112,6 @@ protected:
     {
         const POINT o = p.FrameOrigin();
         return POINT{o.x + x, o.y + y};
-    }
-    // Real mouse input from another thread while this one pumps (the
-    // system's move loop and modal loops run here); `steps` runs there.
-    void MouseFromAnotherThread(const std::function<void()>& steps)
-    {
-        std::atomic<bool> done{false};
-        std::thread mouse([&] {
-            steps();
-            done = true;
-        });
-        testsupport::PumpUntil([&] { return done.load(); }, 5000);
-        mouse.join();
-        testsupport::Pump(30);
     }
     // Waits until the pointer is at `at` over `window` (a desktop that has
     // just started takes a while before the pointer follows).
@@ -512,20 +500,8 @@ TEST_F(ExtendedBorderTest, DraggingTheBorderWindowsCaptionMovesTheForm)
     ASSERT_TRUE(PointerOver(border, grab));
     testsupport::Pump(200);
     const RECT before = WindowRect(w), borderBefore = WindowRect(border);
-    MouseFromAnotherThread([&] {
-        auto move = [](int x, int y) {
-            SetCursorPos(x, y);
-            mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
-            Sleep(60);
-        };
-        move(grab.x, grab.y);
-        Sleep(100);
-        mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-        Sleep(150);
-        move(grab.x + 20, grab.y + 10);
-        move(grab.x + 40, grab.y + 25);
-        mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-        Sleep(100);
+    testsupport::MouseFromAnotherThread([&] {
+        testsupport::DragThrough(grab, {{grab.x + 20, grab.y + 10}, {grab.x + 40, grab.y + 25}});
     });
     const RECT after = WindowRect(w), borderAfter = WindowRect(border);
     EXPECT_EQ(after.left - before.left, 40);
@@ -553,7 +529,7 @@ TEST_F(ExtendedBorderTest, SizeableFormSizesByTheEdgesAndMaximisesByTheCaption)
     ASSERT_TRUE(PointerOver(border, edge));
     testsupport::Pump(200);
     const RECT before = WindowRect(w), borderBefore = WindowRect(border);
-    MouseFromAnotherThread([&] {
+    testsupport::MouseFromAnotherThread([&] {
         mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
         Sleep(150);
         for (const int dx : {10, 20, 30}) {
