@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/common/ScreenPicture_win.h"
+
 namespace {
 
 struct Found {
@@ -97,38 +99,7 @@ bool SavePicture(HWND w, const std::wstring& path)
 {
     RECT r;
     GetWindowRect(w, &r);
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    const int stride = (width * 3 + 3) & ~3;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = width;
-    bi.bmiHeader.biHeight = height;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    void* bits = nullptr;
-    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, bmp);
-    BitBlt(mem, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    bool ok = false;
-    if (FILE* f = _wfopen(path.c_str(), L"wb")) {
-        BITMAPFILEHEADER fh{};
-        fh.bfType = 0x4D42;
-        fh.bfOffBits = sizeof(fh) + sizeof(BITMAPINFOHEADER);
-        fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * height);
-        ok = std::fwrite(&fh, sizeof(fh), 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof(BITMAPINFOHEADER), 1, f) == 1 &&
-             std::fwrite(bits, static_cast<std::size_t>(stride * height), 1, f) == 1;
-        ok = std::fclose(f) == 0 && ok;
-    }
-    SelectObject(mem, old);
-    DeleteObject(bmp);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    std::fwprintf(stdout, L"%ls %ls\n", ok ? L"saved" : L"could not save", path.c_str());
-    return ok;
+    return taramel::tools::SaveScreen(r, path);
 }
 
 // A small window of this program in the desktop's bottom-right corner,
