@@ -1,9 +1,15 @@
-# zlib and libjpeg: Debian's packages natively; for Win32, mingw's zlib and a
-# libjpeg-turbo cross-built by tools/setup.sh into TARAMEL_DEPS.
+# zlib and libjpeg: Debian's packages natively; for Windows, mingw's zlib and a
+# libjpeg-turbo cross-built by tools/setup.sh into TARAMEL_DEPS, one folder per
+# target (i686-w64-mingw32, x86_64-w64-mingw32).
 add_library(taramel_deps INTERFACE)
+set(TARAMEL_DEPS_DIR "/opt/taramel-deps" CACHE PATH "Dependencies built by tools/setup.sh")
 if(TARAMEL_WIN32)
-  set(TARAMEL_DEPS_DIR "/opt/taramel-deps" CACHE PATH "Dependencies built by tools/setup.sh")
-  set(jpeg_root ${TARAMEL_DEPS_DIR}/i686-w64-mingw32)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(TARAMEL_MINGW_TARGET x86_64-w64-mingw32)
+  else()
+    set(TARAMEL_MINGW_TARGET i686-w64-mingw32)
+  endif()
+  set(jpeg_root ${TARAMEL_DEPS_DIR}/${TARAMEL_MINGW_TARGET})
   if(NOT EXISTS ${jpeg_root}/lib/libjpeg.a)
     message(FATAL_ERROR "libjpeg for mingw not found in ${jpeg_root}: run tools/setup.sh")
   endif()
@@ -20,8 +26,6 @@ else()
   find_package(JPEG REQUIRED)
   target_link_libraries(taramel_deps INTERFACE ZLIB::ZLIB JPEG::JPEG)
 endif()
-
-set(TARAMEL_DEPS_DIR "/opt/taramel-deps" CACHE PATH "Dependencies built by tools/setup.sh")
 
 # System libraries of the Win32 build.
 add_library(taramel_win_usage INTERFACE)

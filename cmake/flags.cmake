@@ -6,9 +6,11 @@ target_compile_options(taramel_flags INTERFACE
   # SSE2 arithmetic in both builds.
   -ffp-contract=off)
 if(TARAMEL_WIN32)
-  # The i686 compiler defaults to x87 arithmetic: SSE2 gives the same bits as
-  # the native x86-64 build and lets pixel loops vectorise.
-  target_compile_options(taramel_flags INTERFACE -msse2 -mfpmath=sse)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    # The i686 compiler defaults to x87 arithmetic: SSE2 gives the same bits
+    # as the x86-64 builds and lets pixel loops vectorise.
+    target_compile_options(taramel_flags INTERFACE -msse2 -mfpmath=sse)
+  endif()
   target_compile_definitions(taramel_flags INTERFACE
     UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
   # Runs on a bare Windows: no runtime DLLs beside the executable.

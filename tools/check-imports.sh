@@ -5,10 +5,12 @@
 # imported DLL is mapped and set up before the program's first line runs,
 # and these are not needed for the first window (the shell's library is
 # loaded when a link is first opened; gdi32 exports the blending functions
-# of msimg32 itself). Usage: check-imports.sh PROGRAM.exe
+# of msimg32 itself). Usage: check-imports.sh OBJDUMP PROGRAM.exe
+# (OBJDUMP: the objdump of the program's mingw-w64 target, which reads its
+# import table, 32-bit or 64-bit).
 set -eu
-exe=$1
-objdump=${OBJDUMP:-i686-w64-mingw32-objdump}
+objdump=$1
+exe=$2
 allowed='^(advapi32|comctl32|comdlg32|gdi32|kernel32|msimg32|msvcrt|ole32|oleaut32|shell32|shlwapi|user32|uxtheme|version|winmm)\.dll$'
 late='^(msimg32|shell32)\.dll$'
 dlls=$("$objdump" -p "$exe" | sed -n 's/^[[:space:]]*DLL Name: //p' | tr 'A-Z' 'a-z')

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds Taramel and runs it under wine in a virtual desktop, so that window
+# Builds Taramel (64-bit) and runs it under wine64 in a virtual desktop, so that window
 # frames are drawn by the program itself. With a display it opens there;
 # without one it runs on a private Xvfb, waits until the main window is shown,
 # saves a screenshot and stops the program. It always ends: a window that does
@@ -9,10 +9,10 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
 
 bash tools/setup.sh
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target Taramel waitwindow
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target Taramel waitwindow
 
-prefix="$ROOT/build/win32/wineprefix"
+prefix="$ROOT/build/win64/wineprefix"
 wine_run=("$ROOT/tools/wine-run.sh" --prefix "$prefix")
 desktop_name=Taramel
 caption="Тарамел (История Казахстана) 1.0"
@@ -46,7 +46,7 @@ stop_program() {
 trap stop_program EXIT
 
 status=0
-if "${wine_run[@]}" "$ROOT/build/win32/tools/waitwindow/waitwindow.exe" \
+if "${wine_run[@]}" "$ROOT/build/win64/tools/waitwindow/waitwindow.exe" \
      "$desktop_name" "$caption" "$wait_seconds" </dev/null; then
   # The window exists; give its first paint a moment to reach the screen.
   sleep 1

@@ -13,11 +13,14 @@ export DEBIAN_FRONTEND=noninteractive
 PACKAGES=(
   # build tools
   cmake ninja-build nasm make pkg-config git ca-certificates dpkg-dev
-  # cross compilers for 32-bit Windows (posix thread model) and zlib for them
+  # cross compilers for 64-bit and 32-bit Windows (posix thread model) and
+  # zlib for them
+  g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64-x86-64-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   mingw-w64-i686-dev libz-mingw-w64-dev
-  # running and looking at the program
-  wine wine32:i386 xvfb xauth fonts-wine imagemagick x11-utils xdotool
+  # running and looking at the program: the 64-bit wine on every machine
+  wine wine64 xvfb xauth fonts-wine imagemagick x11-utils xdotool
   # the generator of the skin Topaz
   python3
   # native build: tests, sanitizers, fuzzers, benchmarks
@@ -30,9 +33,17 @@ PACKAGES=(
 )
 
 need_update=0
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-  need_update=1
+# The 32-bit wine only where the kernel runs 32-bit programs, found out by
+# running one. Installed elsewhere, it could not start, and the `wine` command
+# would pick it before the 64-bit loader.
+if bash "$HERE/runs-32bit.sh"; then
+  PACKAGES+=(wine32:i386)
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+    need_update=1
+  fi
+else
+  echo "setup: this machine runs no 32-bit programs: the 64-bit wine only"
 fi
 
 # Source packages are needed for libjpeg-turbo (cross build) and the PNG
@@ -83,44 +94,49 @@ fetch_upstream() {
   tar xf "$orig"
 }
 
-# libjpeg-turbo for i686-w64-mingw32, built from Debian's source package.
-if [ ! -f "$DEPS_PREFIX/i686-w64-mingw32/lib/libjpeg.a" ]; then
-  work="$(mktemp -d)"
-  (
-    cd "$work"
-    fetch_upstream libjpeg-turbo
-    src="$(find . -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -1)"
-    cmake -S "$src" -B build -G Ninja -Wno-dev \
-      -DCMAKE_TOOLCHAIN_FILE="$HERE/../cmake/mingw-i686.cmake" \
-      -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX/i686-w64-mingw32" \
-      -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
-      -DREQUIRE_SIMD=OFF >/dev/null
-    cmake --build build >/dev/null
-    $SUDO cmake --install build >/dev/null
-  )
-  rm -rf "$work"
-fi
-
-# Google Benchmark for i686-w64-mingw32, built from Debian's source package,
-# so that the benchmarks also run as 32-bit programs under wine.
-if [ ! -f "$DEPS_PREFIX/i686-w64-mingw32/lib/libbenchmark.a" ]; then
-  work="$(mktemp -d)"
-  (
-    cd "$work"
-    fetch_upstream benchmark
-    src="$(find . -maxdepth 1 -type d -name 'benchmark-*' | head -1)"
-    cmake -S "$src" -B build -G Ninja -Wno-dev \
-      -DCMAKE_TOOLCHAIN_FILE="$HERE/../cmake/mingw-i686.cmake" \
-      -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX/i686-w64-mingw32" \
-      -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF \
-      -DBENCHMARK_ENABLE_WERROR=OFF -DBENCHMARK_ENABLE_LTO=OFF -DBUILD_SHARED_LIBS=OFF >/dev/null
-    cmake --build build >/dev/null
-    $SUDO cmake --install build >/dev/null
-  )
-  rm -rf "$work"
-fi
+# libjpeg-turbo and Google Benchmark for both mingw-w64 targets, built from
+# Debian's source packages (the benchmarks also run as Windows programs under
+# wine).
+for target in x86_64-w64-mingw32 i686-w64-mingw32; do
+  case "$target" in
+    x86_64-*) toolchain="$HERE/../cmake/mingw-x86_64.cmake" ;;
+    *) toolchain="$HERE/../cmake/mingw-i686.cmake" ;;
+  esac
+  if [ ! -f "$DEPS_PREFIX/$target/lib/libjpeg.a" ]; then
+    work="$(mktemp -d)"
+    (
+      cd "$work"
+      fetch_upstream libjpeg-turbo
+      src="$(find . -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -1)"
+      cmake -S "$src" -B build -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX/$target" \
+        -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF \
+        -DREQUIRE_SIMD=OFF >/dev/null
+      cmake --build build >/dev/null
+      $SUDO cmake --install build >/dev/null
+    )
+    rm -rf "$work"
+  fi
+  if [ ! -f "$DEPS_PREFIX/$target/lib/libbenchmark.a" ]; then
+    work="$(mktemp -d)"
+    (
+      cd "$work"
+      fetch_upstream benchmark
+      src="$(find . -maxdepth 1 -type d -name 'benchmark-*' | head -1)"
+      cmake -S "$src" -B build -G Ninja -Wno-dev \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$DEPS_PREFIX/$target" \
+        -DBENCHMARK_ENABLE_TESTING=OFF -DBENCHMARK_ENABLE_GTEST_TESTS=OFF \
+        -DBENCHMARK_ENABLE_WERROR=OFF -DBENCHMARK_ENABLE_LTO=OFF -DBUILD_SHARED_LIBS=OFF >/dev/null
+      cmake --build build >/dev/null
+      $SUDO cmake --install build >/dev/null
+    )
+    rm -rf "$work"
+  fi
+done
 
 # PngSuite, from libpng's source package, for the PNG conformance tests.
 if [ ! -f "$DEPS_PREFIX/pngsuite/basn0g01.png" ]; then

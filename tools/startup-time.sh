@@ -6,7 +6,7 @@
 # Both run in a virtual desktop (where the program draws its own frames),
 # each from a folder of its own: Taramel's is a copy of dist/.
 # With --trace the run is traced by wine (which slows it a little) into
-# build/win32/startup/trace.log, and tools/startup/where.py then tells where
+# build/win64/startup/trace.log, and tools/startup/where.py then tells where
 # the time goes: when each DLL is loaded, when the entry point is called, when
 # Taramel ends each step of its start-up (TARAMEL_STARTUP_TRACE) and when the
 # first paint is signalled, for both programs.
@@ -20,19 +20,19 @@ if [ "${1:-}" = "--trace" ]; then
 fi
 rounds="${1:-7}"
 
-cmake --preset win32 >/dev/null
-cmake --build --preset win32 --target Taramel startup_time startup_ref
+cmake --preset win64 >/dev/null
+cmake --build --preset win64 --target Taramel startup_time startup_ref
 
-work="$ROOT/build/win32/startup"
+work="$ROOT/build/win64/startup"
 rm -rf "$work"
 mkdir -p "$work/program" "$work/reference"
 cp dist/Taramel.exe dist/Topaz.asz dist/test.txt "$work/program/"
-cp build/win32/tools/startup/startup_ref.exe "$work/reference/"
+cp build/win64/tools/startup/startup_ref.exe "$work/reference/"
 
-prefix="$ROOT/build/win32/wineprefix"
+prefix="$ROOT/build/win64/wineprefix"
 "$ROOT/tools/wine-run.sh" --prefix "$prefix" --prepare
 run=("$ROOT/tools/wine-run.sh" --prefix "$prefix" --desktop 1024x768
-  "$ROOT/build/win32/tools/startup/startup_time.exe"
+  "$ROOT/build/win64/tools/startup/startup_time.exe"
   "Z:$work/program/Taramel.exe" "Z:$work/reference/startup_ref.exe" "$rounds")
 if [ $trace = 0 ]; then
   exec "${run[@]}"

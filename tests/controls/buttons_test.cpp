@@ -243,7 +243,7 @@ TEST_F(SpinTest, WithoutBoundsAStepStopsAtTheEndsOfTheIntegers)
     EXPECT_EQ(spin->Value(), INT_MIN);
     spin->SetIncrement(INT_MAX);
     spin->SetValue(-5);
-    SendMessageW(spin->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, -3 * WHEEL_DELTA), 0);
+    SendMessageW(spin->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-3 * WHEEL_DELTA)), 0);
     EXPECT_EQ(spin->Value(), INT_MIN);
 }
 
