@@ -137,7 +137,8 @@ public:
 
 private:
     bool OwnerCanPaint() const;
-    bool ManagerMatches(long lParam) const;
+    // The LPARAM of a skin command: a manager's whole address (pointer-sized).
+    bool ManagerMatches(std::intptr_t lParam) const;
     void TellOwnerAboutSection();
 
     TControl* owner_;

@@ -422,7 +422,7 @@ void TsCommonData::GetBackgroundInfo(BackgroundInfo& info, bool hot, void* windo
     }
 }
 
-bool TsCommonData::ManagerMatches(long lParam) const
+bool TsCommonData::ManagerMatches(std::intptr_t lParam) const
 {
     return reinterpret_cast<TsSkinManager*>(lParam) == SkinManager();
 }

@@ -202,7 +202,9 @@ LRESULT TacBorderForm::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_NCLBUTTONDBLCLK:
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONUP:
-        return IsFrameCode(static_cast<LRESULT>(wParam)) ? Forward(msg, wParam, lParam) : 0;
+        // The hit-test code is an int in a WPARAM: read back through int, a
+        // negative code keeps its sign however the WPARAM was widened.
+        return IsFrameCode(static_cast<int>(wParam)) ? Forward(msg, wParam, lParam) : 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT: {
         // The picture is the layered window's own; nothing to paint.

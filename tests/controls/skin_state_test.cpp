@@ -3,7 +3,9 @@
 // and the background a see-through container hands on to its children.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
+#include <new>
 
 #include "engine/ControlPaint_win.h"
 #include "skin/SkinLookups.h"
@@ -151,6 +153,73 @@ TEST_F(SkinStateTest, ControlWithoutParentPaintingThroughItsCacheCountsAsUpdatin
     ASSERT_GE(loose.SkinData()->SectionIndex, 0);
     EXPECT_TRUE(loose.SkinData()->MustPaintThroughCache());
     EXPECT_TRUE(loose.SkinData()->IsUpdating());
+}
+
+
+#ifdef _WIN64
+// A skin manager placed above 4 GB, where 64-bit Windows puts the heap as a
+// rule (wine64 puts it low, so the test places it there itself).
+class ManagerAbove4GB {
+public:
+    ManagerAbove4GB()
+    {
+        for (int gb = 64; gb < 64 + 16 && memory_ == nullptr; ++gb)
+            memory_ = VirtualAlloc(reinterpret_cast<void*>(static_cast<std::uintptr_t>(gb) << 32),
+                                   sizeof(TsSkinManager), MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+        if (memory_ != nullptr)
+            manager_ = new (memory_) TsSkinManager(nullptr);
+    }
+    ~ManagerAbove4GB()
+    {
+        if (manager_ != nullptr)
+            manager_->~TsSkinManager();
+        if (memory_ != nullptr)
+            VirtualFree(memory_, 0, MEM_RELEASE);
+    }
+    ManagerAbove4GB(const ManagerAbove4GB&) = delete;
+    ManagerAbove4GB& operator=(const ManagerAbove4GB&) = delete;
+    TsSkinManager* get() const { return manager_; }
+
+private:
+    void* memory_ = nullptr;
+    TsSkinManager* manager_ = nullptr;
+};
+#endif
+
+// The manager of a command travels whole in its LPARAM: a control whose
+// manager lies above 4 GB takes the skin it announces, and a command of a
+// manager that differs only above the low 32 bits of the address is not its.
+TEST_F(SkinStateTest, ControlsTakeTheSkinOfAManagerAbove4GB)
+{
+#ifndef _WIN64
+    GTEST_SKIP() << "addresses have 32 bits in this build";
+#else
+    manager.reset();
+    ManagerAbove4GB high;
+    ASSERT_NE(high.get(), nullptr) << "no memory to reserve above 4 GB";
+    TsSkinManager& m = *high.get();
+    ASSERT_TRUE(m.IsDefault());
+    m.SetActive(false);
+    m.SetSkinDirectory(ControlsSkinFolder());
+    m.SetSkinName("Controls");
+    auto* panel = Add<TsPanel>(form, 0, 0, 100, 50);
+    ShowForm();
+    m.SetActive(true);
+    ASSERT_TRUE(m.SkinReady());
+    testsupport::Pump(30);
+    EXPECT_EQ(panel->Perform(SM_ALPHACMD, MakeSkinWParam(CMD_GET_SKIN_INDEX)),
+              FindSection(m.Tables(), "PANEL") + 1);
+    TsCommonData& data = *panel->SkinData();
+    const LPARAM mine = reinterpret_cast<LPARAM>(&m);
+    data.CacheDirty = false;
+    panel->Perform(SM_ALPHACMD, MakeSkinWParam(CMD_REPAINT), mine ^ (LPARAM{1} << 40));
+    EXPECT_FALSE(data.CacheDirty) << "another manager's command";
+    panel->Perform(SM_ALPHACMD, MakeSkinWParam(CMD_REPAINT), mine);
+    EXPECT_TRUE(data.CacheDirty);
+    // The form goes before its manager, as the fixture's own do.
+    delete form;
+    form = nullptr;
+#endif
 }
 
 }  // namespace
