@@ -60,6 +60,9 @@ TForm2::TForm2(TComponent* owner) : TForm(owner)
     sPanel1->SetAlign(TAlign::alBottom);
     sBitBtn1 = MakeButton(this, sPanel1, "sBitBtn1", 118, "ОК", [this](TObject* s) { sBitBtn1Click(s); });
     sBitBtn2 = MakeButton(this, sPanel1, "sBitBtn2", 199, "Отмена", [this](TObject* s) { sBitBtn2Click(s); });
+    // Enter stores and closes, Esc closes as "Отмена".
+    sBitBtn1->Default = true;
+    sBitBtn2->Cancel = true;
 
     sPanel2 = MakeControl<TsPanel>(this, this, "sPanel2", 0, 0, 392, 139);
     sPanel2->SetAlign(TAlign::alClient);

@@ -31,6 +31,16 @@ void TBitBtn::WndProc(TMessage& m)
             Click();
         return;
     }
+    if (m.Msg == CM_DIALOGKEY) {
+        const bool focused = m.LParam != 0;
+        const bool mine = m.WParam == VK_RETURN ? (focused || Default) : (m.WParam == VK_ESCAPE && Cancel);
+        m.Result = 0;
+        if (mine && Showing() && Enabled()) {
+            Click();
+            m.Result = 1;
+        }
+        return;
+    }
     if (m.Msg == CN_CTLCOLORBTN) {
         m.Result = ControlColor(reinterpret_cast<HDC>(m.WParam));
         return;

@@ -12,6 +12,10 @@ public:
     std::string ClassName() const override { return "TBitBtn"; }
 
     int ModalResult = 0;
+    // Enter clicks the default button of a form when the focus is on no other
+    // button; Esc clicks its cancel button. Enter on a focused button clicks it.
+    bool Default = false;
+    bool Cancel = false;
     void Click() override;
 
 protected:

@@ -162,13 +162,15 @@ bool TApplication::ProcessMessage(MSG& msg)
 
 bool TApplication::IsKeyMessage(MSG& msg)
 {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0 ||
-        GetKeyState(VK_MENU) < 0)
+    const bool dialogKey = msg.wParam == VK_TAB || msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE;
+    if (msg.message != WM_KEYDOWN || !dialogKey || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
         return false;
     auto* form = dynamic_cast<TCustomForm*>(TWinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
     if (!form)
         return false;
     try {
+        if (msg.wParam != VK_TAB)
+            return form->DialogKey(msg.wParam);
         form->SelectNext(GetKeyState(VK_SHIFT) >= 0);
     } catch (...) {
         HandleException();

@@ -335,6 +335,38 @@ void TCustomForm::SelectNext(bool forward)
         next->SetFocus();
 }
 
+namespace {
+// Asks every control below `parent` but `skip`, depth first, to act on the key.
+bool OfferDialogKey(TWinControl& parent, WPARAM key, const TControl* skip)
+{
+    for (int i = 0; i < parent.ControlCount(); ++i) {
+        TControl* control = parent.Controls(i);
+        if (control != skip && control->Perform(CM_DIALOGKEY, key, 0) != 0)
+            return true;
+        if (auto* container = dynamic_cast<TWinControl*>(control))
+            if (OfferDialogKey(*container, key, skip))
+                return true;
+    }
+    return false;
+}
+}  // namespace
+
+bool TCustomForm::DialogKey(WPARAM key)
+{
+    TWinControl* focused = TWinControl::FromHandle(GetFocus());
+    if (focused != nullptr && (!HandleAllocated() || !IsChild(Handle(), focused->Handle())))
+        focused = nullptr;
+    if (focused != nullptr && focused->Perform(CM_DIALOGKEY, key, 1) != 0)
+        return true;
+    if (OfferDialogKey(*this, key, focused))
+        return true;
+    if (key == VK_ESCAPE && modal_) {
+        Close();
+        return true;
+    }
+    return false;
+}
+
 void TCustomForm::WMClose(TMessage& m)
 {
     Close();

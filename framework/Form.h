@@ -65,6 +65,10 @@ public:
 
     // Tab navigation within the form.
     void SelectNext(bool forward);
+    // Enter and Esc as dialogs take them: the focused control first, then
+    // every other control of the form (CM_DIALOGKEY); Esc that no control
+    // takes closes a modal form. True when the key was used.
+    bool DialogKey(WPARAM key);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;

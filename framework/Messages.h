@@ -33,6 +33,10 @@ constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
 constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;
 constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;
+// Enter or Esc pressed in a form (WParam: VK_RETURN or VK_ESCAPE; LParam: 1
+// when the control asked has the focus). A control that acts on the key sets
+// Result to 1.
+constexpr UINT CM_DIALOGKEY = CM_BASE + 50;
 
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;

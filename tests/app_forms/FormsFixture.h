@@ -73,11 +73,17 @@ inline void ClickGraphic(TControl* control)
     SendMessageW(window, WM_LBUTTONUP, 0, at);
 }
 
+// A key pressed where the focus is, as the keyboard sends it.
+inline void PressKey(WPARAM key)
+{
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+    Pump(30);
+}
+
 // The control that has the focus after a Tab pressed where the focus is.
 inline TWinControl* PressTab()
 {
-    PostMessageW(GetFocus(), WM_KEYDOWN, VK_TAB, 0);
-    Pump(30);
+    PressKey(VK_TAB);
     return TWinControl::FromHandle(GetFocus());
 }
 
@@ -94,6 +100,46 @@ inline void ExpectSettingsTabOrder()
     for (TWinControl* expected : order) {
         TWinControl* at = PressTab();
         EXPECT_EQ(at, expected) << (at ? at->Name() : std::string("nothing")) << " instead of " << expected->Name();
+    }
+}
+
+// Enter and Esc in the settings dialog, shown over the settings file
+// `settingsPath` with the second order button chosen and the focus on a
+// control: Enter on OK, on a radio button or in the seconds field stores
+// and closes; Enter on "Отмена" and Esc anywhere close without writing.
+inline void ExpectSettingsKeys(const std::string& settingsPath)
+{
+    struct Case {
+        const char* what;
+        TWinControl* focus;
+        WPARAM key;
+        bool stores;
+    };
+    const Case cases[] = {
+        {"Enter on OK", Form2->sBitBtn1, VK_RETURN, true},
+        {"Enter on a radio button", Form2->sRadioButton2, VK_RETURN, true},
+        {"Enter in the seconds field", Form2->sSpinEdit1, VK_RETURN, true},
+        {"Enter on Cancel", Form2->sBitBtn2, VK_RETURN, false},
+        {"Esc on OK", Form2->sBitBtn1, VK_ESCAPE, false},
+        {"Esc in the seconds field", Form2->sSpinEdit1, VK_ESCAPE, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        RemovePath(settingsPath);
+        Form2->Show();
+        SetForegroundWindow(Form2->Handle());
+        ClickWindow(Form2->sRadioButton4);
+        ClickWindow(Form2->sRadioButton2);
+        c.focus->SetFocus();
+        Pump(30);
+        PressKey(c.key);
+        EXPECT_FALSE(Form2->Visible());
+        const std::string stored = ReadBytes(settingsPath);
+        if (c.stores)
+            EXPECT_EQ(stored, "[Option]\r\nRandom=0\r\nTimer=1\r\ninterval=1\r\n");
+        else
+            EXPECT_EQ(stored, "<missing>") << "nothing written";
+        Form2->Hide();
     }
 }
 

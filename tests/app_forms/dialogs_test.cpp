@@ -256,6 +256,47 @@ TEST_F(Dialogs, RadioButtonsOfAGroupExcludeEachOtherAndTheGroupsAreIndependent)
     EXPECT_TRUE(Form2->sRadioButton2->Checked());
 }
 
+TEST_F(Dialogs, EnterStoresAndEscCancelsTheSettings)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    ExpectSettingsKeys(settingsPath);
+    EXPECT_TRUE(reports.empty());
+}
+
+// Esc closes either dialog opened from the main window (About has no button).
+TEST_F(Dialogs, EscClosesTheModalDialogs)
+{
+    StartProgram(NumberedDeck(10).c_str());
+    Form1->Show();
+    struct Case {
+        TsBitBtn* opener;
+        TForm* dialog;
+    };
+    const Case cases[] = {{Form1->sBitBtn4, Form2}, {Form1->sBitBtn3, Form3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog->Caption());
+        int ticksOpen = 0;
+        TTimer closer(nullptr);
+        closer.SetInterval(100);
+        closer.OnTimer = [&](TObject*) {
+            if (!c.dialog->Modal() || !IsWindowVisible(c.dialog->Handle()))
+                return;
+            // Esc first; a dialog that stays open is closed after a second so
+            // that the test ends.
+            if (++ticksOpen == 1)
+                PostMessageW(c.dialog->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+            else if (ticksOpen == 10)
+                PostMessageW(c.dialog->Handle(), WM_CLOSE, 0, 0);
+        };
+        ClickWindow(c.opener);
+        closer.SetEnabled(false);
+        EXPECT_EQ(ticksOpen, 1) << "closed by Esc at once";
+        EXPECT_FALSE(c.dialog->Visible());
+    }
+    EXPECT_EQ(ReadBytes(settingsPath), "<missing>");
+    EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(Dialogs, ButtonsShowTheDialogsModally)
 {
     StartProgram(NumberedDeck(10).c_str());

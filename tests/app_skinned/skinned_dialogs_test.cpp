@@ -206,6 +206,13 @@ TEST_F(SkinnedDialogs, SecondsFieldClampsOnLeavingAndRefusesNonDigits)
     EXPECT_TRUE(reports.empty());
 }
 
+TEST_F(SkinnedDialogs, EnterStoresAndEscCancelsTheSettings)
+{
+    StartSkinned();
+    ExpectSettingsKeys(settingsPath);
+    EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(SkinnedDialogs, TabVisitsEverySkinnedControlInLayoutOrder)
 {
     StartSkinned();
