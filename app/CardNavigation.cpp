@@ -52,6 +52,16 @@ int RandomPickFromDraw(std::uint32_t draw)
     return static_cast<std::int32_t>(r);
 }
 
+int StoredPositionInDeck(int stored, int count)
+{
+    return stored >= 0 && stored < count && stored % 2 == 0 ? stored : 0;
+}
+
+int PositionToStore(int index)
+{
+    return index > 0 && index % 2 != 0 ? index - 1 : index;
+}
+
 void NextCardAtRandom(DeckStore& deck, TCardGenerator& generator, CardView& view)
 {
     const int n = deck.Count();

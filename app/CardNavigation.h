@@ -38,4 +38,15 @@ void NextCardAtRandom(DeckStore& deck, TCardGenerator& generator, CardView& view
 // The index the random rule picks for a draw.
 int RandomPickFromDraw(std::uint32_t draw);
 
+// The position a stored index names in a deck of `count` lines: the stored
+// index when it is a question line of this deck (even, below the count),
+// otherwise the start of the deck. A position from an older or another deck,
+// or one typed into the settings file, would show an answer as the question
+// and keep the roles swapped for every later card.
+int StoredPositionInDeck(int stored, int count);
+
+// The index to store for the current index: never an answer line (an odd
+// index is stored as the question of its card); -1 stays -1.
+int PositionToStore(int index);
+
 }  // namespace taramel

@@ -186,7 +186,7 @@ void TForm1::FormClose(TObject*, TCloseAction&)
     // A settings file that refuses the write is reported, but must not keep
     // the user from leaving the program: the close goes on.
     try {
-        TSettingsFile::BesideExecutable().WriteInteger(kKeyIndex, Deck().ItemIndex());
+        TSettingsFile::BesideExecutable().WriteInteger(kKeyIndex, PositionToStore(Deck().ItemIndex()));
     } catch (...) {
         Application->HandleException();
     }

@@ -104,8 +104,10 @@ TForm2::~TForm2()
 void TForm2::LoadSettings()
 {
     const TSettingsFile settings = TSettingsFile::BesideExecutable();
-    if (Form1)
-        SetCurrentIndex(Form1->Deck(), settings.ReadInteger(kKeyIndex, 0));
+    if (Form1) {
+        DeckStore& deck = Form1->Deck();
+        SetCurrentIndex(deck, StoredPositionInDeck(settings.ReadInteger(kKeyIndex, 0), deck.Count()));
+    }
     sSpinEdit1->SetValue(settings.ReadInteger(kKeyInterval, 1));
     if (settings.ReadBool(kKeyRandom, true))
         sRadioButton1->SetChecked(true);

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/CardNavigation.h"
@@ -262,6 +263,30 @@ TEST(CardNavigation, OddCurrentIndexSwapsRolesAndNeverWrapsAnEvenDeck)
     EXPECT_EQ(view.answer, "line 4");
     EXPECT_EQ(ErrorOf([&] { NextCardInFileOrder(deck, view); }), "List index out of bounds (6)");
     EXPECT_EQ(deck.ItemIndex(), 5);
+}
+
+TEST(CardNavigation, AStoredPositionCountsOnlyAsAQuestionOfThisDeck)
+{
+    struct Case {
+        int stored;
+        int count;
+        int position;
+    };
+    const Case cases[] = {
+        {0, 10, 0}, {8, 10, 8}, {8, 9, 8},                  // questions, the last of an odd deck too
+        {1, 10, 0}, {7, 10, 0},                            // answer lines
+        {10, 10, 0}, {500, 10, 0}, {-1, 10, 0}, {-5, 10, 0},  // no line of this deck
+        {0, 0, 0}, {4, 0, 0},                              // an empty deck
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StoredPositionInDeck(c.stored, c.count), c.position) << c.stored << " of " << c.count;
+}
+
+TEST(CardNavigation, APositionIsStoredAsAQuestionLine)
+{
+    const std::pair<int, int> cases[] = {{0, 0}, {6, 6}, {1, 0}, {7, 6}, {-1, -1}};
+    for (const auto& [index, stored] : cases)
+        EXPECT_EQ(PositionToStore(index), stored) << index;
 }
 
 TEST(Deck, IndexThatNamesNoLineLeavesNothingSelected)

@@ -226,6 +226,9 @@ TEST_F(Cards, ClosingWritesTheIndexOnceACardWasShown)
         {"after two steps", NumberedDeck(10), 2, "-"},
         // A card was shown, then file order ran past the end of the odd deck.
         {"nothing selected after a card", NumberedDeck(3), 2, "[Option]\r\nindex=-1\r\n"},
+        // From nothing selected file order goes on to line 1, an answer: its
+        // card's question is stored.
+        {"an answer line reached", NumberedDeck(3), 3, "[Option]\r\nindex=0\r\n"},
         // No card of the deck ever showed: the file is not touched.
         {"empty deck", "", 0, "<missing>"},
     };

@@ -155,6 +155,27 @@ TEST_F(Dialogs, ReadingTheSettingsAtStartUp)
     }
 }
 
+// A stored position that names no question of the deck (a shorter deck, an
+// answer line, a number typed by hand) starts at the first card, without a
+// report, and the roles of the lines stay as they are from then on.
+TEST_F(Dialogs, AStoredPositionOutsideTheQuestionsStartsTheDeck)
+{
+    for (const int stored : {-5, -1, 1, 7, 10, 500}) {
+        SCOPED_TRACE(stored);
+        StartWithSettings(("[Option]\r\nindex=" + std::to_string(stored) + "\r\nRandom=0\r\n").c_str());
+        EXPECT_EQ(Index(), 0);
+        EXPECT_EQ(Question(), "Q0");
+        EXPECT_EQ(Answer(), "A1");
+        ClickWindow(Form1->sBitBtn1);
+        EXPECT_EQ(Question(), "Q2");
+        EXPECT_EQ(Answer(), "A3");
+        EXPECT_TRUE(reports.empty());
+        delete Form3;
+        delete Form2;
+        delete Form1;
+    }
+}
+
 // The dialogs' windows are made when first needed, not at start-up; the
 // settings read at start-up reach the settings dialog's window when it is
 // made, and the main window's handlers meanwhile work on the objects.
@@ -230,12 +251,13 @@ TEST_F(Dialogs, CancelRestoresEverythingFromTheFile)
 
 TEST_F(Dialogs, CancelWhoseCardFailsStaysOpen)
 {
-    StartProgram(NumberedDeck(10).c_str());
-    WriteBytes(settingsPath, "[Option]\r\nindex=9\r\n");
+    // The stored card is the last question of an odd deck: its answer does not exist.
+    StartProgram(NumberedDeck(9).c_str());
+    WriteBytes(settingsPath, "[Option]\r\nindex=8\r\n");
     Form2->Show();
     ClickWindow(Form2->sBitBtn2);
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "List index out of bounds (10)");
+    EXPECT_EQ(reports[0], "List index out of bounds (9)");
     EXPECT_TRUE(Form2->Visible());
     Form2->Hide();
 }
