@@ -8,11 +8,14 @@ TLineEncoding LoadDeck(DeckStore& deck, std::string_view fileBytes)
 {
     constexpr std::string_view utf8Mark = "\xEF\xBB\xBF";
     constexpr std::string_view utf16LeMark = "\xFF\xFE";
+    constexpr std::string_view utf16BeMark = "\xFE\xFF";
     TLineEncoding encoding = TLineEncoding::Utf8;
     if (fileBytes.starts_with(utf8Mark))
         deck.Assign(SplitDeckLines(fileBytes.substr(utf8Mark.size())));
     else if (fileBytes.starts_with(utf16LeMark))
-        deck.Assign(SplitDeckLines(Utf16LeToUtf8(fileBytes.substr(utf16LeMark.size()))));
+        deck.Assign(SplitDeckLines(Utf16ToUtf8(fileBytes.substr(utf16LeMark.size()), TByteOrder::LittleEndian)));
+    else if (fileBytes.starts_with(utf16BeMark))
+        deck.Assign(SplitDeckLines(Utf16ToUtf8(fileBytes.substr(utf16BeMark.size()), TByteOrder::BigEndian)));
     else {
         deck.Assign(SplitDeckLines(fileBytes));
         encoding = TLineEncoding::Ansi;

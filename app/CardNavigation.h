@@ -15,8 +15,8 @@ enum class TLineEncoding { Ansi, Utf8 };
 
 // Replaces the deck with the lines of the file's bytes and selects line 0.
 // A file that starts with the UTF-8 byte-order mark gives its lines in UTF-8
-// without the mark, one that starts with the UTF-16 little-endian mark is
-// converted to UTF-8 lines; every other file gives its bytes unchanged, as
+// without the mark, one that starts with a UTF-16 mark (little- or
+// big-endian) is converted to UTF-8 lines; every other file gives its bytes unchanged, as
 // lines in the ANSI code page. Editors of today save with such a mark, and
 // without this the cards of such a deck would show as garbled text.
 TLineEncoding LoadDeck(DeckStore& deck, std::string_view fileBytes);

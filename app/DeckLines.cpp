@@ -34,12 +34,13 @@ void AppendUtf8(std::string& out, std::uint32_t code)
 
 }  // namespace
 
-std::string Utf16LeToUtf8(std::string_view bytes)
+std::string Utf16ToUtf8(std::string_view bytes, TByteOrder order)
 {
     const std::size_t units = bytes.size() / 2;
+    const std::size_t low = order == TByteOrder::LittleEndian ? 0 : 1;
     auto unit = [&](std::size_t i) {
-        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[2 * i])) |
-               static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[2 * i + 1])) << 8;
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[2 * i + low])) |
+               static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[2 * i + 1 - low])) << 8;
     };
     std::string out;
     out.reserve(units * 2);

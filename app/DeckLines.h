@@ -13,8 +13,10 @@ namespace taramel {
 // decoded: lines stay bytes in the ANSI code page, a byte-order mark included.
 std::vector<std::string> SplitDeckLines(std::string_view bytes);
 
-// UTF-16 little-endian text as UTF-8. A lone surrogate becomes U+FFFD and an
-// odd last byte is dropped.
-std::string Utf16LeToUtf8(std::string_view bytes);
+enum class TByteOrder { LittleEndian, BigEndian };
+
+// UTF-16 text in the given byte order as UTF-8. A lone surrogate becomes
+// U+FFFD and an odd last byte is dropped.
+std::string Utf16ToUtf8(std::string_view bytes, TByteOrder order);
 
 }  // namespace taramel

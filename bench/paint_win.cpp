@@ -51,7 +51,8 @@ HTHEME ButtonTheme()
     // SetSystemVisualStyle, exported by ordinal 65).
     using SetStyle = HRESULT(WINAPI*)(LPCWSTR, LPCWSTR, LPCWSTR, DWORD);
     HMODULE ux = GetModuleHandleW(L"uxtheme.dll");
-    auto set = ux ? reinterpret_cast<SetStyle>(GetProcAddress(ux, MAKEINTRESOURCEA(65))) : nullptr;
+    void* const found = ux ? reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(65))) : nullptr;
+    auto set = reinterpret_cast<SetStyle>(found);
     wchar_t windows[MAX_PATH];
     GetWindowsDirectoryW(windows, MAX_PATH);
     std::wstring file = std::wstring(windows) + L"\\resources\\themes\\light\\light.msstyles";

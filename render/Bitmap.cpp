@@ -234,7 +234,7 @@ void TBitmap::SetPalette(std::vector<TPaletteEntry> palette)
 
 std::uint32_t TBitmap::PixelColor(int x, int y) const
 {
-    std::uint8_t px[4];
+    std::uint8_t px[4] = {};
     ReadPixel(ScanLine(y), x, format_, palette_, px);
     return static_cast<std::uint32_t>(px[2]) | (static_cast<std::uint32_t>(px[1]) << 8) |
            (static_cast<std::uint32_t>(px[0]) << 16);

@@ -76,14 +76,25 @@ const std::string kAnswer1251 = "\xCE\xF2\xE2\xE5\xF2";
 const std::string kQuestionUtf8 = "Вопрос";
 const std::string kAnswerUtf8 = "Ответ";
 
-std::string Utf16Le(const std::u16string& text)
+std::string Utf16(const std::u16string& text, TByteOrder order)
 {
     std::string bytes;
     for (char16_t c : text) {
-        bytes += static_cast<char>(c & 0xFF);
-        bytes += static_cast<char>(c >> 8);
+        const char low = static_cast<char>(c & 0xFF), high = static_cast<char>(c >> 8);
+        bytes += order == TByteOrder::LittleEndian ? low : high;
+        bytes += order == TByteOrder::LittleEndian ? high : low;
     }
     return bytes;
+}
+
+std::string Utf16Le(const std::u16string& text)
+{
+    return Utf16(text, TByteOrder::LittleEndian);
+}
+
+std::string Utf16Be(const std::u16string& text)
+{
+    return Utf16(text, TByteOrder::BigEndian);
 }
 
 TEST(CardNavigation, ByteOrderMarkChoosesHowTheDeckIsRead)
@@ -108,8 +119,10 @@ TEST(CardNavigation, ByteOrderMarkChoosesHowTheDeckIsRead)
         {"UTF-16 LE, NUL ends the text", "\xFF\xFE" + Utf16Le(std::u16string(u"q\na\0lost", 8)),
          TLineEncoding::Utf8, {"q", "a"}},
         {"UTF-8 mark alone", "\xEF\xBB\xBF", TLineEncoding::Utf8, {}},
-        // Only the two marks are recognised: a big-endian mark is two ANSI letters.
-        {"UTF-16 BE mark", "\xFE\xFFq\na", TLineEncoding::Ansi, {"\xFE\xFFq", "a"}},
+        {"UTF-16 BE mark", "\xFE\xFF" + Utf16Be(u"Вопрос\r\nОтвет\r\n"), TLineEncoding::Utf8,
+         {kQuestionUtf8, kAnswerUtf8}},
+        {"UTF-16 BE, surrogates", "\xFE\xFF" + Utf16Be(u"\U0001F600\n\xD800x") + "\x41", TLineEncoding::Utf8,
+         {"\xF0\x9F\x98\x80", "\xEF\xBF\xBDx"}},
         {"part of a UTF-8 mark", "\xEF\xBBq", TLineEncoding::Ansi, {"\xEF\xBBq"}},
     };
     for (const Case& c : cases) {

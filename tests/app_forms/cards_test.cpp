@@ -83,7 +83,12 @@ TEST_F(Cards, ADeckSavedWithAByteOrderMarkShowsTheSameCards)
     const std::wstring wide = L"Вопрос 1\r\nОтвет 1\r\nВопрос 2\r\nОтвет 2\r\n";
     std::string utf16 = "\xFF\xFE";
     utf16.append(reinterpret_cast<const char*>(wide.data()), wide.size() * 2);
-    const std::string files[] = {ansi, "\xEF\xBB\xBF" + Narrow(wide), utf16};
+    std::string utf16be = "\xFE\xFF";
+    for (const wchar_t c : wide) {
+        utf16be += static_cast<char>(c >> 8);
+        utf16be += static_cast<char>(c & 0xFF);
+    }
+    const std::string files[] = {ansi, "\xEF\xBB\xBF" + Narrow(wide), utf16, utf16be};
     for (const std::string& file : files) {
         WriteBytes(folder_ + "test.txt", file);  // UTF-16 holds NUL bytes
         StartProgram(nullptr);
