@@ -33,14 +33,15 @@ void SetCurrentIndex(DeckStore& deck, int v)
 void ShowCurrentCard(const DeckStore& deck, CardView& view)
 {
     view.SetQuestion(deck.Line(deck.ItemIndex()));
-    view.SetAnswer(deck.Line(deck.ItemIndex() + 1));
+    const int answer = deck.ItemIndex() + 1;
+    view.SetAnswer(answer == deck.Count() ? std::string() : deck.Line(answer));
 }
 
 void NextCardInFileOrder(DeckStore& deck, CardView& view)
 {
     const int i = deck.ItemIndex();
     const int n = deck.Count();
-    const int next = (n == i + 2) ? 0 : i + 2;
+    const int next = (i + 2 >= n) ? 0 : i + 2;
     SetCurrentIndex(deck, next);
     ShowCurrentCard(deck, view);
 }

@@ -25,10 +25,14 @@ TLineEncoding LoadDeck(DeckStore& deck, std::string_view fileBytes);
 void SetCurrentIndex(DeckStore& deck, int v);
 
 // Question := line i, then answer := line i + 1, the index read afresh for
-// each; a failed read leaves that label as it was and ends the step.
+// each; a failed read leaves that label as it was and ends the step. The
+// last line of a deck with an odd count is a question without an answer: its
+// answer is empty, never the previous card's.
 void ShowCurrentCard(const DeckStore& deck, CardView& view);
 
-// Advances by one card; wraps to 0 only when count == index + 2 exactly.
+// Advances by one card; wraps to 0 at the end of the deck (when index + 2
+// names no line), so an odd deck goes from its last question to the first
+// card, not past the end.
 void NextCardInFileOrder(DeckStore& deck, CardView& view);
 
 // Draws r = Random(count - 1), makes it even by adding 1 to an odd r, selects

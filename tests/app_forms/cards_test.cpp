@@ -229,11 +229,9 @@ TEST_F(Cards, ClosingWritesTheIndexOnceACardWasShown)
     };
     const Case cases[] = {
         {"after two steps", NumberedDeck(10), 2, "-"},
-        // A card was shown, then file order ran past the end of the odd deck.
-        {"nothing selected after a card", NumberedDeck(3), 2, "[Option]\r\nindex=-1\r\n"},
-        // From nothing selected file order goes on to line 1, an answer: its
-        // card's question is stored.
-        {"an answer line reached", NumberedDeck(3), 3, "[Option]\r\nindex=0\r\n"},
+        // The last question of an odd deck, then the first card again.
+        {"the last question of an odd deck", NumberedDeck(3), 1, "[Option]\r\nindex=2\r\n"},
+        {"wrapped after the last question", NumberedDeck(3), 2, "[Option]\r\nindex=0\r\n"},
         // No card of the deck ever showed: the file is not touched.
         {"empty deck", "", 0, "<missing>"},
     };
@@ -329,15 +327,17 @@ TEST_F(Cards, MissingDeckGivesTwoReportsAndKeepsTheDesignTexts)
     EXPECT_EQ(reports[2], "List index out of bounds (-1)");
 }
 
-TEST_F(Cards, OddDeckReportsTheMissingAnswerAndKeepsTheOldOne)
+TEST_F(Cards, OddDeckShowsItsLastQuestionWithAnEmptyAnswerThenTheFirstCard)
 {
     StartProgram(NumberedDeck(3).c_str());
     ClickWindow(Form2->sRadioButton2);
     ClickWindow(Form1->sBitBtn1);
     EXPECT_EQ(Question(), "Q2");
+    EXPECT_EQ(Answer(), "");
+    ClickWindow(Form1->sBitBtn1);
+    EXPECT_EQ(Question(), "Q0");
     EXPECT_EQ(Answer(), "A1");
-    ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "List index out of bounds (3)");
+    EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(Cards, AThousandCardChangesLeaveNoHandles)
