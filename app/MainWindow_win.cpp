@@ -253,7 +253,18 @@ void TForm1::Timer1Timer(TObject*)
     Timer1->SetInterval(static_cast<unsigned>(std::clamp<long long>(milliseconds, 0, USER_TIMER_MAXIMUM)));
     if (!settings->NextCardByTimer())
         return;
-    NextCard();
+    // A step that fails (no card to show) is reported once; the ticks after
+    // it stay quiet until a step shows a card again, or an error box would
+    // come back every second after each OK.
+    try {
+        NextCard();
+        timerStepFailed_ = false;
+    } catch (...) {
+        if (timerStepFailed_)
+            return;
+        timerStepFailed_ = true;
+        throw;
+    }
 }
 
 }  // namespace taramel

@@ -73,6 +73,8 @@ private:
     // Until then the stored position is what the user left last time, and a
     // deck that could not be read (missing, locked, empty) must not wipe it.
     bool cardShown_ = false;
+    // The last timer step failed and was reported: the next failures are not.
+    bool timerStepFailed_ = false;
     // The code of the deck's lines, as the deck file's byte-order mark says.
     TLineEncoding lineEncoding_ = TLineEncoding::Ansi;
     std::string LineText(const std::string& line) const;
