@@ -8,7 +8,36 @@ namespace taramel {
 
 std::vector<std::string> SplitDeckLines(std::string_view bytes)
 {
-    return SplitLines(bytes.substr(0, bytes.find('\0')));
+    if (bytes.find('\0') == std::string_view::npos)
+        return SplitLines(bytes);
+    std::string text(bytes);
+    for (char& c : text)
+        if (c == '\0')
+            c = ' ';
+    return SplitLines(text);
+}
+
+std::string CardDisplayText(std::string_view utf8)
+{
+    constexpr std::size_t tabStop = 8;
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t column = 0;
+    for (const char c : utf8) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\t') {
+            const std::size_t spaces = tabStop - column % tabStop;
+            out.append(spaces, ' ');
+            column += spaces;
+        } else if (byte < 0x20 || byte == 0x7F) {
+            continue;
+        } else {
+            out += c;
+            if ((byte & 0xC0) != 0x80)  // continuation bytes add no character
+                ++column;
+        }
+    }
+    return out;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "app/AnsiText_win.h"
 #include "app/CardNavigation.h"
 #include "app/DeckFile_win.h"
+#include "app/DeckLines.h"
 #include "app/FormLayout_win.h"
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
@@ -160,7 +161,7 @@ void TForm1::ShowCard()
 
 std::string TForm1::LineText(const std::string& line) const
 {
-    return lineEncoding_ == TLineEncoding::Utf8 ? line : AnsiToUtf8(line);
+    return CardDisplayText(lineEncoding_ == TLineEncoding::Utf8 ? line : AnsiToUtf8(line));
 }
 
 void TForm1::SetQuestion(const std::string& line)

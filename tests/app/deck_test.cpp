@@ -50,15 +50,30 @@ TEST(DeckLines, LineBreakKindsGiveTheSameDeck)
     }
 }
 
-TEST(DeckLines, NulEndsTheTextAndNothingIsTrimmed)
+TEST(DeckLines, NulIsReadAsASpaceAndNothingIsTrimmed)
 {
-    const std::string text("  q1 \r\nans\0wer\r\nlost", 20);
-    EXPECT_EQ(SplitDeckLines(text), (Lines{"  q1 ", "ans"}));
-    EXPECT_EQ(SplitDeckLines(std::string("\0abc", 4)), Lines{});
+    const std::string text("  q1 \r\nans\0wer\r\nkept", 20);
+    EXPECT_EQ(SplitDeckLines(text), (Lines{"  q1 ", "ans wer", "kept"}));
+    EXPECT_EQ(SplitDeckLines(std::string("\0abc", 4)), Lines{" abc"});
     EXPECT_EQ(SplitDeckLines(""), Lines{});
     EXPECT_EQ(SplitDeckLines("\n"), Lines{""});
     EXPECT_EQ(SplitDeckLines("\r\n\r\n"), (Lines{"", ""}));
     EXPECT_EQ(SplitDeckLines("\n\r"), (Lines{"", ""}));  // LF then a lone CR
+}
+
+TEST(DeckLines, TabsExpandAndOtherControlCharactersAreNotShown)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\tb", "a       b"},
+        {"\tx", "        x"},
+        {"1234567\tx", "1234567 x"},
+        {"12345678\tx", "12345678        x"},
+        {"Да\tнет", "Да      нет"},  // columns count characters, not UTF-8 bytes
+        {"a\x01\x1F\x7F" "b\x1B[0m", "ab[0m"},
+        {"", ""},
+    };
+    for (const auto& [line, shown] : cases)
+        EXPECT_EQ(CardDisplayText(line), shown) << line;
 }
 
 TEST(DeckLines, ByteOrderMarkStaysAndBytesAreNotDecoded)
@@ -116,8 +131,8 @@ TEST(CardNavigation, ByteOrderMarkChoosesHowTheDeckIsRead)
         // Outside the basic plane, a lone surrogate, an odd last byte.
         {"UTF-16 LE, surrogates", "\xFF\xFE" + Utf16Le(u"\U0001F600\n\xD800x") + "\x41", TLineEncoding::Utf8,
          {"\xF0\x9F\x98\x80", "\xEF\xBF\xBDx"}},
-        {"UTF-16 LE, NUL ends the text", "\xFF\xFE" + Utf16Le(std::u16string(u"q\na\0lost", 8)),
-         TLineEncoding::Utf8, {"q", "a"}},
+        {"UTF-16 LE, NUL as a space", "\xFF\xFE" + Utf16Le(std::u16string(u"q\na\0kept", 8)),
+         TLineEncoding::Utf8, {"q", "a kept"}},
         {"UTF-8 mark alone", "\xEF\xBB\xBF", TLineEncoding::Utf8, {}},
         {"UTF-16 BE mark", "\xFE\xFF" + Utf16Be(u"Вопрос\r\nОтвет\r\n"), TLineEncoding::Utf8,
          {kQuestionUtf8, kAnswerUtf8}},

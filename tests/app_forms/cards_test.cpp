@@ -76,6 +76,21 @@ TEST_F(Cards, DeckLinesReachTheLabelsFromTheAnsiCodePage)
     EXPECT_EQ(Answer(), "Ответ");
 }
 
+// A NUL byte neither ends the deck nor its line; a tab is spaces on screen,
+// other control characters are not shown.
+TEST_F(Cards, NulTabsAndControlCharactersInADeck)
+{
+    WriteBytes(folder_ + "test.txt", std::string("Q\x01" "0\r\nA\t1\r\nQ\0" "2\r\nA3\r\n", 19));
+    StartProgram(nullptr);
+    ClickWindow(Form2->sRadioButton2);
+    EXPECT_EQ(Question(), "Q0");
+    EXPECT_EQ(Answer(), "A       1");
+    ClickWindow(Form1->sBitBtn1);
+    EXPECT_EQ(Question(), "Q 2");
+    EXPECT_EQ(Answer(), "A3");
+    EXPECT_TRUE(reports.empty());
+}
+
 TEST_F(Cards, ADeckSavedWithAByteOrderMarkShowsTheSameCards)
 {
     const std::string ansi = "\xC2\xEE\xEF\xF0\xEE\xF1 1\r\n\xCE\xF2\xE2\xE5\xF2 1\r\n\xC2\xEE\xEF\xF0\xEE\xF1 2\r\n"
