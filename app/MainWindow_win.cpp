@@ -25,6 +25,13 @@ constexpr const char* kSampleQuestion =
     "эпох не входит в эту периодизацию? ";
 constexpr const char* kSampleAnswer = "Эпоха освоения степных и горных пространств";
 
+// What the two frames say while no card of the deck is shown: a deck that is
+// missing, cannot be read or holds no line leaves them so.
+constexpr const char* kNoCardsQuestion = "В колоде нет карточек.";
+constexpr const char* kNoCardsAnswer =
+    "Положите в папку программы файл test.txt: в нём строка с вопросом, следующая строка с ответом, и так "
+    "далее. Затем запустите программу снова.";
+
 TShape* MakeFrame(TComponent* owner, TWinControl* parent, const char* name, int left, int top, int width,
                   int height, TColor penColor)
 {
@@ -177,6 +184,10 @@ void TForm1::SetAnswer(const std::string& line)
 
 void TForm1::FormCreate(TObject*)
 {
+    // The first card replaces these texts; the design-time sample card is in
+    // no deck and must not stand there as if it were.
+    sLabel1->SetCaption(kNoCardsQuestion);
+    sLabel2->SetCaption(kNoCardsAnswer);
     lineEncoding_ = LoadDeck(Deck(), ReadDeckFile(kDeckFileName));
 }
 
