@@ -1,6 +1,8 @@
 #include "app/CardNavigation.h"
 
 #include "app/DeckLines.h"
+#include "app/StudentMessages.h"
+#include "base/Exception.h"
 
 namespace taramel {
 
@@ -30,11 +32,24 @@ void SetCurrentIndex(DeckStore& deck, int v)
         deck.SetItemIndex(v);
 }
 
+namespace {
+// A line of the deck for a card; a line the deck does not have is reported
+// with the advice for the student before the list's own text.
+std::string CardLine(const DeckStore& deck, int index)
+{
+    try {
+        return deck.Line(index);
+    } catch (const Exception& e) {
+        throw Exception(e.Message(), NoSuchCardAdvice());
+    }
+}
+}  // namespace
+
 void ShowCurrentCard(const DeckStore& deck, CardView& view)
 {
-    view.SetQuestion(deck.Line(deck.ItemIndex()));
+    view.SetQuestion(CardLine(deck, deck.ItemIndex()));
     const int answer = deck.ItemIndex() + 1;
-    view.SetAnswer(answer == deck.Count() ? std::string() : deck.Line(answer));
+    view.SetAnswer(answer == deck.Count() ? std::string() : CardLine(deck, answer));
 }
 
 void NextCardInFileOrder(DeckStore& deck, CardView& view)

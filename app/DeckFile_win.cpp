@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/StudentMessages.h"
 #include "base/Exception.h"
 #include "framework/Unicode.h"
 
@@ -23,7 +24,8 @@ std::wstring FullPath(const std::wstring& name)
 
 [[noreturn]] void RaiseCannotOpen(const std::wstring& name, DWORD code)
 {
-    throw Exception("Cannot open file \"" + Narrow(FullPath(name)) + "\". " + SystemErrorText(code));
+    const std::string path = Narrow(FullPath(name));
+    throw Exception("Cannot open file \"" + path + "\". " + SystemErrorText(code), DeckOpenAdvice(path));
 }
 
 // Closes the handle however the read ends.
@@ -62,6 +64,14 @@ std::string DeckTooLargeText(const std::string& fullPath)
            " MB, the most that is read";
 }
 
+namespace {
+Exception DeckTooLarge(const std::wstring& name)
+{
+    const std::string path = Narrow(FullPath(name));
+    return Exception(DeckTooLargeText(path), DeckTooLargeAdvice(path));
+}
+}  // namespace
+
 std::string ReadDeckFile(const std::wstring& name)
 {
     FileHandle file{CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -70,7 +80,7 @@ std::string ReadDeckFile(const std::wstring& name)
         RaiseCannotOpen(name, GetLastError());
     LARGE_INTEGER size{};
     if (GetFileSizeEx(file.h, &size) && static_cast<unsigned long long>(size.QuadPart) > kMaxDeckFileBytes)
-        throw Exception(DeckTooLargeText(Narrow(FullPath(name))));
+        throw DeckTooLarge(name);
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(size.QuadPart));
     char chunk[65536];
@@ -82,7 +92,7 @@ std::string ReadDeckFile(const std::wstring& name)
             break;
         bytes.append(chunk, got);
         if (bytes.size() > kMaxDeckFileBytes)  // it grew while being read
-            throw Exception(DeckTooLargeText(Narrow(FullPath(name))));
+            throw DeckTooLarge(name);
     }
     return bytes;
 }

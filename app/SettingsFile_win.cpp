@@ -6,6 +6,7 @@
 
 #include "app/AnsiText_win.h"
 #include "app/SettingsValues.h"
+#include "app/StudentMessages.h"
 #include "base/Exception.h"
 
 namespace taramel {
@@ -33,7 +34,7 @@ std::string TSettingsFile::ReadText(const char* key) const
 void TSettingsFile::WriteText(const char* key, const std::string& value) const
 {
     if (!WritePrivateProfileStringA(kSettingsSection, key, value.c_str(), path_.c_str()))
-        throw Exception("Unable to write to " + AnsiToUtf8(path_));
+        throw Exception("Unable to write to " + AnsiToUtf8(path_), SettingsWriteAdvice(AnsiToUtf8(path_)));
 }
 
 int TSettingsFile::ReadInteger(const char* key, int defaultValue) const

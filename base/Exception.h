@@ -6,13 +6,24 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace taramel {
 
+// Message is the error's own text; Advice, when there is one, says to the
+// student in Russian what happened and what to do, and leads the report.
 class Exception : public std::runtime_error {
 public:
     explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    Exception(const std::string& message, std::string advice)
+        : std::runtime_error(message), advice_(std::move(advice))
+    {
+    }
     std::string Message() const { return what(); }
+    const std::string& Advice() const { return advice_; }
+
+private:
+    std::string advice_;
 };
 
 // The text the common error report shows: the message, followed by "." when
@@ -32,6 +43,15 @@ inline std::string ExceptionReportText(std::string_view message)
     if (!text.empty() && static_cast<unsigned char>(text.back()) > '.')
         text += '.';
     return text;
+}
+
+// The report of an error with advice: the advice, an empty line, then the
+// error's own text as above, kept word for word as the detail.
+inline std::string ExceptionReportText(std::string_view message, std::string_view advice)
+{
+    if (advice.empty())
+        return ExceptionReportText(message);
+    return std::string(advice) + "\n\n" + ExceptionReportText(message);
 }
 
 }  // namespace taramel

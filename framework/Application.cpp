@@ -185,23 +185,26 @@ void TApplication::Terminate()
 
 void TApplication::HandleException()
 {
-    std::string message;
+    std::string message, advice;
     try {
         throw;
+    } catch (const Exception& error) {
+        message = error.Message();
+        advice = error.Advice();
     } catch (const std::exception& error) {
         message = error.what();
     } catch (...) {
         message = "Unknown error";
     }
-    ShowException(message);
+    ShowException(message, advice);
 }
 
-void TApplication::ShowException(const std::string& message)
+void TApplication::ShowException(const std::string& message, const std::string& advice)
 {
     if (reporting_)
         return;
     const TFlagScope reporting(reporting_);
-    const std::string text = ExceptionReportText(message);
+    const std::string text = ExceptionReportText(message, advice);
     if (OnException) {
         OnException(text);
         return;

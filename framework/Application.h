@@ -59,12 +59,13 @@ public:
 
     // Reports the exception being handled (call from a catch block).
     void HandleException();
-    // Reports one message: through OnException when it is set, else a
+    // Reports one message, led by its advice when there is one (see
+    // ExceptionReportText): through OnException when it is set, else a
     // message box with the error icon and OK, captioned with the title.
     // While a report is showing, a further one is dropped: a timer that
     // fails at every tick would otherwise stack a new box on the open one
     // each time, without end. The failure comes again after the box closes.
-    void ShowException(const std::string& message);
+    void ShowException(const std::string& message, const std::string& advice = {});
     // Whether a report is being shown now.
     bool Reporting() const { return reporting_; }
     // Replaces the message box (tests use it so that nothing blocks).

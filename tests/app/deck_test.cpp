@@ -348,5 +348,12 @@ TEST(ExceptionReport, PeriodOnlyWhenTheLastCharacterComesAfterIt)
     EXPECT_EQ(ExceptionReportText(""), "");
 }
 
+TEST(ExceptionReport, AdviceLeadsAndTheMessageStaysWordForWordBelow)
+{
+    EXPECT_EQ(ExceptionReportText("Unable to write to C:\\x\\Option.ini", "Не удалось сохранить."),
+              "Не удалось сохранить.\n\nUnable to write to C:\\x\\Option.ini.");
+    EXPECT_EQ(ExceptionReportText("List index out of bounds (3)", ""), "List index out of bounds (3)");
+}
+
 }  // namespace
 }  // namespace taramel

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "tests/support/MessagePump.h"
+#include "tests/support/ReportText.h"
 #include "tests/support/WinTestFiles.h"
 
 namespace taramel::forms_test {
@@ -52,6 +53,8 @@ inline void RemovePath(const std::string& path)
 }
 
 using testsupport::Pump;
+using testsupport::ReportAdvice;
+using testsupport::ReportDetail;
 using testsupport::PumpUntil;
 
 // A left click in the middle of a windowed control, through its window.

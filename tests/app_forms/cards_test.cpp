@@ -238,7 +238,7 @@ TEST_F(Cards, AFailingTimerReportsOnceAndThenStaysQuiet)
     Application->OnException = [this](const std::string& text) { reports.push_back(text); };
     ASSERT_TRUE(done) << "boxes seen at once: " << watch.most;
     EXPECT_EQ(watch.most, 1u);
-    EXPECT_EQ(watch.text, "List index out of bounds (-1)");
+    EXPECT_EQ(ReportDetail(watch.text), "List index out of bounds (-1)");
     EXPECT_FALSE(watch.reopened) << "a box came back after OK";
 }
 
@@ -335,17 +335,23 @@ TEST_F(Cards, MissingDeckGivesTwoReportsAndSaysThatThereAreNoCards)
     StartProgram(nullptr);
     ASSERT_EQ(reports.size(), 2u);
     const std::string opening = "Cannot open file \"" + folder_ + "test.txt\". ";
-    EXPECT_EQ(reports[0].substr(0, opening.size()), opening);
-    EXPECT_GT(reports[0].size(), opening.size() + 1);
-    EXPECT_EQ(reports[0].back(), '.');
-    EXPECT_EQ(reports[1], "List index out of bounds (-1)");
+    const std::string detail = ReportDetail(reports[0]);
+    EXPECT_EQ(detail.substr(0, opening.size()), opening);
+    EXPECT_GT(detail.size(), opening.size() + 1);
+    EXPECT_EQ(detail.back(), '.');
+    // In Russian first, naming the file and what to do.
+    EXPECT_EQ(ReportAdvice(reports[0]),
+              "Не удалось открыть файл с карточками «" + folder_ + "test.txt». Проверьте, что файл test.txt лежит "
+              "в папке программы и не открыт для записи в другой программе.");
+    EXPECT_EQ(ReportDetail(reports[1]), "List index out of bounds (-1)");
+    EXPECT_EQ(ReportAdvice(reports[1]), "Эту карточку показать нельзя: в колоде (файл test.txt) нет такой строки.");
     EXPECT_EQ(Question(), "В колоде нет карточек.");
     EXPECT_NE(Answer().find("test.txt"), std::string::npos) << Answer();
     // The program goes on: the third window exists and a step reports again.
     EXPECT_NE(Form3, nullptr);
     ClickWindow(Form1->sBitBtn1);
     ASSERT_EQ(reports.size(), 3u);
-    EXPECT_EQ(reports[2], "List index out of bounds (-1)");
+    EXPECT_EQ(ReportDetail(reports[2]), "List index out of bounds (-1)");
 }
 
 // Every deck that gives no card leaves the frames saying so, also after a step.
@@ -370,7 +376,10 @@ TEST_F(Cards, ADeckWithoutCardsLeavesTheFramesSayingSo)
         ClickWindow(Form1->sBitBtn1);
         EXPECT_EQ(Question(), "В колоде нет карточек.");
         EXPECT_NE(Answer().find("test.txt"), std::string::npos) << Answer();
-        EXPECT_FALSE(reports.empty());
+        // Each report says in Russian what happened before its own text.
+        ASSERT_FALSE(reports.empty());
+        for (const std::string& report : reports)
+            EXPECT_NE(ReportAdvice(report).find("test.txt"), std::string::npos) << report;
         reports.clear();
         delete Form3;
         delete Form2;

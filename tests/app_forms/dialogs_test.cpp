@@ -113,7 +113,10 @@ TEST_F(Dialogs, RefusedWriteReportsAndKeepsTheDialogOpen)
     Form2->Show();
     ClickWindow(Form2->sBitBtn1);
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "Unable to write to " + AnsiToUtf8(settingsPath) + ".");
+    EXPECT_EQ(ReportDetail(reports[0]), "Unable to write to " + AnsiToUtf8(settingsPath) + ".");
+    EXPECT_EQ(ReportAdvice(reports[0]).find("Не удалось сохранить настройки в файл «" + AnsiToUtf8(settingsPath) + "»"),
+              0u)
+        << reports[0];
     EXPECT_TRUE(Form2->Visible());
     EXPECT_TRUE(IsWindowVisible(Form2->Handle()));
     Form2->Hide();
@@ -257,7 +260,7 @@ TEST_F(Dialogs, CancelWhoseCardFailsStaysOpen)
     Form2->Show();
     ClickWindow(Form2->sBitBtn2);
     ASSERT_EQ(reports.size(), 1u);
-    EXPECT_EQ(reports[0], "List index out of bounds (-1)");
+    EXPECT_EQ(ReportDetail(reports[0]), "List index out of bounds (-1)");
     EXPECT_TRUE(Form2->Visible());
     Form2->Hide();
 }

@@ -489,17 +489,20 @@ TEST(Application, ExceptionInAHandlerReachesTheReportAndTheProgramGoesOn)
     probe->OnClick = [&](TObject*) {
         if (++clicks == 1)
             throw Exception("Boom");
+        if (clicks == 2)
+            throw Exception("Boom", "Что-то сломалось");
         throw std::runtime_error("Второй (сбой)");
     };
     HWND window = form.Handle();
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 3; ++i) {
         SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
         SendMessageW(window, WM_LBUTTONUP, 0, Point(5, 5));
     }
-    EXPECT_EQ(clicks, 2);
-    ASSERT_EQ(catcher.reports.size(), 2u);
+    EXPECT_EQ(clicks, 3);
+    ASSERT_EQ(catcher.reports.size(), 3u);
     EXPECT_EQ(catcher.reports[0], "Boom.");
-    EXPECT_EQ(catcher.reports[1], "Второй (сбой)");
+    EXPECT_EQ(catcher.reports[1], "Что-то сломалось\n\nBoom.");
+    EXPECT_EQ(catcher.reports[2], "Второй (сбой)");
     EXPECT_TRUE(IsWindow(window));
 }
 
