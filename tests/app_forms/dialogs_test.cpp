@@ -288,34 +288,49 @@ TEST_F(Dialogs, EnterStoresAndEscCancelsTheSettings)
     EXPECT_TRUE(reports.empty());
 }
 
+// Opens `dialog` with its button on the main window. While the dialog is shown
+// modally, `whileOpen` runs at every tick of 100 ms with the tick's number;
+// a dialog still open at the tenth tick is closed, so that the test ends.
+// Returns the number of ticks it was seen open.
+int OpenModally(TsBitBtn* opener, TForm* dialog, const std::function<void(int tick)>& whileOpen)
+{
+    int ticksOpen = 0;
+    TTimer closer(nullptr);
+    closer.SetInterval(100);
+    closer.OnTimer = [&](TObject*) {
+        if (!dialog->Modal() || !IsWindowVisible(dialog->Handle()))
+            return;
+        if (++ticksOpen == 10)
+            PostMessageW(dialog->Handle(), WM_CLOSE, 0, 0);
+        else
+            whileOpen(ticksOpen);
+    };
+    ClickWindow(opener);
+    closer.SetEnabled(false);
+    return ticksOpen;
+}
+
+struct DialogOfTheMainWindow {
+    TsBitBtn* opener;
+    TForm* dialog;
+};
+
+std::vector<DialogOfTheMainWindow> DialogsOfTheMainWindow()
+{
+    return {{Form1->sBitBtn4, Form2}, {Form1->sBitBtn3, Form3}};
+}
+
 // Esc closes either dialog opened from the main window (About has no button).
 TEST_F(Dialogs, EscClosesTheModalDialogs)
 {
     StartProgram(NumberedDeck(10).c_str());
     Form1->Show();
-    struct Case {
-        TsBitBtn* opener;
-        TForm* dialog;
-    };
-    const Case cases[] = {{Form1->sBitBtn4, Form2}, {Form1->sBitBtn3, Form3}};
-    for (const Case& c : cases) {
+    for (const DialogOfTheMainWindow& c : DialogsOfTheMainWindow()) {
         SCOPED_TRACE(c.dialog->Caption());
-        int ticksOpen = 0;
-        TTimer closer(nullptr);
-        closer.SetInterval(100);
-        closer.OnTimer = [&](TObject*) {
-            if (!c.dialog->Modal() || !IsWindowVisible(c.dialog->Handle()))
-                return;
-            // Esc first; a dialog that stays open is closed after a second so
-            // that the test ends.
-            if (++ticksOpen == 1)
-                PostMessageW(c.dialog->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
-            else if (ticksOpen == 10)
-                PostMessageW(c.dialog->Handle(), WM_CLOSE, 0, 0);
-        };
-        ClickWindow(c.opener);
-        closer.SetEnabled(false);
-        EXPECT_EQ(ticksOpen, 1) << "closed by Esc at once";
+        const int ticks = OpenModally(c.opener, c.dialog, [&](int) {
+            PostMessageW(c.dialog->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+        });
+        EXPECT_EQ(ticks, 1) << "closed by Esc at once";
         EXPECT_FALSE(c.dialog->Visible());
     }
     EXPECT_EQ(ReadBytes(settingsPath), "<missing>");
@@ -326,24 +341,13 @@ TEST_F(Dialogs, ButtonsShowTheDialogsModally)
 {
     StartProgram(NumberedDeck(10).c_str());
     Form1->Show();
-    struct Case {
-        TsBitBtn* opener;
-        TForm* dialog;
-    };
-    const Case cases[] = {{Form1->sBitBtn4, Form2}, {Form1->sBitBtn3, Form3}};
-    for (const Case& c : cases) {
+    for (const DialogOfTheMainWindow& c : DialogsOfTheMainWindow()) {
         SCOPED_TRACE(c.dialog->Caption());
         bool sawModal = false;
-        TTimer closer(nullptr);
-        closer.SetInterval(100);
-        closer.OnTimer = [&](TObject*) {
-            if (c.dialog->Modal() && IsWindowVisible(c.dialog->Handle())) {
-                sawModal = !IsWindowEnabled(Form1->Handle());
-                PostMessageW(c.dialog->Handle(), WM_CLOSE, 0, 0);
-            }
-        };
-        ClickWindow(c.opener);
-        closer.SetEnabled(false);
+        OpenModally(c.opener, c.dialog, [&](int) {
+            sawModal = !IsWindowEnabled(Form1->Handle());
+            PostMessageW(c.dialog->Handle(), WM_CLOSE, 0, 0);
+        });
         EXPECT_TRUE(sawModal);
         EXPECT_FALSE(c.dialog->Visible());
         EXPECT_TRUE(IsWindowEnabled(Form1->Handle()));
