@@ -1,11 +1,14 @@
 #include "app/SettingsDialog_win.h"
 
+#include "app/AnsiText_win.h"
 #include "app/CardNavigation.h"
+#include "app/StudentMessages.h"
 #include "app/FormLayout_win.h"
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
 #include "app/MainWindow_win.h"
 #include "framework/Application.h"
+#include "base/Exception.h"
 #include "engine/SkinManager_win.h"
 
 namespace taramel {
@@ -13,6 +16,18 @@ namespace taramel {
 TForm2* Form2 = nullptr;
 
 namespace {
+
+constexpr const char* kSkinName = "Topaz";
+
+// The skin a report names, as the student finds it beside the program: the
+// packed file when there is one, otherwise the folder. The folder's path is
+// in the ANSI code page, as the skin manager reads it.
+std::string SkinPath(const std::string& folder, const std::string& name)
+{
+    const std::string packed = folder + name + ".asz";
+    const bool hasPacked = GetFileAttributesA(packed.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return AnsiToUtf8(hasPacked ? packed : folder + name);
+}
 
 TsRadioButton* MakeRadio(TComponent* owner, TWinControl* parent, const char* name, int top, int width,
                          const char* caption, bool checked)
@@ -155,8 +170,13 @@ void TForm2::FormCreate(TObject*)
     // it; the settings are still read, or the next OK would overwrite them
     // with the layout's choices.
     if (Form1 && Form1->sSkinManager1) {
+        TsSkinManager& manager = *Form1->sSkinManager1;
         try {
-            ActivateSkinBesideProgram(*Form1->sSkinManager1, "Topaz");
+            try {
+                ActivateSkinBesideProgram(manager, kSkinName);
+            } catch (const Exception& e) {
+                throw Exception(e.Message(), SkinDamagedAdvice(SkinPath(manager.SkinDirectory(), kSkinName)));
+            }
         } catch (...) {
             Application->HandleException();
         }

@@ -29,6 +29,13 @@ std::string SettingsWriteAdvice(std::string_view path)
            "файлы, например в «Документы».";
 }
 
+std::string SkinDamagedAdvice(std::string_view path)
+{
+    return "Оформление программы " + Quoted(path) +
+           " повреждено или не читается. Программа продолжает работу в обычном виде Windows; чтобы вернуть "
+           "оформление, установите программу заново.";
+}
+
 std::string NoSuchCardAdvice()
 {
     return "Эту карточку показать нельзя: в колоде (файл test.txt) нет такой строки.";

@@ -13,5 +13,7 @@ std::string DeckTooLargeAdvice(std::string_view path);
 std::string SettingsWriteAdvice(std::string_view path);
 // A card step asked the deck for a line it does not have.
 std::string NoSuchCardAdvice();
+// The skin (a packed file or a folder) could not be read.
+std::string SkinDamagedAdvice(std::string_view path);
 
 }  // namespace taramel

@@ -85,7 +85,10 @@ std::string SourceText(const TacSkinConvertor& convertor)
 // Refuses a stated size that no entry can have before anything is inflated.
 void CheckStatedSize(const TacSkinConvertor& convertor, std::int32_t size, const std::string& name)
 {
-    const std::string entry = "entry \"" + name + "\" states a size of " + std::to_string(size) + " bytes";
+    // The size as the file holds it, 32 bits without sign: a "size of -1
+    // bytes" would tell the reader nothing.
+    const std::string entry = "entry \"" + name + "\" states a size of " +
+                              std::to_string(static_cast<std::uint32_t>(size)) + " bytes";
     if (size <= 0)
         throw Exception(SourceText(convertor) + " is damaged: " + entry);
     if (size > kMaxPackedEntryBytes)

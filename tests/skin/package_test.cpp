@@ -195,7 +195,7 @@ TEST(PackedSkin, ImpossibleSizesNameTheSkinFileAndTheEntry)
     const std::string file = "Packed skin file \"C:\\App\\Topaz.asz\"";
     const Case cases[] = {
         {0, file + " is damaged: entry \"Master.bmp\" states a size of 0 bytes"},
-        {-7, file + " is damaged: entry \"Master.bmp\" states a size of -7 bytes"},
+        {-7, file + " is damaged: entry \"Master.bmp\" states a size of 4294967289 bytes"},
         {kMaxPackedEntryBytes + 1, file + ": entry \"Master.bmp\" states a size of 67108865 bytes, more than the "
                                           "64 MB an entry may have"},
     };

@@ -11,6 +11,7 @@
 #include "skin/PackedSkin.h"
 #include "skin/SkinLoader.h"
 #include "engine/SkinManager_win.h"
+#include "tests/support/ReportText.h"
 #include "tests/framework/TestSupport.h"
 #include "tests/skin_manager/Recorder.h"
 #include "tests/skin_manager/SkinFolders.h"
@@ -119,7 +120,13 @@ TEST_F(ProgramStartUp, BrokenTopazIsReportedAndStartUpGoesOn)
     Start();
     topaz.Remove();
     ASSERT_EQ(reports.reports.size(), 1u);
-    EXPECT_EQ(reports.reports[0], std::string(kNotPackedSkin) + ".");
+    // In Russian first: the packed file named, the plain look announced; the
+    // reader's own text below.
+    const std::string& report = reports.reports[0];
+    EXPECT_EQ(testsupport::ReportDetail(report), std::string(kNotPackedSkin) + ".");
+    const std::string advice = testsupport::ReportAdvice(report);
+    EXPECT_NE(advice.find("«" + Win32SkinFileSystem().ExeFolder() + "Topaz.asz»"), std::string::npos) << report;
+    EXPECT_NE(advice.find("в обычном виде Windows"), std::string::npos) << report;
     EXPECT_FALSE(Form1->sSkinManager1->Active());
     EXPECT_EQ(Form1->sSkinManager1->SkinInfo(), "N/A");
     // The card shown comes from the deck, whatever index the settings hold.
