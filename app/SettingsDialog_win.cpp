@@ -2,13 +2,13 @@
 
 #include "app/AnsiText_win.h"
 #include "app/CardNavigation.h"
-#include "app/StudentMessages.h"
 #include "app/FormLayout_win.h"
 #include "app/SettingsFile_win.h"
 #include "app/SettingsValues.h"
 #include "app/MainWindow_win.h"
-#include "framework/Application.h"
+#include "app/StudentMessages.h"
 #include "base/Exception.h"
+#include "framework/Application.h"
 #include "engine/SkinManager_win.h"
 
 namespace taramel {
@@ -172,11 +172,9 @@ void TForm2::FormCreate(TObject*)
     if (Form1 && Form1->sSkinManager1) {
         TsSkinManager& manager = *Form1->sSkinManager1;
         try {
-            try {
-                ActivateSkinBesideProgram(manager, kSkinName);
-            } catch (const Exception& e) {
-                throw Exception(e.Message(), SkinDamagedAdvice(SkinPath(manager.SkinDirectory(), kSkinName)));
-            }
+            ActivateSkinBesideProgram(manager, kSkinName);
+        } catch (const Exception& e) {
+            Application->ShowException(e.Message(), SkinDamagedAdvice(SkinPath(manager.SkinDirectory(), kSkinName)));
         } catch (...) {
             Application->HandleException();
         }
