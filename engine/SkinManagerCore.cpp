@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/Exception.h"
 #include "images/ComposeImage32.h"
 #include "paint/FrameGeometry.h"
 #include "paint/Masks.h"
@@ -60,6 +61,32 @@ std::unique_ptr<TBitmap> CopyOf(const TBitmap& source)
     return copy;
 }
 
+// The file a report names for a picture of the skin: beside the options
+// text in a folder, inside the packed file otherwise.
+std::string SkinFileName(const TSkinPlace& place, const std::string& name)
+{
+    if (place.Kind == TSkinPlaceKind::Packed)
+        return place.PackedFile + " (" + name + ")";
+    return place.SkinPath + name;
+}
+
+// Without its options text or its master picture a skin gives a frame with no
+// caption, no caption buttons and invisible marks: it is refused, naming the
+// file, and the program goes on in the plain look instead.
+void RefuseEmptyOptions(const std::vector<std::uint8_t>& text, const std::string& file)
+{
+    if (text.empty())
+        throw Exception("Файл оформления «" + file + "» пуст.");
+}
+
+void RefuseWithoutMaster(const TSkinTables& tables, const TSkinPlace& place)
+{
+    const std::string& name = tables.SkinData.MasterBitmap;
+    if (!name.empty() && !tables.MasterBitmap)
+        throw Exception("Основной рисунок оформления «" + SkinFileName(place, name) +
+                        "» не найден или не читается.");
+}
+
 }  // namespace
 
 ThirdPartyList::ThirdPartyList()
@@ -102,21 +129,32 @@ bool LoadSkinTables(const TSkinRequest& request, TSkinFileSystem& files, TSkinTa
     settings.Saturation = request.Saturation;
     settings.Manager = request.Manager;
     settings.VersionCheck = request.VersionCheck;
+    settings.NameFilesInErrors = true;
 
-    std::unique_ptr<TacSkinConvertor> reader = OpenPackedSkin(place, stored, files);
-    if (reader) {
-        TSkinSource source = PackedSkinSource(*reader, place.SkinPath);
-        source.Files = &files;
-        LoadSkin(source, settings, tables);
-    } else if (place.Kind == TSkinPlaceKind::Folder) {
-        const std::vector<std::uint8_t> text = files.ReadFile(place.OptionsFile);
-        TSkinSource source;
-        source.OptionsText = std::string_view(reinterpret_cast<const char*>(text.data()), text.size());
-        source.SkinPath = place.SkinPath;
-        source.Files = &files;
-        LoadSkin(source, settings, tables);
-    } else {
-        LoadStoredSkin(stored.Items[static_cast<std::size_t>(place.StoredIndex)], settings, tables);
+    // A skin refused halfway leaves nothing of itself or of the one before.
+    try {
+        std::unique_ptr<TacSkinConvertor> reader = OpenPackedSkin(place, stored, files);
+        if (reader) {
+            RefuseEmptyOptions(reader->Options, SkinFileName(place, "Options.dat"));
+            TSkinSource source = PackedSkinSource(*reader, place.SkinPath);
+            source.Files = &files;
+            LoadSkin(source, settings, tables);
+        } else if (place.Kind == TSkinPlaceKind::Folder) {
+            const std::vector<std::uint8_t> text = files.ReadFile(place.OptionsFile);
+            RefuseEmptyOptions(text, place.OptionsFile);
+            TSkinSource source;
+            source.OptionsText = std::string_view(reinterpret_cast<const char*>(text.data()), text.size());
+            source.SkinPath = place.SkinPath;
+            source.Files = &files;
+            LoadSkin(source, settings, tables);
+        } else {
+            LoadStoredSkin(stored.Items[static_cast<std::size_t>(place.StoredIndex)], settings, tables);
+        }
+        RefuseWithoutMaster(tables, place);
+    } catch (...) {
+        tables.Clear();
+        RefreshCommonIndexes(tables);
+        throw;
     }
     tables.SkinData.SkinPath = place.SkinPath;
     return true;

@@ -131,12 +131,18 @@ private:
             return nullptr;
         }
         auto bitmap = std::make_unique<TBitmap>();
-        if (decoder)
-            decoder(bytes.data(), bytes.size(), *bitmap);
-        else if (fallback)
-            fallback(bytes.data(), bytes.size(), *bitmap);
-        else
-            return nullptr;
+        try {
+            if (decoder)
+                decoder(bytes.data(), bytes.size(), *bitmap);
+            else if (fallback)
+                fallback(bytes.data(), bytes.size(), *bitmap);
+            else
+                return nullptr;
+        } catch (const Exception& e) {
+            if (!set_.NameFilesInErrors)
+                throw;
+            throw Exception(e.Message() + " («" + (src_.Packed ? std::string(name) : FolderPath(name)) + "»)");
+        }
         if (bitmap->Width() <= 0 || bitmap->Height() <= 0) {
             Note(TSkinFileNote::Unreadable, name);
             return nullptr;

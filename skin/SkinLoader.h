@@ -64,6 +64,10 @@ struct TSkinLoadSettings {
     std::function<void(const TSkinFileNote& note)> FileNotes;
     // Picture readers; empty ones use the engine's own.
     TImageDecoder DecodeBmp, DecodePng, DecodeJpeg;
+    // A picture that cannot be decoded raises its reader's error with the
+    // file added ("Not a BMP file («C:\Skins\X\MASTER.BMP»)"), for reports
+    // that a user reads; tools keep the reader's text alone.
+    bool NameFilesInErrors = false;
 };
 
 // JPEG pictures of at least this many pixels become patterns, smaller ones textures.

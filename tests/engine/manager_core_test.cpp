@@ -2,6 +2,7 @@
 // shadow pictures and the texts it reports, natively with the sanitizers.
 #include <gtest/gtest.h>
 
+#include "base/Exception.h"
 #include "engine/SkinManagerCore.h"
 #include "skin/SkinFiles.h"
 #include "skin/SkinLookups.h"
@@ -53,6 +54,50 @@ TEST(ManagerCore, LoadsTheNamedSkinOrEmptiesTheTables)
     EXPECT_TRUE(tables.Sections.empty());
     EXPECT_FALSE(tables.MasterBitmap);
     EXPECT_EQ(tables.CommonIndexes.GlobalInfo, -1);
+}
+
+// A skin whose options text or master picture cannot be read is refused with
+// the file named, and nothing of it stays in the tables.
+TEST(ManagerCore, ASkinWithoutItsEssentialFilesIsRefusedNamingTheFile)
+{
+    struct Case {
+        const char* what;
+        const char* file;              // replaced in the good skin
+        std::vector<std::uint8_t> bytes;
+        std::string named;             // the file the message names
+    };
+    const std::vector<Case> cases = {
+        {"empty options", "Options.dat", {}, kSkinFolder + "Options.dat"},
+        {"empty master", "MASTER.BMP", {}, kSkinFolder + "MASTER.BMP"},
+        {"master not a picture", "MASTER.BMP", {'n', 'o', 'p', 'e'}, kSkinFolder + "MASTER.BMP"},
+        {"master of width 0", "MASTER.BMP", test::Bmp24(0, 60, std::uint32_t{0}), kSkinFolder + "MASTER.BMP"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TMemoryFileSystem files = SmallSkin(false);
+        TSkinTables tables;
+        ASSERT_TRUE(LoadSkinTables(Request("Small"), files, tables));  // a skin read before
+        files.AddFile(kSkinFolder + c.file, c.bytes);
+        try {
+            LoadSkinTables(Request("Small"), files, tables);
+            ADD_FAILURE() << "not refused";
+        } catch (const Exception& e) {
+            EXPECT_NE(e.Message().find("«" + c.named + "»"), std::string::npos) << e.Message();
+        }
+        EXPECT_TRUE(tables.Sections.empty());
+        EXPECT_FALSE(tables.MasterBitmap);
+        EXPECT_EQ(tables.CommonIndexes.GlobalInfo, -1);
+    }
+
+    // A master named but not there at all is refused the same way; a skin
+    // naming no master needs none.
+    TMemoryFileSystem noMaster("C:\\App\\");
+    noMaster.AddFile(kSkinFolder + "Options.dat", std::string("[GLOBALINFO]\nMASTERBITMAP=GONE.BMP\n"));
+    TSkinTables tables;
+    EXPECT_THROW(LoadSkinTables(Request("Small"), noMaster, tables), Exception);
+    TMemoryFileSystem plain("C:\\App\\");
+    plain.AddFile(kSkinFolder + "Options.dat", std::string("[GLOBALINFO]\nVERSION=2\n[BUTTON]\nCOLOR=1\n"));
+    EXPECT_TRUE(LoadSkinTables(Request("Small"), plain, tables));
 }
 
 TEST(ManagerCore, ShadowsFromTheSkinOrBuiltIn)
