@@ -1,5 +1,7 @@
 #include "skin/SkinSectionReader.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "render/SysColors.h"
@@ -63,9 +65,11 @@ void ParseGradients(TsGeneralData& d)
 
 void ReadReal(double& f, const std::string* v, double def) { f = v ? SkinRealOr(*v, def) : def; }
 void ReadText(std::string& f, const std::string* v, const char* def) { f = v ? *v : def; }
+// A number beyond 16 bits keeps its sign and stays as far out as it can:
+// 100000 wrapped round would be read as -31072.
 void ReadShort(std::int16_t& f, const std::string* v, int def)
 {
-    f = static_cast<std::int16_t>(v ? SkinIntegerOr(*v, def) : def);
+    f = static_cast<std::int16_t>(std::clamp<std::int32_t>(v ? SkinIntegerOr(*v, def) : def, INT16_MIN, INT16_MAX));
 }
 void ReadLong(std::int32_t& f, const std::string* v, int def) { f = v ? SkinIntegerOr(*v, def) : def; }
 void ReadStrict(std::int32_t& f, const std::string* v, int def) { f = v ? StrictSkinInteger(*v) : def; }
@@ -77,6 +81,10 @@ void ReadGlobalInfo(const TOptionsText& text, TsSkinData& d)
 #define TARAMEL_READ_GLOBAL(field, key, kind, def) Read##kind(d.field, text.Find(s_GlobalInfo, key), def);
     TARAMEL_GLOBAL_KEYS(TARAMEL_READ_GLOBAL)
 #undef TARAMEL_READ_GLOBAL
+    // The frame a window draws from these must still fit on a screen and
+    // leave the window a client.
+    d.BorderWidth = std::clamp<std::int16_t>(d.BorderWidth, 0, kMaxSkinBorderWidth);
+    d.TitleHeight = std::clamp<std::int16_t>(d.TitleHeight, 0, kMaxSkinTitleHeight);
 }
 
 TsGeneralData ReadSection(const TOptionsText& text, std::string_view name)

@@ -2,6 +2,7 @@
 // generated from the key tables of SkinKeys.h.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "skin/OptionsText.h"
@@ -9,7 +10,13 @@
 
 namespace taramel {
 
+// The largest frame border and title a skin may ask for; values beyond them
+// (or below 0) are brought back into range when read.
+inline constexpr std::int16_t kMaxSkinBorderWidth = 60;
+inline constexpr std::int16_t kMaxSkinTitleHeight = 120;
+
 // The "GLOBALINFO" values; a strict key that is not an integer throws.
+// "BORDERWIDTH" and "TITLEHEIGHT" are kept between 0 and the limits above.
 void ReadGlobalInfo(const TOptionsText& text, TsSkinData& data);
 
 // One section record with inheritance: a key that is missing, or absent by

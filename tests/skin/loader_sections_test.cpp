@@ -3,6 +3,7 @@
 #include "loader_fixture.h"
 #include "render/SysColors.h"
 #include "skin/SkinLookups.h"
+#include "skin/SkinSectionReader.h"
 
 namespace taramel {
 namespace {
@@ -134,6 +135,35 @@ TEST(LoaderSections, GlobalInfoValues)
     EXPECT_EQ(checked, 6.5);
     EXPECT_EQ(s.tables.SkinData.Shadow1Blur, -1);
     EXPECT_EQ(s.tables.SkinData.TitleHeight, 30);
+}
+
+// A frame the skin asks for is kept to what a window can show: beyond the
+// limits and below 0 the values are brought into range, numbers beyond 16
+// bits without wrapping round to the other sign.
+TEST(LoaderSections, FrameSizesStayInRange)
+{
+    struct Case {
+        const char* border;
+        const char* title;
+        int wantBorder, wantTitle;
+    };
+    const Case cases[] = {
+        {"4", "30", 4, 30},
+        {"0", "0", 0, 0},
+        {"-50", "-1", 0, 0},
+        {"61", "121", kMaxSkinBorderWidth, kMaxSkinTitleHeight},
+        {"100000", "100000", kMaxSkinBorderWidth, kMaxSkinTitleHeight},
+        {"-100000", "-70000", 0, 0},
+        {"65536", "65566", kMaxSkinBorderWidth, kMaxSkinTitleHeight},
+    };
+    for (const Case& c : cases) {
+        MiniSkin s;
+        s.Load(std::string("[GLOBALINFO]\nBORDERWIDTH=") + c.border + "\nTITLEHEIGHT=" + c.title +
+               "\nFORMOFFSET=100000\n");
+        EXPECT_EQ(s.tables.SkinData.BorderWidth, c.wantBorder) << c.border;
+        EXPECT_EQ(s.tables.SkinData.TitleHeight, c.wantTitle) << c.title;
+        EXPECT_EQ(s.tables.SkinData.FormOffset, INT16_MAX);
+    }
 }
 
 TEST(LoaderSections, StrictKeysEndTheLoadWithEmptyTables)
