@@ -8,6 +8,7 @@
 #include "app/MainWindow_win.h"
 #include "app/StudentMessages.h"
 #include "base/Exception.h"
+#include "skin/SkinFiles.h"
 #include "framework/Application.h"
 #include "engine/SkinManager_win.h"
 
@@ -26,7 +27,7 @@ std::string SkinPath(const std::string& folder, const std::string& name)
 {
     const std::string packed = folder + name + ".asz";
     const bool hasPacked = GetFileAttributesA(packed.c_str()) != INVALID_FILE_ATTRIBUTES;
-    return AnsiToUtf8(hasPacked ? packed : folder + name);
+    return AnsiToUtf8(ReadablePath(hasPacked ? packed : folder + name));
 }
 
 TsRadioButton* MakeRadio(TComponent* owner, TWinControl* parent, const char* name, int top, int width,

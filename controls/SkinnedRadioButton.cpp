@@ -4,6 +4,7 @@
 
 #include "engine/ControlPaint_win.h"
 #include "engine/SkinManager_win.h"
+#include "paint/BuiltInLooks_win.h"
 #include "paint/Masks.h"
 #include "paint/Text.h"
 #include "paint/Text_win.h"
@@ -27,7 +28,7 @@ int TsRadioButton::MarkImage() const
     if (t == nullptr)
         return -1;
     const int index = Checked() ? t->CommonIndexes.RadioButtonChecked : t->CommonIndexes.RadioButtonUnChecked;
-    return ImageExists(*t, index) ? index : -1;
+    return DrawableStateImage(*t, index) ? index : -1;
 }
 
 SIZE TsRadioButton::MarkSize() const
@@ -111,11 +112,13 @@ void TsRadioButton::RebuildCache()
                 DrawDottedFocus(cache, ToTRect(r));
             }
         }
-    if (const int index = MarkImage(); index >= 0) {
-        const RECT m = MarkRect();
+    const RECT m = MarkRect();
+    if (const int index = MarkImage(); index >= 0)
         DrawMaskImage(t, cache, TPoint{m.left, m.top}, MarkState(), BgCacheFromBitmap(cache, 0, 0),
                       t.Images[index], 1);
-    }
+    else  // a skin without a usable mark: the choice must still be seen
+        DrawBuiltInMark(cache, TRect{m.left, m.top, m.right, m.bottom}, TBuiltInMark::Radio, Checked(),
+                        BuiltInLook{MarkState(), Enabled()});
     if (!Enabled())
         PaintDisabled(cache, dkBlended, DisabledBackground{bg.Bitmap, bg.X, bg.Y, bg.SolidColor}, 0, 0,
                       data.GetBackgroundColor(false));

@@ -33,6 +33,9 @@ public:
     SIZE MarkSize() const;
     // The mark's place (mark at the left).
     RECT MarkRect() const;
+    // The skin image of the mark; -1 when the skin has none that draws, and
+    // the system's mark takes its place.
+    int MarkImage() const;
     // The state the mark is drawn in: 2 pressed, 1 hot, 0 normal.
     int MarkState() const;
     // Width and height that auto size gives.
@@ -46,7 +49,6 @@ protected:
     void AfterCommonCommand(TMessage& message) override;
 
 private:
-    int MarkImage() const;
     void RebuildCache();
     void PaintTo(HDC dc);
     void StateChanged(bool press, TacAnimatEvent event);

@@ -7,6 +7,7 @@
 #include "images/ComposeImage32.h"
 #include "paint/FrameGeometry.h"
 #include "paint/Masks.h"
+#include "skin/SkinFiles.h"
 #include "skin/SkinLoader.h"
 #include "skin/SkinLookups.h"
 #include "skin/SkinPlace.h"
@@ -73,17 +74,17 @@ std::string SkinFileName(const TSkinPlace& place, const std::string& name)
 // Without its options text or its master picture a skin gives a frame with no
 // caption, no caption buttons and invisible marks: it is refused, naming the
 // file, and the program goes on in the plain look instead.
-void RefuseEmptyOptions(const std::vector<std::uint8_t>& text, const std::string& file)
+void RefuseEmptyOptions(const std::vector<std::uint8_t>& text, const std::string& file, TSkinFileSystem& files)
 {
     if (text.empty())
-        throw Exception("Файл оформления «" + file + "» пуст.");
+        throw Exception("Файл оформления «" + files.ShownPath(file) + "» пуст.");
 }
 
-void RefuseWithoutMaster(const TSkinTables& tables, const TSkinPlace& place)
+void RefuseWithoutMaster(const TSkinTables& tables, const TSkinPlace& place, TSkinFileSystem& files)
 {
     const std::string& name = tables.SkinData.MasterBitmap;
     if (!name.empty() && !tables.MasterBitmap)
-        throw Exception("Основной рисунок оформления «" + SkinFileName(place, name) +
+        throw Exception("Основной рисунок оформления «" + files.ShownPath(SkinFileName(place, name)) +
                         "» не найден или не читается.");
 }
 
@@ -135,13 +136,13 @@ bool LoadSkinTables(const TSkinRequest& request, TSkinFileSystem& files, TSkinTa
     try {
         std::unique_ptr<TacSkinConvertor> reader = OpenPackedSkin(place, stored, files);
         if (reader) {
-            RefuseEmptyOptions(reader->Options, SkinFileName(place, "Options.dat"));
+            RefuseEmptyOptions(reader->Options, SkinFileName(place, "Options.dat"), files);
             TSkinSource source = PackedSkinSource(*reader, place.SkinPath);
             source.Files = &files;
             LoadSkin(source, settings, tables);
         } else if (place.Kind == TSkinPlaceKind::Folder) {
             const std::vector<std::uint8_t> text = files.ReadFile(place.OptionsFile);
-            RefuseEmptyOptions(text, place.OptionsFile);
+            RefuseEmptyOptions(text, place.OptionsFile, files);
             TSkinSource source;
             source.OptionsText = std::string_view(reinterpret_cast<const char*>(text.data()), text.size());
             source.SkinPath = place.SkinPath;
@@ -150,7 +151,7 @@ bool LoadSkinTables(const TSkinRequest& request, TSkinFileSystem& files, TSkinTa
         } else {
             LoadStoredSkin(stored.Items[static_cast<std::size_t>(place.StoredIndex)], settings, tables);
         }
-        RefuseWithoutMaster(tables, place);
+        RefuseWithoutMaster(tables, place, files);
     } catch (...) {
         tables.Clear();
         RefreshCommonIndexes(tables);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "paint/PixelView.h"
+#include "skin/SkinLookups.h"
 #include "render/BitmapCopy.h"
 #include "render/FactorOps.h"
 #include "render/PixelMath.h"
@@ -488,6 +489,19 @@ void BlendMaskImage(TRect to, TRect from, TBitmap& destination, const TsMaskData
             if (dst.Is32())
                 q[3] = 255;
         }
+}
+
+bool DrawableStateImage(const TSkinTables& tables, int index)
+{
+    if (!ImageExists(tables, index))
+        return false;
+    const TsMaskData& mask = tables.Images[static_cast<std::size_t>(index)];
+    if (StateImageWidth(mask) < 1 || StateImageHeight(mask) < 1)
+        return false;
+    const TRect& ir = mask.ImageRect;
+    if (mask.Image && !mask.Image->Empty())
+        return mask.Image->Width() >= ir.Right && mask.Image->Height() >= ir.Bottom;
+    return tables.MasterBitmap != nullptr && mask.ImageCount >= 1;
 }
 
 void DrawMaskImage(const TSkinTables& tables, TBitmap& destination, TPoint at, int state, const BgCache& bg,

@@ -56,6 +56,12 @@ void CopyKeyPart(TBitmap& destination, const TBitmap& source, int x, int y, bool
 void DrawMaskRect(const TSkinTables& tables, TBitmap& destination, TRect r, bool fillCentre, bool useBackground,
                   int state, const TsMaskData& mask, const BgCache& bg);
 
+// Whether DrawMaskImage would draw anything of the image at `index`: it
+// exists, has states of at least one pixel and has its pixels (its own
+// picture covering its rectangle, or the master bitmap). Callers that offer a
+// built-in look for a missing image use it for an unusable one too.
+bool DrawableStateImage(const TSkinTables& tables, int index);
+
 // One state image with its top-left corner at (x, y); the part left of or
 // above the bitmap is cut off. Draw mode 1 is normal, any other half-transparent.
 void DrawMaskImage(const TSkinTables& tables, TBitmap& destination, TPoint at, int state, const BgCache& bg,

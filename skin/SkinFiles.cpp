@@ -226,4 +226,15 @@ TSkinFileSystem& CurrentSkinFileSystem()
 
 void SetCurrentSkinFileSystem(TSkinFileSystem* fileSystem) { g_current = fileSystem; }
 
+std::string TSkinFileSystem::ShownPath(const std::string& path) { return ReadablePath(path); }
+
+std::string ReadablePath(std::string_view path)
+{
+    std::string readable;
+    for (std::size_t i = 0; i < path.size(); ++i)
+        if (!(i > 1 && path[i] == '\\' && path[i - 1] == '\\'))
+            readable += path[i];
+    return readable;
+}
+
 }  // namespace taramel

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace taramel {
@@ -18,6 +19,11 @@ struct TSkinFolderEntry {
     bool IsFolder = false;
     bool HiddenOrSystem = false;  // hidden or system attribute (Win32 only)
 };
+
+// A skin path as a message shows it to a user: doubled separators written
+// once ("C:\App\\Topaz" becomes "C:\App\Topaz"); a network path keeps its
+// leading pair.
+std::string ReadablePath(std::string_view path);
 
 class TSkinFileSystem {
 public:
@@ -32,6 +38,9 @@ public:
     virtual std::vector<TSkinFolderEntry> ListFolder(const std::string& path) = 0;
     // The executable's folder, ending with "\".
     virtual std::string ExeFolder() = 0;
+    // A path as a message shows it: ReadablePath, in UTF-8 (paths are in
+    // the ANSI code page on Windows, UTF-8 elsewhere).
+    virtual std::string ShownPath(const std::string& path);
 };
 
 // std::filesystem underneath: "\" becomes "/" on systems whose separator is

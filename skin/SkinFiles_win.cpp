@@ -109,4 +109,18 @@ TWin32FileSystem& Win32SkinFileSystem()
     return *instance;
 }
 
+std::string TWin32FileSystem::ShownPath(const std::string& path)
+{
+    const std::string readable = ReadablePath(path);
+    if (readable.empty())
+        return readable;
+    const int wide = MultiByteToWideChar(CP_ACP, 0, readable.data(), static_cast<int>(readable.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, readable.data(), static_cast<int>(readable.size()), w.data(), wide);
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, utf8.data(), bytes, nullptr, nullptr);
+    return utf8;
+}
+
 }  // namespace taramel

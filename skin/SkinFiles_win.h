@@ -15,6 +15,8 @@ public:
     std::vector<TSkinFolderEntry> ListFolder(const std::string& path) override;
     // From GetModuleFileNameA of the executable.
     std::string ExeFolder() override;
+    // Converted from the ANSI code page.
+    std::string ShownPath(const std::string& path) override;
 };
 
 // The process-wide instance (set it current with SetCurrentSkinFileSystem).

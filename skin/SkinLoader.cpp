@@ -141,7 +141,9 @@ private:
         } catch (const Exception& e) {
             if (!set_.NameFilesInErrors)
                 throw;
-            throw Exception(e.Message() + " («" + (src_.Packed ? std::string(name) : FolderPath(name)) + "»)");
+            TSkinFileSystem& files = src_.Files ? *src_.Files : CurrentSkinFileSystem();
+            throw Exception(e.Message() + " («" + files.ShownPath(src_.Packed ? std::string(name) : FolderPath(name)) +
+                            "»)");
         }
         if (bitmap->Width() <= 0 || bitmap->Height() <= 0) {
             Note(TSkinFileNote::Unreadable, name);

@@ -12,6 +12,7 @@
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "paint/BuiltInLooks_win.h"
 #include "paint/ExtendedBorder_win.h"
 #include "paint/GdiObjects_win.h"
 #include "paint/Glyphs.h"
@@ -216,7 +217,12 @@ void TsSkinProvider::ChooseButtonImages()
     const CaptionImages images =
         ChooseCaptionImages(style == TFormBorderStyle::bsSingle || style == TFormBorderStyle::bsSizeable,
                             IsZoomed(Window()) != FALSE, IsIconic(Window()) != FALSE,
-                            [t](const char* name) { return GlobalImage(*t, name); });
+                            [t](const char* name) {
+                                // An image that draws nothing counts as missing: the
+                                // fallbacks, or the built-in look, take its place.
+                                const int index = GlobalImage(*t, name);
+                                return DrawableStateImage(*t, index) ? index : -1;
+                            });
     bigButtons_ = images.Big;
     buttonImages_ = images.Index;
 }
@@ -672,13 +678,26 @@ void TsSkinProvider::PaintButtons(const FrameLayout& l)
     const TSkinTables* t = SkinTables();
     if (t == nullptr)
         return;
+    const CaptionButtonSet set = ButtonSet();
     for (int i = 0; i < cbCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const TsMaskData* mask = ImageAt(*t, buttonImages_[k]);
-        if (!l.Shown[k] || mask == nullptr)
+        if (!l.Shown[k])
             continue;
-        const int hit = CaptionButtonHit(static_cast<TCaptionButton>(i));
+        const auto button = static_cast<TCaptionButton>(i);
+        const int hit = CaptionButtonHit(button);
         const int state = buttons_.State(hit);
+        const TsMaskData* mask = ImageAt(*t, buttonImages_[k]);
+        if (mask == nullptr) {
+            // Every button that answers a click is seen: without a usable
+            // image of the skin it gets the system's face.
+            const bool zoomed = IsZoomed(Window()) != FALSE, iconic = IsIconic(Window()) != FALSE;
+            const bool restore = (button == cbMax && zoomed) || (button == cbMin && iconic);
+            const bool enabled = button == cbMax   ? set.EnabledMax || (zoomed && set.EnabledRestore)
+                                 : button == cbMin ? set.EnabledMin || iconic
+                                                   : true;
+            DrawBuiltInCaptionButton(*cache_, l.Buttons[k], button, restore, BuiltInLook{state, enabled});
+            continue;
+        }
         // A resting button of an inactive form is drawn washed out.
         const int mode = state == 0 && !active_ ? 2 : 1;
         const TPoint at{l.Buttons[k].Left, l.Buttons[k].Top};

@@ -164,13 +164,47 @@ TEST_F(ButtonsTest, RadioSizeFollowsMarkAndCaption)
     const SIZE text = FontTextExtent(radio->Font().Handle(), "Случайно");
     EXPECT_EQ(radio->Width(), 13 + 4 + text.cx + 8);
     EXPECT_EQ(bare->Width(), 13 + 4);
-    // A skin without marks keeps an empty 16 x 16 place for one.
+    // A skin without marks keeps a 16 x 16 place for the system's mark.
     SkinOff();
     manager->SetSkinName("Controls");
     SkinnedControlsTest::SkinOn();
     EXPECT_EQ(bare->MarkSize().cx, 16);
     EXPECT_EQ(bare->MarkSize().cy, 16);
     EXPECT_EQ(bare->Width(), 16 + 4);
+}
+
+// A skin without usable marks (the controls skin has none) still shows the
+// choice: the system's radio mark in the mark's place, with its dot only
+// while checked.
+TEST_F(ButtonsTest, RadioWithoutUsableMarksShowsTheSystemsMark)
+{
+    SkinOff();
+    manager->SetSkinName("Controls");
+    auto* radio = Add<TsRadioButton>(form, 20, 20, 150, 20);
+    radio->SetCaption("Случайно");
+    ShowForm();
+    SkinnedControlsTest::SkinOn();
+    ASSERT_EQ(radio->MarkImage(), -1);
+    const RECT m = radio->MarkRect();
+    const int area = (m.right - m.left) * (m.bottom - m.top);
+    auto look = [&] {
+        testsupport::Pump(20);
+        return TCapture(*radio);
+    };
+    auto differing = [&m](const TCapture& a, const TCapture& b) {
+        int n = 0;
+        for (int y = m.top; y < m.bottom; ++y)
+            for (int x = m.left; x < m.right; ++x)
+                n += a.At(x, y) != b.At(x, y) ? 1 : 0;
+        return n;
+    };
+    const TCapture unchecked = look();
+    // Drawn: a good part of the mark's place is not the colour behind it.
+    EXPECT_LT(unchecked.Count(m, unchecked.At(m.left, m.top)), area * 3 / 4);
+    radio->SetChecked(true);
+    EXPECT_GE(differing(look(), unchecked), 4) << "the dot of a checked mark";
+    radio->SetChecked(false);
+    EXPECT_EQ(differing(look(), unchecked), 0);
 }
 
 TEST_F(ButtonsTest, ReadOnlyRadioIgnoresClicksButFollowsItsGroup)

@@ -89,6 +89,21 @@ TEST(ManagerCore, ASkinWithoutItsEssentialFilesIsRefusedNamingTheFile)
         EXPECT_EQ(tables.CommonIndexes.GlobalInfo, -1);
     }
 
+    // Named as a user reads it: a doubled separator of the folder written once.
+    {
+        TMemoryFileSystem files = SmallSkin(false);
+        files.AddFile(kSkinFolder + "Options.dat", std::vector<std::uint8_t>{});
+        TSkinRequest request = Request("Small");
+        request.Directory = "C:\\Skins\\";
+        TSkinTables tables;
+        try {
+            LoadSkinTables(request, files, tables);
+            ADD_FAILURE() << "not refused";
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), "Файл оформления «C:\\Skins\\Small\\Options.dat» пуст.");
+        }
+    }
+
     // A master named but not there at all is refused the same way; a skin
     // naming no master needs none.
     TMemoryFileSystem noMaster("C:\\App\\");

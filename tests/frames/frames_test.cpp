@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -793,6 +794,89 @@ TEST_F(FramesTest, HelpButtonShowsAnswersAndAsksForContextHelp)
         EXPECT_NE(PixelAt(w, at.x, at.y), kHelp[0]) << k.what;
         form->Hide();
     }
+}
+
+// A skin whose caption-button images draw nothing (no states, or states
+// narrower than a pixel) still gives buttons that are seen where they
+// answer: the system's face at the missing-image size, and a click on
+// Minimize minimises, never closes.
+TEST_F(FramesTest, UnusableCaptionImagesGetTheSystemFaceAndDoWhatTheyShow)
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    const std::string root = std::string(temp) + "taramel-frames-buttons";
+    const std::string folder = root + "\\BadButtons";
+    CreateDirectoryA(root.c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const std::string frames = std::string(TARAMEL_TEST_DATA) + "\\skins\\Frames\\";
+    ASSERT_TRUE(CopyFileA((frames + "MASTER.BMP").c_str(), (folder + "\\MASTER.BMP").c_str(), FALSE));
+    {
+        std::FILE* in = std::fopen((frames + "Options.dat").c_str(), "rb");
+        ASSERT_NE(in, nullptr);
+        std::string text;
+        for (int c; (c = std::fgetc(in)) != EOF;)
+            text += static_cast<char>(c);
+        std::fclose(in);
+        auto replace = [&text](const std::string& from, const std::string& to) {
+            const std::size_t at = text.find(from);
+            ASSERT_NE(at, std::string::npos) << from;
+            text.replace(at, from.size(), to);
+        };
+        replace("BICONCLOSE=@0000,0000,0048,0014,3,0", "BICONCLOSE=@0000,0000,0048,0014,0,0");
+        replace("BICONMIN=@0000,0014,0048,0028,3,0", "BICONMIN=!MASTER.BMP!9999!0!0");
+        std::FILE* out = std::fopen((folder + "\\Options.dat").c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        std::fwrite(text.data(), 1, text.size(), out);
+        std::fclose(out);
+    }
+    manager->SetActive(false);
+    manager->SetSkinDirectory(root);
+    manager->SetSkinName("BadButtons");
+    manager->SetActive(true);
+    DeleteFileA((folder + "\\MASTER.BMP").c_str());
+    DeleteFileA((folder + "\\Options.dat").c_str());
+    RemoveDirectoryA(folder.c_str());
+    RemoveDirectoryA(root.c_str());
+    ASSERT_TRUE(manager->SkinReady());
+
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    const FrameLayout l = p->Layout();
+    const struct {
+        TCaptionButton button;
+        int hit;
+    } buttons[] = {{cbClose, HTCLOSE}, {cbMin, HTMINBUTTON}};
+    int width = 0;
+    const std::vector<COLORREF> pixels = ReadWindow(w, width);
+    for (const auto& b : buttons) {
+        ASSERT_TRUE(l.Shown[b.button]) << b.hit;
+        const TRect r = l.Buttons[b.button];
+        EXPECT_EQ(r.Width(), 21) << b.hit;
+        EXPECT_EQ(r.Height(), 21) << b.hit;
+        const POINT screen = ScreenPoint(w, r);
+        EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), b.hit);
+        // Drawn: most of the button is not the title band behind it.
+        int drawn = 0;
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                drawn += pixels.at(static_cast<std::size_t>(y * width + x)) != kActiveTitle ? 1 : 0;
+        EXPECT_GT(drawn, r.Width() * r.Height() / 2) << b.hit;
+    }
+    EXPECT_NE(PixelAt(w, (l.Buttons[cbMin].Left + l.Buttons[cbMin].Right) / 2, l.Buttons[cbMin].Top + 3),
+              kActiveTitle);
+
+    SystemCommandCounter commands(form, {SC_MINIMIZE, SC_CLOSE});
+    const POINT min = ScreenPoint(w, l.Buttons[cbMin]);
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(min.x, min.y));
+    SendMessageW(w, WM_NCLBUTTONDOWN, HTMINBUTTON, MAKELPARAM(min.x, min.y));
+    SendMessageW(w, WM_NCLBUTTONUP, HTMINBUTTON, MAKELPARAM(min.x, min.y));
+    EXPECT_EQ(commands.Count(SC_MINIMIZE), 1);
+    EXPECT_EQ(commands.Count(SC_CLOSE), 0);
+    EXPECT_TRUE(IsWindow(w));
+    form->Hide();
 }
 
 // A title button's 32-bit glyph is laid over the title by its alpha: what

@@ -27,6 +27,20 @@ TEST(SkinPlace, NormalDir)
         EXPECT_EQ(NormalDir(dir), expected) << dir;
 }
 
+TEST(SkinPlace, ReadablePathWritesDoubledSeparatorsOnce)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"", ""},
+        {"C:\\App\\\\Topaz\\Options.dat", "C:\\App\\Topaz\\Options.dat"},
+        {"C:\\App\\\\\\Topaz\\\\", "C:\\App\\Topaz\\"},
+        {"\\\\server\\share\\\\Topaz", "\\\\server\\share\\Topaz"},  // a network path keeps its pair
+        {"\\\\\\server", "\\\\server"},
+        {"C:\\Тарамел\\\\Topaz", "C:\\Тарамел\\Topaz"},
+    };
+    for (const auto& [path, expected] : cases)
+        EXPECT_EQ(ReadablePath(path), expected) << path;
+}
+
 TEST(SkinPlace, Resolved)
 {
     struct Case {

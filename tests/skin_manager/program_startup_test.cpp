@@ -10,6 +10,7 @@
 #include "skin/SkinFiles_win.h"
 #include "skin/PackedSkin.h"
 #include "skin/SkinLoader.h"
+#include "skin/SkinSectionReader.h"
 #include "engine/SkinManager_win.h"
 #include "tests/support/ReportText.h"
 #include "tests/framework/TestSupport.h"
@@ -131,6 +132,59 @@ TEST_F(ProgramStartUp, BrokenTopazIsReportedAndStartUpGoesOn)
     EXPECT_EQ(Form1->sSkinManager1->SkinInfo(), "N/A");
     // The card shown comes from the deck, whatever index the settings hold.
     EXPECT_EQ(Form1->sLabel1->Caption().substr(0, 1), "Q");
+}
+
+// The program's real Topaz as a folder beside it, one file emptied: the
+// skin is refused in a report that names the emptied file, the program runs
+// in the plain look and still shows a card of the deck.
+TEST_F(ProgramStartUp, ATopazFolderWithAnEmptyEssentialFileIsReportedNamingIt)
+{
+    const std::string real = std::string(TARAMEL_SKINS_DIR) + "\\Topaz\\";
+    for (const char* emptied : {"MASTER.BMP", "Options.dat"}) {
+        SCOPED_TRACE(emptied);
+        {
+            TScratchFolder topaz("Topaz");
+            WIN32_FIND_DATAA data;
+            HANDLE find = FindFirstFileA((real + "*").c_str(), &data);
+            ASSERT_NE(find, INVALID_HANDLE_VALUE);
+            do
+                if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                    CopyFileA((real + data.cFileName).c_str(), (topaz / data.cFileName).c_str(), FALSE);
+            while (FindNextFileA(find, &data));
+            FindClose(find);
+            WriteText(topaz / emptied, "");
+            Start();
+        }
+        ASSERT_EQ(reports.reports.size(), 1u);
+        const std::string& report = reports.reports[0];
+        const std::string folder = Win32SkinFileSystem().ShownPath(Win32SkinFileSystem().ExeFolder() + "Topaz");
+        EXPECT_NE(testsupport::ReportAdvice(report).find("«" + folder + "»"), std::string::npos) << report;
+        EXPECT_NE(testsupport::ReportDetail(report).find("«" + folder + "\\" + emptied + "»"), std::string::npos)
+            << report;
+        EXPECT_FALSE(Form1->sSkinManager1->Active());
+        EXPECT_EQ(Form1->sLabel1->Caption().substr(0, 1), "Q");
+        delete Form2;
+        delete Form1;
+        reports.reports.clear();
+    }
+}
+
+// A Topaz whose frame values are out of all range is still read, with the
+// values brought back into range; no report.
+TEST_F(ProgramStartUp, OutOfRangeFrameValuesOfTopazAreBroughtIntoRange)
+{
+    TTopazBesideProgram topaz;
+    {
+        std::string text = "[GLOBALINFO]\r\nVERSION=6.5\r\nTITLEHEIGHT=100000\r\nBORDERWIDTH=-50\r\n";
+        WriteText(Win32SkinFileSystem().ExeFolder() + "Topaz\\Options.dat", text);
+    }
+    Start();
+    topaz.Remove();
+    EXPECT_TRUE(reports.reports.empty()) << reports.reports.front();
+    const TsSkinManager& m = *Form1->sSkinManager1;
+    ASSERT_TRUE(m.Active());
+    EXPECT_EQ(m.Tables().SkinData.TitleHeight, kMaxSkinTitleHeight);
+    EXPECT_EQ(m.Tables().SkinData.BorderWidth, 0);
 }
 
 }  // namespace
