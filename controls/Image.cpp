@@ -3,6 +3,7 @@
 #include "render/PixelMath.h"
 
 #include "base/Exception.h"
+#include "framework/SystemAdvice.h"
 
 #include <cstring>
 
@@ -29,7 +30,7 @@ void TImage::PrepareBlendBitmap()
     blend_ = std::make_unique<TDibSection>(width, height, 32, true, TDibSection::kWithDC);
     if (!blend_->Ok()) {
         blend_.reset();
-        throw Exception("Out of system resources");
+        throw Exception("Out of system resources", kOutOfResourcesAdvice);
     }
     for (int y = 0; y < height; ++y) {
         const std::uint8_t* in = picture_.ScanLine(y);

@@ -5,6 +5,7 @@
 #include "framework/Form.h"
 #include "framework/Handles.h"
 #include "framework/Messages.h"
+#include "framework/SystemAdvice.h"
 #include "framework/Timer.h"
 #include "framework/Unicode.h"
 #include "render/SysColors_win.h"
@@ -70,7 +71,7 @@ HWND TApplication::Handle()
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
         wc.lpszClassName = kApplicationClass;
         if (!RegisterClassExW(&wc))
-            throw Exception("Cannot register the application window class");
+            throw Exception("Cannot register the application window class", kOutOfResourcesAdvice);
     }
     // Hidden and untitled: the main form carries the task-bar button.
     handle_ = CreateWindowExW(0, kApplicationClass, L"",
@@ -78,7 +79,7 @@ HWND TApplication::Handle()
                               GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
                               nullptr, instance, nullptr);
     if (!handle_)
-        throw Exception("Cannot create the application window");
+        throw Exception("Cannot create the application window", kOutOfResourcesAdvice);
     NoteHandleCreated(THandleKind::Window);
     SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     return handle_;
@@ -221,7 +222,7 @@ UINT_PTR TApplication::StartTimer(TTimer* timer, UINT interval)
 {
     const UINT_PTR id = nextTimerId_++;
     if (!SetTimer(Handle(), id, interval, nullptr))
-        throw Exception("Not enough timers available");
+        throw Exception("Not enough timers available", kOutOfResourcesAdvice);
     timers_.emplace(id, timer);
     return id;
 }

@@ -4,6 +4,7 @@
 #include "base/Exception.h"
 #include "base/ScopedFlag.h"
 #include "framework/Unicode.h"
+#include "framework/SystemAdvice.h"
 
 #include <windowsx.h>
 
@@ -131,7 +132,7 @@ void TWinControl::CreateHandle()
     creatingControl = nullptr;
     if (!window) {
         handle_ = nullptr;
-        throw Exception("Cannot create the window of " + ClassName());
+        throw Exception("Cannot create the window of " + ClassName(), kOutOfResourcesAdvice);
     }
     NoteHandleCreated(THandleKind::Window);
     handle_ = window;

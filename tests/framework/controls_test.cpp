@@ -9,6 +9,7 @@
 #include "base/Exception.h"
 #include "framework/Form.h"
 #include "framework/Shell.h"
+#include "framework/SystemAdvice.h"
 #include "framework/Timer.h"
 #include "framework/Unicode.h"
 #include "tests/framework/TestSupport.h"
@@ -98,6 +99,30 @@ TEST(Controls, WindowClassesAreTheClassNames)
     for (std::size_t i = 0; i < std::size(graphic); ++i) {
         EXPECT_EQ(graphic[i]->ClassName(), graphicNames[i]);
         EXPECT_FALSE(graphic[i]->IsWindowed());
+    }
+}
+
+// A window Windows refuses to make is reported with what the student can
+// do first; the error's own text stays as the detail.
+TEST(Controls, AWindowWindowsRefusesCarriesTheResourcesAdvice)
+{
+    TControlsForm form(nullptr);
+    auto* panel = new TPanel(&form);
+    TWindowProc inner = panel->WindowProc;
+    panel->WindowProc = [inner](TMessage& m) {
+        if (m.Msg == WM_NCCREATE) {
+            m.Result = FALSE;  // as when the system has no room for one more window
+            return;
+        }
+        inner(m);
+    };
+    try {
+        panel->SetParent(&form);
+        panel->Handle();
+        ADD_FAILURE() << "no error";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), "Cannot create the window of TPanel");
+        EXPECT_STREQ(e.Advice().c_str(), kOutOfResourcesAdvice);
     }
 }
 
