@@ -41,7 +41,7 @@ void TImageList::Draw(TBitmap& destination, TPoint at, int index, const ImageDra
     const int w = width_ / states;
     if (w < 1)
         return;
-    const int part = std::clamp(how.Enabled ? how.State : 0, 0, states - 1);
+    const int part = std::clamp(how.Enabled ? (how.Down ? 3 : how.State) : 0, 0, states - 1);
     TBitmap picture(w, height_, TPixelFormat::pf24bit);
     for (int y = 0; y < height_; ++y)
         std::copy_n(images_[static_cast<std::size_t>(index)]->ScanLine(y) + part * w * 3, w * 3,

@@ -3,6 +3,7 @@
 // plain list of pictures with a transparent key colour.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -14,7 +15,8 @@ namespace taramel {
 
 // How a button wants an image drawn.
 struct ImageDraw {
-    int State = 0;          // 0 normal, 1 hot, 2 pressed, 3 down
+    int State = 0;          // 0 normal, 1 hot, 2 pressed
+    bool Down = false;      // the button stays down
     int NumGlyphs = 1;      // states side by side in one image
     bool Hot = false;       // the button is hot (focused or under the mouse)
     bool Grayed = false;    // grey while not hot
@@ -22,6 +24,9 @@ struct ImageDraw {
     bool Enabled = true;
     unsigned DisabledKinds = 0;  // TsDisabledGlyphKind bits
     bool Reflected = false;
+    // The colour 0x00BBGGRR a list with alpha tints a grey resting glyph
+    // with; 0x1FFFFFFF for none.
+    std::uint32_t Tint = 0x1FFFFFFF;
 };
 
 class TCustomImageList {

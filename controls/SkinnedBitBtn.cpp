@@ -4,11 +4,13 @@
 
 #include "engine/ControlPaint_win.h"
 #include "engine/SkinManager_win.h"
+#include "images/ComposeImage32.h"
 #include "paint/Masks_win.h"
 #include "paint/Text.h"
 #include "paint/Text_win.h"
 #include "render/Bitmap_win.h"
 #include "render/PaintDisabled.h"
+#include "render/SysColors.h"
 #include "skin/SkinState.h"
 
 namespace taramel {
@@ -136,7 +138,8 @@ void TsBitBtn::DrawGlyphInto(TBitmap& target, TPoint at, int state)
 {
     if (ImageShown()) {
         ImageDraw how;
-        how.State = down_ ? 3 : state;
+        how.State = state;
+        how.Down = down_;
         how.NumGlyphs = NumGlyphs;
         how.Hot = SkinData()->InHotState();
         how.Grayed = Grayed;
@@ -144,11 +147,33 @@ void TsBitBtn::DrawGlyphInto(TBitmap& target, TPoint at, int state)
         how.Enabled = Enabled();
         how.DisabledKinds = DisabledGlyphKind;
         how.Reflected = Reflected;
+        // A resting grey glyph of a list with alpha takes the look of the
+        // button's face: the section's colour, or the system's face colour
+        // (a system colour, so converted first).
+        if (state == 0 && Grayed) {
+            const TsGeneralData* section = SkinnedNow() ? SkinData()->Section() : nullptr;
+            how.Tint = section != nullptr ? ColorToRGB(static_cast<TColor>(section->Color)) : ColorToRGB(clBtnFace);
+        }
         Images->Draw(target, at, ImageIndex, how);
         return;
     }
     if (Glyph.Empty())
         return;
+    // A single 32-bit picture keeps its alpha (and its reflection); strips,
+    // blended glyphs and other formats go through the glyph painter.
+    if (NumGlyphs <= 1 && Blend == 0 && Glyph.PixelFormat() == TPixelFormat::pf32bit) {
+        TBitmap picture;
+        picture.Assign(Glyph);
+        TComposeOptions options;
+        options.reflection = Reflected;
+        if (!Enabled()) {  // as the alpha lists draw a disabled glyph
+            options.tint = (DisabledGlyphKind & dgGrayed) ? 0xFFFFFF : kNoTint;
+            options.blendPercent = (DisabledGlyphKind & dgBlended) ? 50 : 0;
+        }
+        ComposeImage32(target, TRect{at.X, at.Y, at.X + Glyph.Width(), at.Y + Glyph.Height()}, picture,
+                       TRect{0, 0, Glyph.Width(), Glyph.Height()}, options);
+        return;
+    }
     GlyphDraw how;
     how.Down = down_;
     how.BlendPercent = Blend;
