@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "images/ImageListItems.h"
 #include "images/PngErrors.h"
 #include "images/PngReader.h"
 
@@ -165,6 +166,27 @@ TEST(PngSuite, FlippedBytesAreRefusedOrHarmless)
         // Data and CRC bytes of the honoured chunks are covered by the CRC:
         // nearly every change is caught.
         EXPECT_GT(refused, static_cast<int>(data.size()) * 3 * 8 / 10) << name;
+    }
+}
+
+// Every file of the suite (palettes with transparency, 16-bit, grey with
+// alpha, interlaced, odd sizes) as an image-list item: a 32-bit picture of
+// the list's size, or the reader's refusal for the broken ones, with no read
+// outside a buffer on the way (the native build runs with the sanitizers).
+TEST(PngSuite, EveryFileBecomesAListPictureOrIsRefused)
+{
+    for (const auto& path : SuiteFiles()) {
+        const std::string name = path.filename().string();
+        const Bytes data = ReadFile(path);
+        try {
+            const auto picture = PngListPicture(data.data(), data.size(), 16, 16);
+            EXPECT_NE(name[0], 'x') << name << ": a broken file was read";
+            ASSERT_EQ(picture->Width(), 16) << name;
+            ASSERT_EQ(picture->Height(), 16) << name;
+            EXPECT_EQ(picture->PixelFormat(), TPixelFormat::pf32bit) << name;
+        } catch (const EInvalidGraphic&) {
+            EXPECT_EQ(name[0], 'x') << name << ": refused";
+        }
     }
 }
 
