@@ -1,6 +1,7 @@
 #include "images/ComposeImage32.h"
 
 #include <algorithm>
+#include <array>
 
 #include "render/PixelMath.h"
 #include <cstring>
@@ -10,6 +11,27 @@ namespace {
 
 // A 32-bit pixel of the key colour (red and blue 255, green 0) with alpha 0.
 constexpr std::uint32_t kKeyPixel = 0x00FF00FF;
+
+// The effective alpha of every source alpha for a blend percent p.
+using AlphaTable = std::array<std::uint8_t, 256>;
+AlphaTable EffectiveAlpha(int p)
+{
+    AlphaTable t{};
+    for (int a = 0; a < 256; ++a)
+        t[static_cast<std::size_t>(a)] = static_cast<std::uint8_t>(p == 0 ? a : (100 - p) * a / 100);
+    return t;
+}
+
+template <int Bytes>
+void ComposeRow(const std::uint8_t* sp, std::uint8_t* dp, int w, const AlphaTable& alpha)
+{
+    for (int x = 0; x < w; ++x, sp += 4, dp += Bytes) {
+        const int a = alpha[sp[3]];
+        dp[0] = ShadeByte(sp[0], dp[0], a);
+        dp[1] = ShadeByte(sp[1], dp[1], a);
+        dp[2] = ShadeByte(sp[2], dp[2], a);
+    }
+}
 
 std::uint32_t Read32(const std::uint8_t* p)
 {
@@ -56,7 +78,20 @@ void ComposeImage32(TBitmap& target, TRect d, TBitmap& image, TRect s, const TCo
     const TComposeBackground* bg = o.background && o.background->bitmap ? o.background : nullptr;
     const int bgBytes = bg ? BytesPerPixel(bg->bitmap->PixelFormat()) : 0;
     const int p = std::clamp(o.blendPercent, 0, 100);
-    for (int y = 0; y < h; ++y) {
+    if (!bg) {
+        // Without a background every pixel is composed the same way: one
+        // kernel per destination width, with nothing to decide per pixel.
+        const AlphaTable alpha = EffectiveAlpha(p);
+        for (int y = 0; y < h; ++y) {
+            const std::uint8_t* sp = image.ScanLine(s.Top + y) + 4 * s.Left;
+            std::uint8_t* dp = target.ScanLine(d.Top + y) + tb * d.Left;
+            if (tb == 3)
+                ComposeRow<3>(sp, dp, w, alpha);
+            else
+                ComposeRow<4>(sp, dp, w, alpha);
+        }
+    }
+    for (int y = 0; bg && y < h; ++y) {
         const std::uint8_t* sp = image.ScanLine(s.Top + y) + 4 * s.Left;
         std::uint8_t* dp = target.ScanLine(d.Top + y) + tb * d.Left;
         for (int x = 0; x < w; ++x, sp += 4, dp += tb) {
