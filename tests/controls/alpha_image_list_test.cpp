@@ -293,5 +293,84 @@ TEST_F(AlphaGlyphTest, BitButtonComposesItsGlyphFromTheList)
     EXPECT_EQ(TCapture(*b).Count(all, red), 0) << "disabled: faded";
 }
 
+// A glyph strip of three states and a single 32-bit glyph with its
+// reflection, read from what the button paints: the hot and pressed images
+// follow the mouse, a grey disabled kind keeps no colour, and the reflected
+// glyph leaves fading rows of its colour below it.
+TEST_F(AlphaGlyphTest, StatesDisabledKindsAndReflectionOnARealButton)
+{
+    TsAlphaImageList list(48, 16);
+    TBitmap strip(48, 16, TPixelFormat::pf32bit);
+    Fill(strip, {0, 0, 255, 255}, {0, 0, 16, 16});
+    Fill(strip, {0, 255, 0, 255}, {16, 0, 32, 16});
+    Fill(strip, {255, 0, 0, 255}, {32, 0, 48, 16});
+    list.Items = {{ifPNG, TPixelFormat::pf32bit, EncodePng(strip)}};
+    list.Loaded();
+    auto* b = Add<TsBitBtn>(form, 20, 20, 120, 40);
+    b->Images = &list;
+    b->ImageIndex = 0;
+    b->NumGlyphs = 3;
+    auto* grey = Add<TsBitBtn>(form, 20, 70, 120, 40);
+    grey->Images = &list;
+    grey->ImageIndex = 0;
+    grey->NumGlyphs = 3;
+    grey->DisabledGlyphKind = dgGrayed;
+    auto* single = Add<TsBitBtn>(form, 20, 120, 120, 60);
+    single->Glyph.SetPixelFormat(TPixelFormat::pf32bit);
+    single->Glyph.SetSize(16, 16);
+    Fill(single->Glyph, {0, 0, 255, 255}, {0, 0, 16, 16});
+    single->Reflected = true;
+    ShowForm();
+    SkinOn();
+    SetFocus(nullptr);
+    testsupport::Pump(30);
+    const RECT all{0, 0, b->Width(), b->Height()};
+    auto finish = [&] {
+        for (int i = 0; i < 20 && b->Fade() != nullptr; ++i) {
+            b->Fade()->SetEnabled(false);
+            b->Fade()->Step();
+        }
+        testsupport::Pump(20);
+    };
+    const COLORREF red = Rgb(254, 0, 0), green = Rgb(0, 254, 0), blue = Rgb(0, 0, 254);
+    EXPECT_GE(TCapture(*b).Count(all, red), 16 * 16) << "normal";
+    b->Perform(CM_MOUSEENTER);
+    finish();
+    EXPECT_GE(TCapture(*b).Count(all, green), 16 * 16) << "hot";
+    b->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    finish();
+    EXPECT_GE(TCapture(*b).Count(all, blue), 16 * 16) << "pressed";
+    b->Perform(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    b->Perform(CM_MOUSELEAVE);
+
+    grey->SetEnabled(false);
+    testsupport::Pump(30);
+    const TCapture greyLook(*grey);
+    int coloured = 0;
+    for (int y = 0; y < grey->Height(); ++y)
+        for (int x = 0; x < grey->Width(); ++x) {
+            const COLORREF c = greyLook.At(x, y);
+            coloured += (GetRValue(c) > GetGValue(c) + 40) ? 1 : 0;
+        }
+    EXPECT_EQ(coloured, 0) << "a grey disabled glyph keeps no red";
+
+    // The reflection: below the glyph's rows, rows still reddish but fading.
+    const TCapture look(*single);
+    int bottom = -1, column = -1;
+    for (int y = 0; y < single->Height() && column < 0; ++y)
+        for (int x = 0; x < single->Width(); ++x)
+            if (look.At(x, y) == red) {
+                column = x + 8;
+                break;
+            }
+    ASSERT_GE(column, 0) << "the glyph is drawn";
+    for (int y = 0; y < single->Height(); ++y)
+        if (look.At(column, y) == red)
+            bottom = y;
+    const COLORREF first = look.At(column, bottom + 2), later = look.At(column, bottom + 6);
+    EXPECT_GT(GetRValue(first), GetGValue(first) + 20) << "the first reflected row shows the glyph's colour";
+    EXPECT_GT(GetRValue(first) - GetGValue(first), GetRValue(later) - GetGValue(later)) << "and fades";
+}
+
 }  // namespace
 }  // namespace taramel
