@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <cstring>
+#include <random>
 
 #include "images/ComposeImage32.h"
 
@@ -124,6 +127,49 @@ TEST(ComposeImage32, ReflectionFadesBelowTheImage)
     EXPECT_EQ(Get(target, 0, 7)[0], 254 * 85 / 256);  // source row 6 - 1 - 1 = 4, a = 255 * 85 div 255
     EXPECT_EQ(Get(target, 0, 8)[0], 253 * 56 / 256);  // source row 3, a = 170 * 85 div 255 = 56
     EXPECT_EQ(Get(target, 0, 9)[0], 0);
+}
+
+// Every width (the four-pixel kernel and the pixels left after it), both
+// destination formats and blend percents against the rule written out per
+// pixel; the destination's alpha byte is never touched.
+TEST(ComposeImage32, RowsOfEveryWidthFollowTheRule)
+{
+    std::mt19937 random(7);
+    auto fill = [&random](TBitmap& b) {
+        for (int y = 0; y < b.Height(); ++y)
+            for (int x = 0; x < b.Width() * BytesPerPixel(b.PixelFormat()); ++x)
+                b.ScanLine(y)[x] = static_cast<std::uint8_t>(random());
+    };
+    for (const TPixelFormat format : {TPixelFormat::pf24bit, TPixelFormat::pf32bit})
+        for (const int percent : {0, 30, 100})
+            for (int w = 1; w <= 19; ++w) {
+                TBitmap image(w, 3, TPixelFormat::pf32bit), target(w + 2, 3, format), before(w + 2, 3, format);
+                fill(image);
+                fill(target);
+                before.Assign(target);
+                TComposeOptions o;
+                o.blendPercent = percent;
+                ComposeImage32(target, {1, 0, 1 + w, 3}, image, {0, 0, w, 3}, o);
+                const int n = BytesPerPixel(format);
+                for (int y = 0; y < 3; ++y)
+                    for (int x = 0; x < w + 2; ++x) {
+                        const std::uint8_t* was = before.ScanLine(y) + n * x;
+                        const std::uint8_t* now = target.ScanLine(y) + n * x;
+                        if (x == 0 || x == w + 1) {
+                            ASSERT_EQ(std::memcmp(was, now, static_cast<std::size_t>(n)), 0) << "outside, " << x;
+                            continue;
+                        }
+                        const std::uint8_t* src = image.ScanLine(y) + 4 * (x - 1);
+                        const int a = percent == 0 ? src[3] : (100 - percent) * src[3] / 100;
+                        for (int c = 0; c < 3; ++c) {
+                            const int expected = was[c] + static_cast<int>(std::floor((src[c] - was[c]) * a / 256.0));
+                            ASSERT_EQ(now[c], expected) << "width " << w << ", x " << x << ", channel " << c
+                                                        << ", percent " << percent << ", " << n * 8 << " bits";
+                        }
+                        if (n == 4)
+                            ASSERT_EQ(now[3], was[3]);
+                    }
+            }
 }
 
 TEST(ClearWhiteTransparent, OnlyWhiteWithAlphaZero)
