@@ -166,8 +166,9 @@ TEST(ComposeImage32, RowsOfEveryWidthFollowTheRule)
                             ASSERT_EQ(now[c], expected) << "width " << w << ", x " << x << ", channel " << c
                                                         << ", percent " << percent << ", " << n * 8 << " bits";
                         }
-                        if (n == 4)
+                        if (n == 4) {
                             ASSERT_EQ(now[3], was[3]);
+                        }
                     }
             }
 }
