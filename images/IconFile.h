@@ -23,7 +23,9 @@ struct TIconFileImage {
 // The image closest to width x height (the exact size first, then the
 // smallest larger one, then the largest smaller one), most bits per pixel
 // among equals. Throws taramel::Exception kBadIconFile for a file that is not
-// an icon file, has no image, or states an image outside its bytes.
+// an icon file, has no image, or states an image outside its bytes, and when
+// the chosen BMP image's header asks for more pixel and mask rows than its
+// bytes hold.
 TIconFileImage ChooseIconImage(const std::uint8_t* data, std::size_t size, int width, int height);
 
 }  // namespace taramel

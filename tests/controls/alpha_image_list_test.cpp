@@ -100,6 +100,26 @@ TEST(AlphaImageList, ItemsBecomeIconsThatGiveTheirPicturesBack)
     EXPECT_FALSE(unmade.GetBitmap32(0, picture));
 }
 
+// At 32 pixels a 16-pixel item is made to the list's size before it
+// becomes an icon, and a 32-pixel one is taken as it is.
+TEST(AlphaImageList, GeneratedAtThirtyTwoPixels)
+{
+    TsAlphaImageList list(32, 32);
+    list.Items = {PngItem(16, 16, {40, 80, 120, 255}), PngItem(32, 32, {10, 20, 30, 64}),
+                  MaskedIconItem(RGB(0, 0, 200))};
+    list.Loaded();
+    ASSERT_EQ(list.Count(), 3);
+    TBitmap picture;
+    ASSERT_TRUE(list.GetBitmap32(0, picture));
+    EXPECT_EQ(picture.Width(), 32);
+    EXPECT_EQ(Get(picture, 31, 31), (Px{40, 80, 120, 255}));
+    ASSERT_TRUE(list.GetBitmap32(1, picture));
+    EXPECT_EQ(Get(picture, 20, 20), (Px{10, 20, 30, 64}));
+    ASSERT_TRUE(list.GetBitmap32(2, picture));
+    EXPECT_EQ(picture.Width(), 32);
+    EXPECT_EQ(Get(picture, 30, 10)[3], 255) << "the icon's opaque half, scaled by the system";
+}
+
 TEST(AlphaImageList, KeptItemsStayAndGiveTheFilteredPicture)
 {
     TsAlphaImageList list(16, 16);
