@@ -203,6 +203,7 @@ void TsSkinProvider::Unprepare()
         ReleaseCapture();
     }
     buttons_ = CaptionButtonStates{};
+    StopFades();
     hint_.Hide();
     hintHit_ = fhNowhere;
     EndOutlineDrag(false);
@@ -685,7 +686,8 @@ void TsSkinProvider::PaintButtons(const FrameLayout& l)
             continue;
         const auto button = static_cast<TCaptionButton>(i);
         const int hit = CaptionButtonHit(button);
-        const int state = buttons_.State(hit);
+        // A fading button rests in the frame; its new look lies above it.
+        const int state = Fading(hit) ? 0 : buttons_.State(hit);
         const TsMaskData* mask = ImageAt(*t, buttonImages_[k]);
         if (mask == nullptr) {
             // Every button that answers a click is seen: without a usable
@@ -707,7 +709,8 @@ void TsSkinProvider::PaintButtons(const FrameLayout& l)
     for (std::size_t i = 0; i < titleButtons_.size() && i < l.TitleButtons.size(); ++i) {
         const TsTitleButton& button = *titleButtons_[i];
         const TRect& r = l.TitleButtons[i];
-        const int state = button.Enabled ? buttons_.State(fhTitleButton + static_cast<int>(i)) : 0;
+        const int hit = fhTitleButton + static_cast<int>(i);
+        const int state = button.Enabled && !Fading(hit) ? buttons_.State(hit) : 0;
         if (button.UseSkinData && titleImage != nullptr) {
             const int mode = state == 0 && (!active_ || !button.Enabled) ? 2 : 1;
             const TPoint at{r.Left, r.Top};
@@ -798,14 +801,174 @@ void TsSkinProvider::UpdateBorderWindow()
         borderWindow_->Update(*this);
 }
 
+bool TsSkinProvider::FadesButtons() const
+{
+    // An extended border shows its buttons in its own layered window, which
+    // is repainted at once instead.
+    const TsSkinManager* manager = DefaultManager();
+    return !extended_ && manager != nullptr && manager->AllowGlowing;
+}
+
+bool TsSkinProvider::Fading(int hit) const
+{
+    // Once glowing is switched off the frame shows every look itself, while
+    // fades already running finish above it.
+    const TacSBAnimation* fade = ButtonFade(hit);
+    return FadesButtons() && fade != nullptr && fade->Running();
+}
+
+TacSBAnimation* TsSkinProvider::ButtonFade(int hit) const
+{
+    const auto it = fades_.find(hit);
+    return it == fades_.end() ? nullptr : it->second.get();
+}
+
+void TsSkinProvider::StopFades()
+{
+    fades_.clear();
+}
+
 void TsSkinProvider::ShowChanges(const CaptionButtonStates::Changes& changes)
 {
     if (!changes.Any() || !cache_)
         return;
+    if (FadesButtons()) {
+        // The frame keeps the resting looks; each changed button's new look
+        // fades in or out above it.
+        for (const int hit : {changes.First, changes.Second}) {
+            if (hit == fhNowhere)
+                continue;
+            std::unique_ptr<TacSBAnimation>& fade = fades_[hit];
+            if (!fade)
+                fade = std::make_unique<TacSBAnimation>(static_cast<TCaptionButtonFadeOwner&>(*this), hit);
+            fade->Change(buttons_.State(hit));
+        }
+        UpdateHint();
+        return;
+    }
     // Buttons are redrawn over the title as it was without them, so that a
     // see-through button never stacks its states.
     RepaintButtons();
     UpdateHint();
+}
+
+bool TsSkinProvider::ButtonOfHit(const FrameLayout& l, int hit, TRect& r, int& kind) const
+{
+    for (int i = 0; i < cbCount; ++i)
+        if (CaptionButtonHit(static_cast<TCaptionButton>(i)) == hit) {
+            if (!l.Shown[static_cast<std::size_t>(i)])
+                return false;
+            r = l.Buttons[static_cast<std::size_t>(i)];
+            kind = i;
+            return true;
+        }
+    const int index = hit - fhTitleButton;
+    if (index < 0 || static_cast<std::size_t>(index) >= l.TitleButtons.size())
+        return false;
+    r = l.TitleButtons[static_cast<std::size_t>(index)];
+    kind = cbCount;
+    return true;
+}
+
+bool TsSkinProvider::FadePicture(int hit, int state, TBitmap& picture, TRect& place)
+{
+    const TSkinTables* t = SkinTables();
+    if (t == nullptr || !cache_ || extended_)
+        return false;
+    const FrameLayout l = LayoutFrame(Metrics());
+    TRect r;
+    int kind = cbCount;
+    if (!ButtonOfHit(l, hit, r, kind) || r.Width() < 1 || r.Height() < 1)
+        return false;
+    const TsMaskData* mask = kind < cbCount ? ImageAt(*t, buttonImages_[static_cast<std::size_t>(kind)]) : nullptr;
+    // Minimize, Maximize and Close glow when hot, where the skin has a glow
+    // for their image.
+    const TsSkinManager* manager = DefaultManager();
+    if (state == 1 && kind != cbHelp && kind < cbCount && mask != nullptr && manager != nullptr &&
+        manager->AllowGlowing) {
+        const int glow = GlobalImage(*t, (mask->PropertyName + "GLOW0").c_str());
+        if (DrawableStateImage(*t, glow)) {
+            const TsMaskData& g = t->Images[static_cast<std::size_t>(glow)];
+            const int margin = kind == cbClose ? t->SkinData.BICloseGlowMargin
+                               : kind == cbMax ? t->SkinData.BIMaxGlowMargin
+                                               : t->SkinData.BIMinGlowMargin;
+            const int w = StateImageWidth(g), h = StateImageHeight(g);
+            const TBitmap* source = g.Image ? g.Image.get() : t->MasterBitmap.get();
+            const int x0 = g.Image ? 0 : g.ImageRect.Left, y0 = g.Image ? 0 : g.ImageRect.Top;
+            picture.SetPixelFormat(TPixelFormat::pf32bit);
+            picture.SetSize(w, h);
+            const bool withAlpha = source->PixelFormat() == TPixelFormat::pf32bit;
+            for (int y = 0; y < h; ++y) {
+                std::uint8_t* out = picture.ScanLine(y);
+                for (int x = 0; x < w; ++x, out += 4) {
+                    if (withAlpha) {
+                        std::memcpy(out, source->ScanLine(y0 + y) + 4 * (x0 + x), 4);
+                        continue;
+                    }
+                    const std::uint32_t c = source->PixelColor(x0 + x, y0 + y);
+                    out[0] = static_cast<std::uint8_t>(c >> 16);
+                    out[1] = static_cast<std::uint8_t>(c >> 8);
+                    out[2] = static_cast<std::uint8_t>(c);
+                    out[3] = c == TransparentKey ? 0 : 255;
+                }
+            }
+            place = {r.Left - margin, r.Top - margin, r.Left - margin + w, r.Top - margin + h};
+            return true;
+        }
+    }
+    // The button's own look over the title as it is without buttons.
+    TBitmap look(r.Width(), r.Height(), TPixelFormat::pf24bit);
+    const bool fromArea = buttonArea_ && buttonArea_->Rect.Left <= r.Left && buttonArea_->Rect.Top <= r.Top &&
+                          buttonArea_->Rect.Right >= r.Right && buttonArea_->Rect.Bottom >= r.Bottom;
+    for (int y = 0; y < r.Height(); ++y) {
+        const std::uint8_t* from =
+            fromArea ? buttonArea_->Bytes.data() + static_cast<std::size_t>(buttonArea_->Rect.Width()) * 3 *
+                                                       static_cast<std::size_t>(r.Top - buttonArea_->Rect.Top + y) +
+                           3 * (r.Left - buttonArea_->Rect.Left)
+                     : cache_->ScanLine(r.Top + y) + 3 * r.Left;
+        std::memcpy(look.ScanLine(y), from, static_cast<std::size_t>(r.Width()) * 3);
+    }
+    if (kind < cbCount) {
+        if (mask != nullptr) {
+            DrawMaskImage(*t, look, TPoint{0, 0}, state, BgCacheFromBitmap(look, 0, 0), *mask, 1);
+        } else {
+            const auto button = static_cast<TCaptionButton>(kind);
+            const bool restore = (button == cbMax && IsZoomed(Window())) || (button == cbMin && IsIconic(Window()));
+            DrawBuiltInCaptionButton(look, TRect{0, 0, r.Width(), r.Height()}, button, restore, BuiltInLook{state, true});
+        }
+    } else {
+        const TsTitleButton& button = *titleButtons_[static_cast<std::size_t>(hit - fhTitleButton)];
+        const TsMaskData* titleImage = ImageAt(*t, GlobalImage(*t, "TITLEBUTTON"));
+        if (button.UseSkinData && titleImage != nullptr)
+            DrawMaskImage(*t, look, TPoint{0, 0}, state, BgCacheFromBitmap(look, 0, 0), *titleImage, 1);
+        if (button.Glyph)
+            DrawCentredGlyph(look, *button.Glyph, TRect{0, 0, r.Width(), r.Height()});
+    }
+    look.SetPixelFormat(TPixelFormat::pf32bit);
+    picture.Assign(look);
+    for (int y = 0; y < picture.Height(); ++y) {
+        std::uint8_t* p = picture.ScanLine(y);
+        for (int x = 0; x < picture.Width(); ++x)
+            p[4 * x + 3] = 255;
+    }
+    place = r;
+    return true;
+}
+
+void TsSkinProvider::FadeCursorLeft(int hit)
+{
+    if (buttons_.Hot() == hit && !buttons_.Pressed())
+        ShowChanges(buttons_.Leave());
+}
+
+RECT TsSkinProvider::FadeButtonOnScreen(int hit) const
+{
+    TRect r;
+    int kind = cbCount;
+    if (!ButtonOfHit(LayoutFrame(Metrics()), hit, r, kind))
+        return RECT{};
+    const POINT origin = FrameOrigin();
+    return RECT{origin.x + r.Left, origin.y + r.Top, origin.x + r.Right, origin.y + r.Bottom};
 }
 
 // ---- Messages ----
@@ -974,11 +1137,16 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
         return;
     }
     case WM_SIZE: OnSize(message); return;
+    case WM_SHOWWINDOW:
+        if (message.WParam == FALSE)
+            StopFades();
+        CallDefault(message);
+        UpdateBorderWindow();
+        return;
     case WM_MOVE:
     case WM_WINDOWPOSCHANGED:
     case WM_SIZING:
     case WM_EXITSIZEMOVE:
-    case WM_SHOWWINDOW:
         CallDefault(message);
         UpdateBorderWindow();
         return;

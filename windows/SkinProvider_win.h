@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "paint/BgCache.h"
 #include "paint/FrameGeometry.h"
 #include "render/Bitmap.h"
+#include "windows/CaptionButtonAnimation_win.h"
 #include "windows/TitleButtons_win.h"
 
 namespace taramel {
@@ -47,7 +49,7 @@ public:
 enum TGripMode { gmNone, gmRightBottom };
 enum TResizeMode { rmStandard, rmBorder };
 
-class TsSkinProvider : public TComponent {
+class TsSkinProvider : public TComponent, private TCaptionButtonFadeOwner {
 public:
     // `owner` frees the provider; `form` is the form it serves. Takes over
     // the form's window procedure at once and prepares the frame when the
@@ -72,6 +74,11 @@ public:
     // The frame part at a point of the screen.
     int HitTest(POINT screen) const;
     const CaptionButtonStates& Buttons() const { return buttons_; }
+    // Caption buttons fade between their looks while the skin manager allows
+    // glowing and the form has no extended border; otherwise they change at
+    // once. The fade of a button, or null before its first change.
+    bool FadesButtons() const;
+    TacSBAnimation* ButtonFade(int hit) const;
 
     // A size grip at the client's bottom right (sizeable forms only).
     TGripMode GripMode() const { return gripMode_; }
@@ -133,6 +140,17 @@ private:
     void OnGetMinMaxInfo(TMessage& message);
     void OnWindowPosChanging(TMessage& message);
     void ShowChanges(const CaptionButtonStates::Changes& changes);
+    void StopFades();
+    // The frame draws the button at rest: its new look is fading above it.
+    bool Fading(int hit) const;
+    // The button answering `hit` in the layout: its rectangle and kind
+    // (cbCount for a title button); false when it is not shown.
+    bool ButtonOfHit(const FrameLayout& l, int hit, TRect& r, int& kind) const;
+    HWND FadeOwner() const override { return Window(); }
+    HWND FadeAbove() const override { return Window(); }
+    bool FadePicture(int hit, int state, TBitmap& picture, TRect& place) override;
+    void FadeCursorLeft(int hit) override;
+    RECT FadeButtonOnScreen(int hit) const override;
     // Shows or hides the hint after the hot button changed.
     void UpdateHint();
     TsTitleButton* TitleButtonOfHit(int hit);
@@ -211,6 +229,7 @@ private:
     bool titleCopyActive_ = false;
     // The right end of the title before the buttons were drawn.
     std::optional<SavedPixels> buttonArea_;
+    std::map<int, std::unique_ptr<TacSBAnimation>> fades_;
 };
 
 // The provider serving a form's window, or null.

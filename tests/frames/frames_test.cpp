@@ -67,6 +67,9 @@ protected:
         manager->SetActive(false);
         manager->SetSkinDirectory(std::string(TARAMEL_TEST_DATA) + "\\skins");
         manager->SetSkinName("Frames");
+        // The frame itself shows each button's look at once; the fades are
+        // tested on their own.
+        manager->AllowGlowing = false;
         manager->SetActive(true);
         ASSERT_TRUE(manager->SkinReady());
     }
@@ -714,6 +717,7 @@ TEST_F(FramesTest, SkinOffGivesTheSystemFrameBackAndOnGivesOursWithHandlesFlat)
 
 // The Help button's colours in the frames skin: normal, hot, pressed.
 constexpr COLORREF kHelp[3] = {RGB(150, 0, 150), RGB(230, 120, 40), RGB(70, 0, 70)};
+constexpr COLORREF kMin[3] = {RGB(0, 160, 160), RGB(0, 255, 255), RGB(0, 96, 96)};
 
 // Counts the system commands that reach a form's procedure, in front of its
 // provider, and keeps the `kept` ones from the system (whose context-help
@@ -876,6 +880,122 @@ TEST_F(FramesTest, UnusableCaptionImagesGetTheSystemFaceAndDoWhatTheyShow)
     EXPECT_EQ(commands.Count(SC_MINIMIZE), 1);
     EXPECT_EQ(commands.Count(SC_CLOSE), 0);
     EXPECT_TRUE(IsWindow(w));
+    form->Hide();
+}
+
+// With glowing allowed, a caption button's new look fades in above the
+// frame in a layered window owned by the form, 25 more opaque each tick,
+// stays while the cursor is over the button and fades out when it leaves;
+// the frame keeps the resting look throughout. A press shows at once.
+TEST_F(FramesTest, CaptionButtonsFadeInAboveTheFrameAndOutWhenLeft)
+{
+    manager->AllowGlowing = true;
+    TacSBAnimation::UseTimer = false;  // the test steps the fades itself
+    struct TimerBack {
+        ~TimerBack() { TacSBAnimation::UseTimer = true; }
+    } timerBack;
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
+    const FrameLayout l = p->Layout();
+    const TRect min = l.Buttons[cbMin];
+    const POINT at{(min.Left + min.Right) / 2, min.Top + 3};
+    const POINT screen = ScreenPoint(w, min);
+    // The real pointer stays far from the form (the system hit-tests where
+    // it really is whenever windows change); the test hovers by hit tests.
+    testsupport::MouseFromAnotherThread([] { testsupport::MovePointer(1000, 700); });
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+    TacSBAnimation* fade = p->ButtonFade(HTMINBUTTON);
+    ASSERT_NE(fade, nullptr);
+    EXPECT_EQ(fade->Target(), 1);
+    EXPECT_EQ(fade->Alpha(), 25);
+    const HWND window = fade->Window();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(GetWindow(window, GW_OWNER), w);
+    EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_LAYERED, 0);
+    EXPECT_NE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT, 0);
+    RECT wr, fr;
+    GetWindowRect(window, &wr);
+    GetWindowRect(w, &fr);
+    EXPECT_EQ(wr.left - fr.left, min.Left);
+    EXPECT_EQ(wr.top - fr.top, min.Top);
+    EXPECT_EQ(wr.right - wr.left, min.Width());
+    // The picture is the hot look; the frame rests.
+    const TBitmap* picture = fade->Picture();
+    ASSERT_NE(picture, nullptr);
+    const std::uint32_t hot = picture->PixelColor(at.x - min.Left, at.y - min.Top);
+    EXPECT_EQ(hot, static_cast<std::uint32_t>(kMin[1]));
+    EXPECT_EQ(PixelAt(w, at.x, at.y), kMin[0]);
+
+    std::vector<int> shown;
+    for (int i = 0; i < 9; ++i) {
+        fade->Tick();
+        shown.push_back(fade->Alpha());
+    }
+    EXPECT_EQ(shown, (std::vector<int>{50, 75, 100, 125, 150, 175, 200, 225, 255}));
+    EXPECT_EQ(fade->Target(), 1);
+
+    // Complete, each tick checks the cursor: it is not over the button, so
+    // the hot state goes and the picture fades out to nothing, the window
+    // gone at the end.
+    shown.clear();
+    for (int i = 0; i < 13 && fade->Running(); ++i) {
+        fade->Tick();
+        if (fade->Alpha() != (shown.empty() ? 255 : shown.back()))
+            shown.push_back(fade->Alpha());
+    }
+    EXPECT_NE(p->Buttons().Hot(), HTMINBUTTON);
+    EXPECT_EQ(shown, (std::vector<int>{250, 225, 200, 175, 150, 125, 100, 75, 50, 25, 0}));
+    EXPECT_FALSE(fade->Running());
+    EXPECT_EQ(fade->Window(), nullptr);
+    EXPECT_FALSE(IsWindow(window));
+
+    // Pressed: the pressed look at full opacity at once.
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+    SendMessageW(w, WM_NCLBUTTONDOWN, HTMINBUTTON, MAKELPARAM(screen.x, screen.y));
+    EXPECT_EQ(fade->Target(), 2);
+    EXPECT_EQ(fade->Alpha(), 255);
+    ASSERT_NE(fade->Picture(), nullptr);
+    EXPECT_EQ(fade->Picture()->PixelColor(at.x - min.Left, at.y - min.Top), static_cast<std::uint32_t>(kMin[2]));
+    EXPECT_EQ(PixelAt(w, at.x, at.y), kMin[0]);
+
+    // Hiding the form takes every fade with it.
+    form->Hide();
+    EXPECT_EQ(p->ButtonFade(HTMINBUTTON), nullptr);
+}
+
+// Close has a glow in the test skin: hot, its picture is the glow, placed
+// the skin's margin up and left of the button.
+TEST_F(FramesTest, HotCloseShowsTheSkinsGlowAroundIt)
+{
+    manager->AllowGlowing = true;
+    TacSBAnimation::UseTimer = false;
+    struct TimerBack {
+        ~TimerBack() { TacSBAnimation::UseTimer = true; }
+    } timerBack;
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const TRect close = p->Layout().Buttons[cbClose];
+    const POINT screen = ScreenPoint(w, close);
+    testsupport::MouseFromAnotherThread([] { testsupport::MovePointer(1000, 700); });
+    SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+    TacSBAnimation* fade = p->ButtonFade(HTCLOSE);
+    ASSERT_NE(fade, nullptr);
+    ASSERT_NE(fade->Picture(), nullptr);
+    EXPECT_EQ(fade->Picture()->Width(), 12);
+    EXPECT_EQ(fade->Picture()->Height(), 12);
+    EXPECT_EQ(fade->Place().Left, close.Left - 2);
+    EXPECT_EQ(fade->Place().Top, close.Top - 2);
+    // Without glowing there is no fade at all: the frame changes at once.
+    SendMessageW(w, WM_NCMOUSELEAVE, 0, 0);
+    manager->AllowGlowing = false;
+    EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), HTCLOSE);
+    EXPECT_EQ(p->Buttons().Hot(), HTCLOSE);
+    EXPECT_EQ(PixelAt(w, (close.Left + close.Right) / 2, close.Top + 3), kClose[1]);
     form->Hide();
 }
 
