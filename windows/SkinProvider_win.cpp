@@ -10,6 +10,7 @@
 #include "engine/SkinDelivery_win.h"
 #include "engine/SkinnedWindows_win.h"
 #include "engine/SkinManager_win.h"
+#include "engine/SystemMenuRules.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "paint/BuiltInLooks_win.h"
@@ -1092,6 +1093,18 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
         PaintFrame();
         return;
     case WM_NCHITTEST: OnNcHitTest(message); return;
+    case WM_SYSCOMMAND:
+        // Alt+Space: the window menu below the icon, as the system's frame
+        // (which no longer has one) would open it.
+        if ((message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam == ' ' && Metrics().Caption > 0) {
+            const FrameLayout l = Layout();
+            const POINT origin = FrameOrigin();
+            ShowSystemMenu(origin.x + l.Icon.Left, origin.y + l.Icon.Bottom);
+            message.Result = 0;
+            return;
+        }
+        CallDefault(message);
+        return;
     case WM_NCMOUSELEAVE:
         trackingLeave_ = false;
         if (!capturing_)
@@ -1563,12 +1576,26 @@ void TsSkinProvider::OnNcDoubleClick(TMessage& message)
 
 void TsSkinProvider::ShowSystemMenu(int x, int y)
 {
-    // The system's own window menu until the skinned one exists; its
+    // The system's own window menu until the skinned one exists, its six
+    // standard commands offered by the form's own rules (its buttons, border
+    // and state, not the system's frame, which the skin replaced); the
     // choice goes through the normal system-command path.
     const HWND w = Window();
     HMENU menu = GetSystemMenu(w, FALSE);
     if (menu == nullptr)
         return;
+    SystemMenuInput in;
+    in.Buttons = ButtonSet();
+    switch (form_->BorderStyle()) {
+    case TFormBorderStyle::bsNone: in.Border = TMenuBorderKind::None; break;
+    case TFormBorderStyle::bsSingle: in.Border = TMenuBorderKind::Single; break;
+    case TFormBorderStyle::bsSizeable: in.Border = TMenuBorderKind::Sizeable; break;
+    case TFormBorderStyle::bsDialog: in.Border = TMenuBorderKind::Dialog; break;
+    }
+    in.Maximized = IsZoomed(w) != FALSE;
+    in.Minimized = IsIconic(w) != FALSE;
+    for (const SystemMenuItemState& item : SystemMenuStates(in))
+        EnableMenuItem(menu, item.Command, MF_BYCOMMAND | (item.Visible && item.Enabled ? MF_ENABLED : MF_GRAYED));
     const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0,
                                        w, nullptr);
     if (command != 0)

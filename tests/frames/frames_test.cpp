@@ -285,6 +285,40 @@ TEST_F(FramesTest, WindowMenuGreysSize)
     EXPECT_NE(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
 }
 
+// Alt+Space on a skinned form (which has no system frame to open the menu)
+// opens the window menu, its standard commands offered by the form's rules:
+// the main window's kind can move, minimise and close, nothing else.
+TEST_F(FramesTest, AltSpaceOpensTheWindowMenuWithTheFormsRules)
+{
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    ASSERT_NE(ShowAndAdopt(form), nullptr);
+    const HWND w = form->Handle();
+    // The menu runs its own loop; a timer inside it notes the menu and ends it.
+    static int ticks;
+    static bool seen;
+    ticks = 0;
+    seen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+        seen = seen || (menuWindow != nullptr && IsWindowVisible(menuWindow));
+        if (seen || ++ticks > 60)
+            EndMenu();
+    });
+    SendMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(seen) << "no menu opened";
+    HMENU menu = GetSystemMenu(w, FALSE);
+    ASSERT_NE(menu, nullptr);
+    const struct {
+        UINT command;
+        bool enabled;
+    } items[] = {{SC_RESTORE, false}, {SC_MOVE, true},     {SC_SIZE, false},
+                 {SC_MINIMIZE, true}, {SC_MAXIMIZE, false}, {SC_CLOSE, true}};
+    for (const auto& item : items)
+        EXPECT_EQ((GetMenuState(menu, item.command, MF_BYCOMMAND) & MF_GRAYED) == 0, item.enabled)
+            << std::hex << item.command;
+}
+
 // Caption changes and button looks repaint only the title or the buttons
 // over copies kept from the last whole build: what they leave must be what a
 // whole build of the same state paints.
