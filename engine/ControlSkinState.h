@@ -115,8 +115,8 @@ public:
     bool HandleSkinCommand(TMessage& message);
     bool HandleWindowMessage(TMessage& message);
 
-    // Glow windows come with their own work; until then a section's glow is
-    // recorded as not shown.
+    // The section's glow around the control (or the given window) while the
+    // mouse is over it and not pressing it; its id in GlowID.
     void ShowGlow(bool hot, void* window = nullptr);
     void HideGlow();
 

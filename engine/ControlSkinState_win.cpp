@@ -5,6 +5,7 @@
 
 #include "engine/ControlPaint_win.h"
 #include "engine/ControlSkinState.h"
+#include "engine/GlowWindows_win.h"
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinDelivery_win.h"
 #include "engine/SkinManager_win.h"
@@ -427,13 +428,50 @@ bool TsCommonData::ManagerMatches(std::intptr_t lParam) const
     return reinterpret_cast<TsSkinManager*>(lParam) == SkinManager();
 }
 
-void TsCommonData::ShowGlow(bool /*hot*/, void* /*window*/)
+void TsCommonData::ShowGlow(bool hot, void* window)
 {
-    // Glow windows are not built yet: nothing is shown and nothing is recorded.
+    TsSkinManager* manager = SkinManager();
+    const TsGeneralData* section = Section();
+    if (manager == nullptr || !manager->AllowGlowing || SectionIndex < 0 || section == nullptr ||
+        section->GlowCount <= 0)
+        return;
+    HWND target = static_cast<HWND>(window);
+    if (TWinControl* w = AsWindowed(owner_); target == nullptr && w != nullptr && w->HandleAllocated())
+        target = w->Handle();
+    if (target == nullptr)
+        return;
+    if (owner_ != nullptr) {
+        // No glow while the mouse is elsewhere or pressing the control, and a
+        // hot control keeps the glow it has.
+        const bool pressing = GetKeyState(VK_LBUTTON) < 0 && GetCapture() == target;
+        if (!MouseAbove || pressing || (hot && GlowID != -1)) {
+            HideGlow();
+            return;
+        }
+    }
+    // A glow shown again is placed anew; the old one goes.
+    HideGlow();
+    RECT r;
+    GetWindowRect(target, &r);
+    // The part of the control its parents let be seen.
+    RECT visible = r;
+    for (HWND parent = GetParent(target); parent != nullptr && (GetWindowLongW(target, GWL_STYLE) & WS_CHILD);
+         parent = GetParent(parent)) {
+        RECT client;
+        GetClientRect(parent, &client);
+        MapWindowPoints(parent, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        IntersectRect(&visible, &visible, &client);
+        if (!(GetWindowLongW(parent, GWL_STYLE) & WS_CHILD))
+            break;
+    }
+    GlowID = ShowGlowWindow(r, visible, SkinSection(), manager, GetAncestor(target, GA_ROOT), 255,
+                            section->GlowMargin, "GLOW");
 }
 
 void TsCommonData::HideGlow()
 {
+    if (GlowID != -1)
+        HideGlowWindow(GlowID);
     GlowID = -1;
 }
 

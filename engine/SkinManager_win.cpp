@@ -2,6 +2,7 @@
 
 #include "base/ScopedFlag.h"
 #include "base/TextLines.h"
+#include "engine/GlowWindows_win.h"
 #include "engine/WindowSkinning_win.h"
 
 #include <cstdio>
@@ -323,6 +324,8 @@ void TsSkinManager::ChangeSkin()
     {
         TFlagScope loading(SkinLoading);
         tables_.SkinData.Active = false;
+        // Glows show pictures of the skin that goes.
+        HideAllGlowWindows();
         try {
             LoadTables();
         } catch (...) {
@@ -425,6 +428,7 @@ void TsSkinManager::RemoveSkin()
             hookInstalled_ = false;
         }
         tables_.SkinData.Active = false;
+        HideAllGlowWindows();
         BroadcastSkinCommand(CMD_REMOVE_SKIN);
         tables_.Clear();
     }

@@ -2,12 +2,12 @@
 """Writes MASTER.BMP of the buttons test skin (run from this folder): a
 button border whose colour tells its state, with key-colour corners that a
 window's shape leaves out, and the radio marks, one colour per state and
-per checked or not."""
+per checked or not; and GLOW.PNG, the button's glow."""
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from skinpictures import bmp24  # noqa: E402
+from skinpictures import bmp24, png32  # noqa: E402
 
 KEY = (255, 0, 255)
 W, H = 114, 13
@@ -38,3 +38,14 @@ def pixel(x, y):
 
 
 bmp24('MASTER.BMP', W, H, pixel)
+
+
+# GLOW.PNG: the button's glow, 12 x 12 with borders of 4: blue, half
+# see-through, and a see-through middle that the glow never fills.
+def glow(x, y):
+    if 4 <= x < 8 and 4 <= y < 8:
+        return (0, 0, 0, 0)
+    return (0, 0, 255, 128)
+
+
+png32('GLOW.PNG', 12, 12, glow)
