@@ -31,7 +31,7 @@ TEST_F(GlowTest, AGlowWindowAroundAControlLetsClicksThrough)
     SkinOn();
     const HWND owner = form->Handle();
     const RECT control{300, 200, 400, 230};
-    const int id = ShowGlowWindow(control, control, "BUTTON", nullptr, owner, 255, 1, "GLOW");
+    const int id = ShowGlowWindow(control, control, "GLOWBUTTON", nullptr, owner, 255, 1, "GLOW");
     ASSERT_GE(id, 0);
     const HWND glow = GlowWindowOf(id);
     ASSERT_NE(glow, nullptr);
@@ -51,14 +51,14 @@ TEST_F(GlowTest, AGlowWindowAroundAControlLetsClicksThrough)
 
     // Partly hidden at the left by 5: cut by 4 + 5 - 1 and moved as far.
     const RECT visible{305, 200, 400, 230};
-    const int cut = ShowGlowWindow(control, visible, "BUTTON", nullptr, owner, 255, 1, "GLOW");
+    const int cut = ShowGlowWindow(control, visible, "GLOWBUTTON", nullptr, owner, 255, 1, "GLOW");
     ASSERT_GE(cut, 0);
     GetWindowRect(GlowWindowOf(cut), &r);
     EXPECT_EQ(r.left, 305);
     EXPECT_EQ(r.right - r.left, 106 - 8);
 
     HideGlowWindow(id);
-    EXPECT_FALSE(IsWindow(glow));
+    EXPECT_FALSE(IsWindowVisible(glow));
     EXPECT_EQ(GlowWindowOf(id), nullptr);
     HideGlowWindow(id);       // already hidden: nothing
     HideGlowWindow(123456);   // never given: nothing
@@ -66,7 +66,7 @@ TEST_F(GlowTest, AGlowWindowAroundAControlLetsClicksThrough)
     HideAllGlowWindows();
     EXPECT_EQ(GlowWindowCount(), 0);
     // Ids are not given again, so an id kept by a control names nobody else's glow.
-    const int again = ShowGlowWindow(control, control, "BUTTON", nullptr, owner, 255, 1, "GLOW");
+    const int again = ShowGlowWindow(control, control, "GLOWBUTTON", nullptr, owner, 255, 1, "GLOW");
     EXPECT_GT(again, cut);
 }
 
@@ -77,10 +77,13 @@ TEST_F(GlowTest, NoGlowWhereTheSectionHasNoneOrNothingIsVisible)
     const RECT control{300, 200, 400, 230};
     const HWND owner = form->Handle();
     EXPECT_EQ(ShowGlowWindow(control, control, "PANEL", nullptr, owner, 255, 1, "GLOW"), -1);
+    // The plain button's section has no glow of its own (its glowing kind
+    // does, below it): no glow is borrowed.
+    EXPECT_EQ(ShowGlowWindow(control, control, "BUTTON", nullptr, owner, 255, 1, "GLOW"), -1);
     EXPECT_EQ(ShowGlowWindow(control, control, "NOSUCHSECTION", nullptr, owner, 255, 1, "GLOW"), -1);
-    EXPECT_EQ(ShowGlowWindow(control, control, "BUTTON", nullptr, owner, 255, 1, "OTHER"), -1);
-    EXPECT_EQ(ShowGlowWindow(control, RECT{500, 500, 600, 600}, "BUTTON", nullptr, owner, 255, 1, "GLOW"), -1);
-    EXPECT_EQ(ShowGlowWindow(control, control, "BUTTON", nullptr, owner, 255, 60, "GLOW"), -1) << "margin past it";
+    EXPECT_EQ(ShowGlowWindow(control, control, "GLOWBUTTON", nullptr, owner, 255, 1, "OTHER"), -1);
+    EXPECT_EQ(ShowGlowWindow(control, RECT{500, 500, 600, 600}, "GLOWBUTTON", nullptr, owner, 255, 1, "GLOW"), -1);
+    EXPECT_EQ(ShowGlowWindow(control, control, "GLOWBUTTON", nullptr, owner, 255, 60, "GLOW"), -1) << "margin past it";
     EXPECT_EQ(GlowWindowCount(), 0);
 }
 
@@ -88,6 +91,7 @@ TEST_F(GlowTest, AButtonGlowsWhileTheMouseIsOverItAndNotPressing)
 {
     auto* b = Add<TsBitBtn>(form, 20, 20, 120, 40);
     b->SetCaption("OK");
+    b->SkinData()->SetSkinSection("GLOWBUTTON");
     ShowForm();
     SkinOn();
     TsCommonData& data = *b->SkinData();
@@ -103,7 +107,7 @@ TEST_F(GlowTest, AButtonGlowsWhileTheMouseIsOverItAndNotPressing)
 
     b->Perform(CM_MOUSELEAVE);
     EXPECT_EQ(data.GlowID, -1);
-    EXPECT_FALSE(IsWindow(glow));
+    EXPECT_FALSE(IsWindowVisible(glow));
     EXPECT_EQ(GlowWindowCount(), 0);
 
     // Glowing switched off: no glow at all.
@@ -112,6 +116,19 @@ TEST_F(GlowTest, AButtonGlowsWhileTheMouseIsOverItAndNotPressing)
     EXPECT_EQ(data.GlowID, -1);
     b->Perform(CM_MOUSELEAVE);
     manager->AllowGlowing = true;
+
+    // Many hovers leave no windows or handles behind.
+    const int handles = HandleCount();
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 500; ++i) {
+        b->Perform(CM_MOUSEENTER);
+        b->Perform(CM_MOUSELEAVE);
+    }
+    EXPECT_EQ(GlowWindowCount(), 0);
+    EXPECT_EQ(HandleCount(), handles);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
 
     // A skin change takes every glow away.
     b->Perform(CM_MOUSEENTER);
