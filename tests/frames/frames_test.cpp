@@ -285,6 +285,18 @@ TEST_F(FramesTest, WindowMenuGreysSize)
     EXPECT_NE(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
 }
 
+int menuTicks = 0;
+bool menuSeen = false;
+
+// Inside a menu's own loop: notes a shown menu and ends it (or gives up).
+void CALLBACK EndMenuWhenSeen(HWND, UINT, UINT_PTR, DWORD)
+{
+    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    menuSeen = menuSeen || (menuWindow != nullptr && IsWindowVisible(menuWindow));
+    if (menuSeen || ++menuTicks > 60)
+        EndMenu();
+}
+
 // Alt+Space on a skinned form (which has no system frame to open the menu)
 // opens the window menu, its standard commands offered by the form's rules:
 // the main window's kind can move, minimise and close, nothing else.
@@ -294,19 +306,12 @@ TEST_F(FramesTest, AltSpaceOpensTheWindowMenuWithTheFormsRules)
     ASSERT_NE(ShowAndAdopt(form), nullptr);
     const HWND w = form->Handle();
     // The menu runs its own loop; a timer inside it notes the menu and ends it.
-    static int ticks;
-    static bool seen;
-    ticks = 0;
-    seen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-        const HWND menuWindow = FindWindowW(L"#32768", nullptr);
-        seen = seen || (menuWindow != nullptr && IsWindowVisible(menuWindow));
-        if (seen || ++ticks > 60)
-            EndMenu();
-    });
+    menuTicks = 0;
+    menuSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndMenuWhenSeen);
     SendMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, ' ');
     KillTimer(nullptr, timer);
-    EXPECT_TRUE(seen) << "no menu opened";
+    EXPECT_TRUE(menuSeen) << "no menu opened";
     HMENU menu = GetSystemMenu(w, FALSE);
     ASSERT_NE(menu, nullptr);
     const struct {
