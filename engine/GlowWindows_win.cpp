@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/SkinManager_win.h"
+#include "images/ComposeImage32.h"
 #include "paint/BgCache.h"
 #include "paint/GlowGeometry.h"
 #include "paint/Masks.h"
@@ -120,14 +121,11 @@ void PrepareGlowPicture(TBitmap& picture)
     for (int y = 0; y < picture.Height(); ++y) {
         std::uint8_t* p = picture.ScanLine(y);
         for (int x = 0; x < picture.Width(); ++x, p += 4) {
-            if (p[0] == 255 && p[1] == 0 && p[2] == 255) {
+            if (p[0] == 255 && p[1] == 0 && p[2] == 255)
                 std::memset(p, 0, 4);
-                continue;
-            }
-            for (int c = 0; c < 3; ++c)
-                p[c] = static_cast<std::uint8_t>((p[c] * p[3] + 127) / 255);
         }
     }
+    PremultiplyAlpha(picture);
 }
 
 }  // namespace

@@ -236,4 +236,16 @@ void ClearWhiteTransparent(TBitmap& bitmap)
     }
 }
 
+void PremultiplyAlpha(TBitmap& bitmap)
+{
+    if (bitmap.PixelFormat() != TPixelFormat::pf32bit)
+        return;
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        std::uint8_t* p = bitmap.ScanLine(y);
+        for (int x = 0; x < bitmap.Width(); ++x, p += 4)
+            for (int c = 0; c < 3; ++c)
+                p[c] = MulByte(p[c], p[3]);
+    }
+}
+
 }  // namespace taramel

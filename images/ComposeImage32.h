@@ -43,4 +43,8 @@ void ComposeImage32(TBitmap& target, TRect destination, TBitmap& image, TRect so
 // into the edges of a picture.
 void ClearWhiteTransparent(TBitmap& bitmap);
 
+// Every colour of a 32-bit bitmap multiplied by its alpha (rounded to the
+// nearest), as layered windows take their pictures.
+void PremultiplyAlpha(TBitmap& bitmap);
+
 }  // namespace taramel

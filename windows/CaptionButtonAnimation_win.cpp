@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "engine/SkinManager_win.h"
+#include "images/ComposeImage32.h"
 #include "render/Bitmap_win.h"
 
 namespace taramel {
@@ -22,17 +23,6 @@ const wchar_t* FadeWindowClass()
         return RegisterClassW(&wc) != 0;
     }();
     return registered ? kFadeWindowClass : nullptr;
-}
-
-// A layered window takes its colours multiplied by their alpha.
-void Premultiply(TBitmap& picture)
-{
-    for (int y = 0; y < picture.Height(); ++y) {
-        std::uint8_t* p = picture.ScanLine(y);
-        for (int x = 0; x < picture.Width(); ++x, p += 4)
-            for (int c = 0; c < 3; ++c)
-                p[c] = static_cast<std::uint8_t>((p[c] * p[3] + 127) / 255);
-    }
 }
 
 }  // namespace
@@ -102,7 +92,7 @@ bool TacSBAnimation::MakePicture()
     if (!owner_.FadePicture(hit_, fade_.Target(), *picture, place) || picture->Empty())
         return false;
     picture->SetPixelFormat(TPixelFormat::pf32bit);
-    Premultiply(*picture);
+    PremultiplyAlpha(*picture);  // as a layered window takes it
     picture_ = std::move(picture);
     place_ = place;
     return true;

@@ -1097,9 +1097,7 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
         // Alt+Space: the window menu below the icon, as the system's frame
         // (which no longer has one) would open it.
         if ((message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam == ' ' && Metrics().Caption > 0) {
-            const FrameLayout l = Layout();
-            const POINT origin = FrameOrigin();
-            ShowSystemMenu(origin.x + l.Icon.Left, origin.y + l.Icon.Bottom);
+            ShowSystemMenuBelowIcon();
             message.Result = 0;
             return;
         }
@@ -1412,9 +1410,7 @@ void TsSkinProvider::OnNcButtonDown(TMessage& message)
         return;
     }
     if (hit == fhSysMenu) {
-        const FrameLayout l = Layout();
-        const POINT origin = FrameOrigin();
-        ShowSystemMenu(origin.x + l.Icon.Left, origin.y + l.Icon.Bottom);
+        ShowSystemMenuBelowIcon();
         message.Result = 0;
         return;
     }
@@ -1572,6 +1568,13 @@ void TsSkinProvider::OnNcDoubleClick(TMessage& message)
         return;
     }
     CallDefault(message);
+}
+
+void TsSkinProvider::ShowSystemMenuBelowIcon()
+{
+    const FrameLayout l = Layout();
+    const POINT origin = FrameOrigin();
+    ShowSystemMenu(origin.x + l.Icon.Left, origin.y + l.Icon.Bottom);
 }
 
 void TsSkinProvider::ShowSystemMenu(int x, int y)

@@ -162,6 +162,8 @@ private:
     void DrawOutline(const TRect& r);
     void RunButtonCommand(int hit);
     void ShowSystemMenu(int x, int y);
+    // For a click on the icon and Alt+Space: below the icon.
+    void ShowSystemMenuBelowIcon();
     void TrackLeave();
     POINT MessagePoint(const TMessage& message) const;
 
