@@ -139,6 +139,15 @@ TsSkinManager::TsSkinManager(TComponent* owner) : TComponent(owner)
     RefillThirdPartyLists();
     activeShadow_ = std::make_unique<TBitmap>();
     inactiveShadow_ = std::make_unique<TBitmap>();
+    skinableMenus_ = std::make_unique<TsSkinableMenus>(*this);
+}
+
+void TsSkinManager::SetSkinnedPopups(bool skinned)
+{
+    skinnedPopups_ = skinned;
+    // The menus take the new choice at once, not at the next skin.
+    skinableMenus_->Activate(false);
+    skinableMenus_->Activate(SkinReady() && active_);
 }
 
 TsSkinManager::~TsSkinManager()
@@ -387,12 +396,14 @@ void TsSkinManager::AnnounceSkin(bool repaint)
     if (repaint && !Designing())
         FreezeForms();
     tables_.SkinData.Active = false;
+    skinableMenus_->SkinChanged();
     {
         TFlagScope announcing(SkinAnnouncing);
         RefreshIndexes();
         BroadcastSkinCommand(CMD_NEW_SKIN);
     }
     tables_.SkinData.Active = true;
+    skinableMenus_->Activate(true);
     WindowSkinning* windows = RegisteredWindowSkinning();
     if (IsDefault() && !hookInstalled_ && windows != nullptr) {
         windows->InstallHook();
@@ -429,6 +440,8 @@ void TsSkinManager::RemoveSkin()
         }
         tables_.SkinData.Active = false;
         HideAllGlowWindows();
+        skinableMenus_->Activate(false);
+        skinableMenus_->SkinChanged();
         BroadcastSkinCommand(CMD_REMOVE_SKIN);
         tables_.Clear();
     }

@@ -13,7 +13,9 @@
 #include <string>
 #include <vector>
 
+#include "engine/MenuLayout.h"
 #include "engine/SkinManagerCore.h"
+#include "engine/SkinableMenus_win.h"
 #include "framework/Component.h"
 #include "render/Bitmap.h"
 #include "skin/SkinTables.h"
@@ -42,7 +44,7 @@ public:
     unsigned SkinningRules() const { return skinningRules_; }
     void SetSkinningRules(unsigned rules);
     bool SkinnedPopups() const { return skinnedPopups_; }
-    void SetSkinnedPopups(bool skinned) { skinnedPopups_ = skinned; }
+    void SetSkinnedPopups(bool skinned);
     bool IsDefault() const;
     void SetIsDefault(bool isDefault);
     const std::vector<std::string>& CommonSections() const { return commonSections_; }
@@ -51,6 +53,8 @@ public:
     bool AllowGlowing = true;
     TacAnimEffects AnimEffects;
     TacMenuSupport MenuSupport;
+    // Describes the extra line of a popup, given its first item's name.
+    MenuExtraLineHandler OnGetMenuExtraLineData;
     TsStoredSkins InternalSkins;
     ThirdPartyList ThirdParty;
     TNotifyEvent OnBeforeChange;
@@ -79,6 +83,9 @@ public:
     bool DialogHookInstalledByThis() const { return hookInstalled_; }
     // The class names of one ThirdParty kind, as the window skinning reads them.
     const std::vector<std::string>& ThirdPartyClasses(int kind) const { return thirdLists_.at(kind); }
+
+    // The painter of the process's popup menus.
+    TsSkinableMenus& SkinableMenus() { return *skinableMenus_; }
 
     const TacShadowMargins& ShadowMargins() const { return shadowMargins_; }
     const TBitmap* ActiveShadow() const { return activeShadow_.get(); }
@@ -119,6 +126,7 @@ private:
     TacShadowMargins shadowMargins_;
     std::unique_ptr<TBitmap> activeShadow_;
     std::unique_ptr<TBitmap> inactiveShadow_;
+    std::unique_ptr<TsSkinableMenus> skinableMenus_;
 };
 
 

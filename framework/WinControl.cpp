@@ -1,6 +1,7 @@
 #include "framework/WinControl.h"
 
 #include "framework/Application.h"
+#include "framework/Menus.h"
 #include "base/Exception.h"
 #include "base/ScopedFlag.h"
 #include "framework/Unicode.h"
@@ -235,7 +236,14 @@ void TWinControl::WndProc(TMessage& m)
     case WM_MOUSELEAVE: return WMMouseLeave(m);
     case WM_COMMAND: return WMCommand(m);
     case WM_NOTIFY: return WMNotify(m);
-    case WM_DRAWITEM: return WMReflect(m, reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hwndItem, CN_DRAWITEM);
+    case WM_MEASUREITEM:
+        if (!DispatchMenuItemMessage(m.Msg, m.LParam, m.Result))
+            DefaultHandler(m);
+        return;
+    case WM_DRAWITEM:
+        if (DispatchMenuItemMessage(m.Msg, m.LParam, m.Result))
+            return;
+        return WMReflect(m, reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hwndItem, CN_DRAWITEM);
     case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSTATIC: return WMCtlColor(m);
     case WM_SETCURSOR: return WMSetCursor(m);

@@ -11,6 +11,7 @@
 #include "engine/SkinnedWindows_win.h"
 #include "engine/SkinManager_win.h"
 #include "engine/SystemMenuRules.h"
+#include "windows/SystemMenu_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "paint/BuiltInLooks_win.h"
@@ -1579,14 +1580,10 @@ void TsSkinProvider::ShowSystemMenuBelowIcon()
 
 void TsSkinProvider::ShowSystemMenu(int x, int y)
 {
-    // The system's own window menu until the skinned one exists, its six
-    // standard commands offered by the form's own rules (its buttons, border
-    // and state, not the system's frame, which the skin replaced); the
-    // choice goes through the normal system-command path.
+    // The six standard commands are offered by the form's own rules (its
+    // buttons, border and state, not the system's frame, which the skin
+    // replaced); the choice goes through the normal system-command path.
     const HWND w = Window();
-    HMENU menu = GetSystemMenu(w, FALSE);
-    if (menu == nullptr)
-        return;
     SystemMenuInput in;
     in.Buttons = ButtonSet();
     switch (form_->BorderStyle()) {
@@ -1597,11 +1594,27 @@ void TsSkinProvider::ShowSystemMenu(int x, int y)
     }
     in.Maximized = IsZoomed(w) != FALSE;
     in.Minimized = IsIconic(w) != FALSE;
-    for (const SystemMenuItemState& item : SystemMenuStates(in))
-        EnableMenuItem(menu, item.Command, MF_BYCOMMAND | (item.Visible && item.Enabled ? MF_ENABLED : MF_GRAYED));
-    const int command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0,
-                                       w, nullptr);
-    if (command != 0)
+    TsSkinManager* manager = DefaultManager();
+    unsigned command = 0;
+    if (manager != nullptr && manager->SkinnedPopups() && manager->Active() && manager->SkinReady()) {
+        if (systemMenu_ == nullptr)
+            systemMenu_ = new TsSystemMenu(this);
+        systemMenu_->Rebuild(w);
+        systemMenu_->Refresh(in);
+        manager->SkinableMenus().HookPopupMenu(*systemMenu_, true);
+        command = systemMenu_->Show(w, x, y);
+    } else {
+        // The window's own menu, drawn by the system.
+        HMENU menu = GetSystemMenu(w, FALSE);
+        if (menu == nullptr)
+            return;
+        for (const SystemMenuItemState& item : SystemMenuStates(in))
+            EnableMenuItem(menu, item.Command,
+                           MF_BYCOMMAND | (item.Visible && item.Enabled ? MF_ENABLED : MF_GRAYED));
+        command = static_cast<unsigned>(TrackPopupMenu(
+            menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, w, nullptr));
+    }
+    if (command != 0 && IsWindow(w))
         SendMessageW(w, WM_SYSCOMMAND, static_cast<WPARAM>(command), 0);
 }
 

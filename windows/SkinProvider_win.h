@@ -35,6 +35,7 @@ struct SavedPixels {
 };
 
 class TsSkinProvider;
+class TsSystemMenu;
 
 // The window that shows a form's extended border (border, title and shadow
 // in a layered window directly below the form). The provider tells it
@@ -201,6 +202,7 @@ private:
     bool cacheDirty_ = true;
     bool regionChanged_ = true;
     bool hadSysMenu_ = false;
+    TsSystemMenu* systemMenu_ = nullptr;  // owned as a component, made on first use
     bool trackingLeave_ = false;
     bool capturing_ = false;
     TGripMode gripMode_ = gmNone;

@@ -618,7 +618,8 @@ def build(folder):
     section("ICOLINE", *colours("ICOLINE", rgb("F6F3EE"), TEXT))
     section("EXTRALINE", *colours("EXTRALINE", TOPAZ, TITLE_TEXT))
     dv = section("DIVIDERV", *colours("DIVIDERV", CARD, TEXT))
-    dv.append(("BORDERSMASK", frame(line_states(9, 9, [(0, 4, 9, 5, LINE)], CARD), (3, 5, 3, 3))))
+    # A menu divider is two pixels high: the line is its upper one.
+    dv.append(("BORDERSMASK", frame(line_states(9, 3, [(0, 0, 9, 1, LINE)], CARD), (3, 1, 3, 1))))
 
     # ---- containers
     p = section("PANEL", *colours("PANEL", SURFACE, TEXT))

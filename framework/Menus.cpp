@@ -1,0 +1,234 @@
+#include "framework/Menus.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+#include "framework/Application.h"
+#include "framework/Unicode.h"
+
+namespace taramel {
+
+namespace {
+
+// The items of the menus being shown: the data of a measuring or drawing
+// message is trusted only when it names one of them.
+std::unordered_set<const TMenuItem*>& ShownItems()
+{
+    static auto* items = new std::unordered_set<const TMenuItem*>();
+    return *items;
+}
+
+std::uint64_t gLastSerial = 0;
+// The menu font while a menu is shown, for measuring (WM_MEASUREITEM
+// brings no device context).
+HFONT gMeasureFont = nullptr;
+
+HFONT CreateMenuFont()
+{
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
+        return nullptr;
+    return CreateFontIndirectW(&ncm.lfMenuFont);
+}
+
+void Register(TMenuItem& item, std::uint64_t serial, bool on)
+{
+    for (int i = 0; i < item.Count(); ++i)
+        Register(*item.Items(i), serial, on);
+    if (on)
+        ShownItems().insert(&item);
+    else
+        ShownItems().erase(&item);
+}
+
+}  // namespace
+
+TMenuItem::~TMenuItem()
+{
+    ShownItems().erase(this);
+}
+
+TMenuItem* TMenuItem::Add(std::unique_ptr<TMenuItem> item)
+{
+    item->parent_ = this;
+    items_.push_back(std::move(item));
+    return items_.back().get();
+}
+
+TMenuItem* TMenuItem::Add(const std::string& caption, unsigned command)
+{
+    auto item = std::make_unique<TMenuItem>();
+    item->Caption = caption;
+    item->Command = command;
+    return Add(std::move(item));
+}
+
+TPopupMenu* TMenuItem::Menu() const
+{
+    const TMenuItem* root = this;
+    while (root->parent_ != nullptr)
+        root = root->parent_;
+    return root->menu_;
+}
+
+TMenuItem* TMenuItem::FirstVisible() const
+{
+    for (const auto& item : items_)
+        if (item->Visible)
+            return item.get();
+    return nullptr;
+}
+
+TMenuItem* TMenuItem::LastVisible() const
+{
+    for (auto it = items_.rbegin(); it != items_.rend(); ++it)
+        if ((*it)->Visible)
+            return it->get();
+    return nullptr;
+}
+
+TMenuItem* TMenuItem::NextVisible() const
+{
+    if (parent_ == nullptr)
+        return nullptr;
+    bool past = false;
+    for (const auto& item : parent_->items_) {
+        if (past && item->Visible)
+            return item.get();
+        past = past || item.get() == this;
+    }
+    return nullptr;
+}
+
+TMenuItem* TMenuItem::FromItemData(ULONG_PTR data)
+{
+    auto* item = reinterpret_cast<TMenuItem*>(data);
+    return ShownItems().count(item) != 0 ? item : nullptr;
+}
+
+TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner)
+{
+    Items.menu_ = this;
+}
+
+TPopupMenu::~TPopupMenu()
+{
+    if (handle_ != nullptr)
+        DestroyMenu(handle_);
+}
+
+// The system menu for the visible items, their positions in `chosen` + 1
+// being their identifiers.
+HMENU TPopupMenu::BuildMenu(TMenuItem& parent, bool ownerDraw, std::uint64_t serial, std::vector<TMenuItem*>& chosen)
+{
+    HMENU menu = CreatePopupMenu();
+    if (menu == nullptr)
+        return nullptr;
+    for (int i = 0; i < parent.Count(); ++i) {
+        TMenuItem& item = *parent.Items(i);
+        if (!item.Visible)
+            continue;
+        item.shownSerial_ = serial;
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
+        const std::wstring text = Widen(item.ShortCutText.empty() ? item.Caption
+                                                                  : item.Caption + "\t" + item.ShortCutText);
+        if (ownerDraw) {
+            info.fType = MFT_OWNERDRAW;
+        } else if (item.IsLine()) {
+            info.fType = MFT_SEPARATOR;
+        } else {
+            info.fType = MFT_STRING;
+            info.fMask |= MIIM_STRING;
+            info.dwTypeData = const_cast<wchar_t*>(text.c_str());
+        }
+        if (item.RadioItem)
+            info.fType |= MFT_RADIOCHECK;
+        if (item.Break)
+            info.fType |= MFT_MENUBREAK;
+        info.fState = (item.Enabled ? MFS_ENABLED : MFS_GRAYED) | (item.Checked ? MFS_CHECKED : 0u) |
+                      (item.Default ? MFS_DEFAULT : 0u);
+        info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
+        if (item.Count() > 0) {
+            info.fMask |= MIIM_SUBMENU;
+            info.hSubMenu = BuildMenu(item, ownerDraw, serial, chosen);
+        }
+        chosen.push_back(&item);
+        info.wID = static_cast<UINT>(chosen.size());
+        InsertMenuItemW(menu, static_cast<UINT>(GetMenuItemCount(menu)), TRUE, &info);
+    }
+    return menu;
+}
+
+TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner, UINT flags)
+{
+    if (handle_ != nullptr)
+        return nullptr;  // already shown: a menu runs one loop at a time
+    const std::uint64_t serial = ++gLastSerial;
+    std::vector<TMenuItem*> chosen;
+    handle_ = BuildMenu(Items, OwnerDraw, serial, chosen);
+    if (handle_ == nullptr)
+        return nullptr;
+    Register(Items, serial, true);
+    HFONT font = CreateMenuFont();
+    HFONT outer = gMeasureFont;
+    gMeasureFont = font;
+    const int id = TrackPopupMenu(handle_, flags | TPM_RETURNCMD | (NoAnimation ? TPM_NOANIMATION : 0u), x, y, 0,
+                                  owner, nullptr);
+    gMeasureFont = outer;
+    if (font != nullptr)
+        DeleteObject(font);
+    Register(Items, serial, false);
+    DestroyMenu(handle_);
+    handle_ = nullptr;
+    return id > 0 && static_cast<std::size_t>(id) <= chosen.size() ? chosen[static_cast<std::size_t>(id) - 1]
+                                                                   : nullptr;
+}
+
+bool DispatchMenuItemMessage(UINT message, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_MEASUREITEM) {
+        auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        TMenuItem* item = m != nullptr && m->CtlType == ODT_MENU ? TMenuItem::FromItemData(m->itemData) : nullptr;
+        if (item == nullptr || !item->OnMeasureItem)
+            return false;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = gMeasureFont != nullptr ? SelectObject(dc, gMeasureFont) : nullptr;
+        int width = static_cast<int>(m->itemWidth);
+        int height = static_cast<int>(m->itemHeight);
+        try {
+            item->OnMeasureItem(item, dc, width, height);
+        } catch (...) {
+            HandleCallbackException();
+        }
+        if (old != nullptr)
+            SelectObject(dc, old);
+        DeleteDC(dc);
+        m->itemWidth = static_cast<UINT>(std::max(width, 0));
+        m->itemHeight = static_cast<UINT>(std::max(height, 0));
+        result = TRUE;
+        return true;
+    }
+    if (message == WM_DRAWITEM) {
+        auto* d = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+        TMenuItem* item = d != nullptr && d->CtlType == ODT_MENU ? TMenuItem::FromItemData(d->itemData) : nullptr;
+        if (item == nullptr || !item->OnAdvancedDrawItem)
+            return false;
+        const int saved = SaveDC(d->hDC);
+        if (gMeasureFont != nullptr)
+            SelectObject(d->hDC, gMeasureFont);
+        try {
+            item->OnAdvancedDrawItem(item, d->hDC, d->rcItem, d->itemState);
+        } catch (...) {
+            HandleCallbackException();
+        }
+        RestoreDC(d->hDC, saved);
+        result = TRUE;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace taramel
