@@ -136,7 +136,8 @@ HMENU TPopupMenu::BuildMenu(TMenuItem& parent, bool ownerDraw, std::uint64_t ser
         const std::wstring text = Widen(item.ShortCutText.empty() ? item.Caption
                                                                   : item.Caption + "\t" + item.ShortCutText);
         if (ownerDraw) {
-            info.fType = MFT_OWNERDRAW;
+            // A drawn divider stays a divider for the keyboard.
+            info.fType = MFT_OWNERDRAW | (item.IsLine() ? MFT_SEPARATOR : 0u);
         } else if (item.IsLine()) {
             info.fType = MFT_SEPARATOR;
         } else {
@@ -187,8 +188,62 @@ TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner, UINT flags)
                                                                    : nullptr;
 }
 
-bool DispatchMenuItemMessage(UINT message, LPARAM lParam, LRESULT& result)
+namespace {
+
+wchar_t UpperOf(wchar_t c)
 {
+    CharUpperBuffW(&c, 1);
+    return c;
+}
+
+// The letter after a single "&" of the caption, upper-cased; 0 for none.
+wchar_t AcceleratorOf(const std::string& caption)
+{
+    const std::wstring text = Widen(caption);
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != L'&')
+            continue;
+        if (text[i + 1] != L'&')
+            return UpperOf(text[i + 1]);
+        ++i;  // "&&" is a literal "&"
+    }
+    return 0;
+}
+
+// Owner-drawn items have no text of the system's: the letters of their
+// captions are found here (Alt+Space, then the underlined letter).
+bool MenuCharOf(WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    HMENU menu = reinterpret_cast<HMENU>(lParam);
+    const wchar_t key = UpperOf(static_cast<wchar_t>(LOWORD(wParam)));
+    const int count = menu != nullptr ? GetMenuItemCount(menu) : 0;
+    bool ours = false;
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_DATA | MIIM_FTYPE;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) || (info.fType & MFT_OWNERDRAW) == 0)
+            continue;
+        const TMenuItem* item = TMenuItem::FromItemData(info.dwItemData);
+        if (item == nullptr)
+            continue;
+        ours = true;
+        if (item->Enabled && AcceleratorOf(item->Caption) == key) {
+            result = MAKELRESULT(i, MNC_EXECUTE);
+            return true;
+        }
+    }
+    if (ours)
+        result = MAKELRESULT(0, MNC_IGNORE);
+    return ours;
+}
+
+}  // namespace
+
+bool DispatchMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == WM_MENUCHAR)
+        return MenuCharOf(wParam, lParam, result);
     if (message == WM_MEASUREITEM) {
         auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         TMenuItem* item = m != nullptr && m->CtlType == ODT_MENU ? TMenuItem::FromItemData(m->itemData) : nullptr;

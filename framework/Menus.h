@@ -111,8 +111,9 @@ private:
 };
 
 // A window procedure's part for menus drawn by the program: answers
-// WM_MEASUREITEM and WM_DRAWITEM of our items through their handlers. False
-// when the message is not about one of our owner-drawn items.
-bool DispatchMenuItemMessage(UINT message, LPARAM lParam, LRESULT& result);
+// WM_MEASUREITEM and WM_DRAWITEM of our items through their handlers, and
+// WM_MENUCHAR with the item whose caption underlines the letter. False when
+// the message is not about one of our owner-drawn items.
+bool DispatchMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 }  // namespace taramel

@@ -237,11 +237,12 @@ void TWinControl::WndProc(TMessage& m)
     case WM_COMMAND: return WMCommand(m);
     case WM_NOTIFY: return WMNotify(m);
     case WM_MEASUREITEM:
-        if (!DispatchMenuItemMessage(m.Msg, m.LParam, m.Result))
+    case WM_MENUCHAR:
+        if (!DispatchMenuItemMessage(m.Msg, m.WParam, m.LParam, m.Result))
             DefaultHandler(m);
         return;
     case WM_DRAWITEM:
-        if (DispatchMenuItemMessage(m.Msg, m.LParam, m.Result))
+        if (DispatchMenuItemMessage(m.Msg, m.WParam, m.LParam, m.Result))
             return;
         return WMReflect(m, reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)->hwndItem, CN_DRAWITEM);
     case WM_CTLCOLORBTN: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:

@@ -72,6 +72,8 @@ public:
     // border: in the border window's, the frame cache's).
     FrameMetrics Metrics() const;
     FrameLayout Layout() const { return LayoutFrame(Metrics()); }
+    // The skinned window menu once it has been opened (null before).
+    TsSystemMenu* SystemMenu() const { return systemMenu_; }
     // The frame part at a point of the screen.
     int HitTest(POINT screen) const;
     const CaptionButtonStates& Buttons() const { return buttons_; }

@@ -23,6 +23,7 @@
 #include "framework/Application.h"
 #include "framework/Form.h"
 #include "render/Bitmap.h"
+#include "tests/frames/FramesFixture.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/PixelCanvas.h"
 #include "tests/support/SystemMouse.h"
@@ -37,81 +38,6 @@ constexpr COLORREF kInactiveBorder = RGB(96, 96, 96);
 constexpr COLORREF kActiveTitle = RGB(128, 160, 0);
 constexpr COLORREF kInactiveTitle = RGB(128, 128, 128);
 constexpr COLORREF kClose[3] = {RGB(200, 0, 0), RGB(255, 128, 0), RGB(128, 0, 0)};
-
-// The window's pixels as its window DC shows them.
-std::vector<COLORREF> ReadWindow(HWND w, int& width)
-{
-    RECT r;
-    GetWindowRect(w, &r);
-    width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    testsupport::TPixelCanvas canvas(width, height);
-    HDC dc = GetWindowDC(w);
-    BitBlt(canvas.Dc(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    ReleaseDC(w, dc);
-    return canvas.Pixels();
-}
-
-COLORREF PixelAt(HWND w, int x, int y)
-{
-    int width = 0;
-    const auto px = ReadWindow(w, width);
-    return px.at(static_cast<std::size_t>(y * width + x));
-}
-
-class FramesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        manager = std::make_unique<TsSkinManager>(nullptr);
-        manager->SetActive(false);
-        manager->SetSkinDirectory(std::string(TARAMEL_TEST_DATA) + "\\skins");
-        manager->SetSkinName("Frames");
-        // The frame itself shows each button's look at once; the fades are
-        // tested on their own.
-        manager->AllowGlowing = false;
-        manager->SetActive(true);
-        ASSERT_TRUE(manager->SkinReady());
-    }
-    void TearDown() override
-    {
-        for (TForm* f : forms)
-            delete f;
-        manager.reset();
-        testsupport::Pump(20);
-    }
-    TForm* MakeForm(TFormBorderStyle style, unsigned icons, int left)
-    {
-        auto* form = new TForm(Application);
-        form->AfterConstruction();
-        form->SetBorderStyle(style);
-        form->SetBorderIcons(icons);
-        form->SetCaption("Проба рамки");
-        form->SetBounds(left, 40, 320, 220);
-        form->EndLoadingAll();
-        forms.push_back(form);
-        return form;
-    }
-    TsSkinProvider* ShowAndAdopt(TForm* form)
-    {
-        form->Show();
-        SetForegroundWindow(form->Handle());
-        SetActiveWindow(form->Handle());
-        testsupport::PumpUntil([&] { return ProviderOfWindow(form->Handle()) != nullptr; }, 500);
-        testsupport::Pump(30);
-        return ProviderOfWindow(form->Handle());
-    }
-    // The centre of a frame rectangle on the screen.
-    static POINT ScreenPoint(HWND w, const TRect& r)
-    {
-        RECT wr;
-        GetWindowRect(w, &wr);
-        return POINT{wr.left + (r.Left + r.Right) / 2, wr.top + (r.Top + r.Bottom) / 2};
-    }
-
-    std::unique_ptr<TsSkinManager> manager;
-    std::vector<TForm*> forms;
-};
 
 TEST_F(FramesTest, ActivationAdoptsTheFormOnceAndRemovesTheSystemButtons)
 {
@@ -283,45 +209,6 @@ TEST_F(FramesTest, WindowMenuGreysSize)
     EXPECT_EQ(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
     SendMessageW(w, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(menu), MAKELPARAM(0, TRUE));
     EXPECT_NE(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
-}
-
-int menuTicks = 0;
-bool menuSeen = false;
-
-// Inside a menu's own loop: notes a shown menu and ends it (or gives up).
-void CALLBACK EndMenuWhenSeen(HWND, UINT, UINT_PTR, DWORD)
-{
-    const HWND menuWindow = FindWindowW(L"#32768", nullptr);
-    menuSeen = menuSeen || (menuWindow != nullptr && IsWindowVisible(menuWindow));
-    if (menuSeen || ++menuTicks > 60)
-        EndMenu();
-}
-
-// Alt+Space on a skinned form (which has no system frame to open the menu)
-// opens the window menu, its standard commands offered by the form's rules:
-// the main window's kind can move, minimise and close, nothing else.
-TEST_F(FramesTest, AltSpaceOpensTheWindowMenuWithTheFormsRules)
-{
-    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
-    ASSERT_NE(ShowAndAdopt(form), nullptr);
-    const HWND w = form->Handle();
-    // The menu runs its own loop; a timer inside it notes the menu and ends it.
-    menuTicks = 0;
-    menuSeen = false;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndMenuWhenSeen);
-    SendMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(menuSeen) << "no menu opened";
-    HMENU menu = GetSystemMenu(w, FALSE);
-    ASSERT_NE(menu, nullptr);
-    const struct {
-        UINT command;
-        bool enabled;
-    } items[] = {{SC_RESTORE, false}, {SC_MOVE, true},     {SC_SIZE, false},
-                 {SC_MINIMIZE, true}, {SC_MAXIMIZE, false}, {SC_CLOSE, true}};
-    for (const auto& item : items)
-        EXPECT_EQ((GetMenuState(menu, item.command, MF_BYCOMMAND) & MF_GRAYED) == 0, item.enabled)
-            << std::hex << item.command;
 }
 
 // Caption changes and button looks repaint only the title or the buttons

@@ -1,0 +1,349 @@
+// The window menu of skinned forms on real windows: opened by Alt+Space, a
+// right click on the caption and a click on the icon; drawn from the skin
+// (its border, shape, glyph column and hot item read back from the popup
+// window); its commands chosen by their letters; many openings leaving
+// nothing behind; the system's own menu when popups are not skinned.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/SystemMenuRules.h"
+#include "framework/Unicode.h"
+#include "tests/frames/FramesFixture.h"
+#include "tests/support/SystemMouse.h"
+#include "windows/SystemMenu_win.h"
+
+namespace taramel {
+namespace {
+
+// The frames test skin's menu colours.
+constexpr COLORREF kMenuBorder = RGB(40, 40, 160);
+constexpr COLORREF kMenuFace = RGB(240, 240, 200);
+constexpr COLORREF kGlyphColumn = RGB(200, 255, 200);
+constexpr COLORREF kHotItem = RGB(255, 200, 0);
+
+struct ShownItem {
+    unsigned Command = 0;
+    std::string Caption;
+    bool Enabled = false;
+    RECT InWindow{};  // the item's rectangle in the popup window
+};
+
+// What a timer running inside the menu's loop saw, and what it does once the
+// menu has painted: `Act` is called with the menu window on every later tick
+// (its number counting from 0) and returns true when the menu may be ended.
+struct MenuVisit {
+    int Waited = 0;
+    int Painted = 0;
+    HWND Window = nullptr;
+    std::vector<COLORREF> Pixels;
+    int Width = 0;
+    std::vector<ShownItem> Items;
+    std::function<bool(HWND menu, int tick)> Act;
+};
+MenuVisit* gVisit = nullptr;
+HMENU gShownMenu = nullptr;
+
+std::vector<ShownItem> ItemsOf(HMENU menu, HWND window)
+{
+    std::vector<ShownItem> items;
+    RECT wr;
+    GetWindowRect(window, &wr);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_DATA | MIIM_STATE;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        const TMenuItem* item = TMenuItem::FromItemData(info.dwItemData);
+        ShownItem shown;
+        if (item != nullptr) {
+            shown.Command = item->Command;
+            shown.Caption = item->Caption;
+        }
+        shown.Enabled = (info.fState & MFS_GRAYED) == 0;
+        RECT r{};
+        GetMenuItemRect(nullptr, menu, static_cast<UINT>(i), &r);
+        OffsetRect(&r, -wr.left, -wr.top);
+        shown.InWindow = r;
+        items.push_back(shown);
+    }
+    return items;
+}
+
+void CALLBACK VisitMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    MenuVisit& v = *gVisit;
+    const HWND menu = FindWindowW(L"#32768", nullptr);
+    const bool open = menu != nullptr && IsWindowVisible(menu);
+    if (v.Window == nullptr) {
+        if (!open) {
+            if (++v.Waited > 100)
+                EndMenu();
+            return;
+        }
+        // A tick for the menu to paint itself first.
+        if (++v.Painted < 2)
+            return;
+        v.Window = menu;
+        v.Pixels = ReadWindow(menu, v.Width);
+        if (gShownMenu != nullptr)
+            v.Items = ItemsOf(gShownMenu, menu);
+    }
+    // Acting goes on after the menu has closed, in whatever loop its
+    // command started (moving the form by the keyboard).
+    const bool done = !v.Act || v.Act(menu, v.Painted++ - 2);
+    if (done && open)
+        EndMenu();
+}
+
+class MenusTest : public FramesTest {
+protected:
+    void SetUp() override
+    {
+        FramesTest::SetUp();
+        testsupport::MouseFromAnotherThread([] { testsupport::MovePointer(1000, 700); });
+    }
+    TsSkinProvider* MainKindForm()
+    {
+        form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+        TsSkinProvider* p = ShowAndAdopt(form);
+        return p;
+    }
+    // Opens the menu through `open` with a timer inside its loop.
+    void Visit(MenuVisit& visit, const std::function<void()>& open, HMENU shown = nullptr)
+    {
+        gVisit = &visit;
+        gShownMenu = shown;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, VisitMenu);
+        open();
+        KillTimer(nullptr, timer);
+        gVisit = nullptr;
+        testsupport::Pump(10);
+    }
+    void AltSpace() { SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '); }
+    COLORREF At(const MenuVisit& v, int x, int y) const
+    {
+        return v.Pixels.at(static_cast<std::size_t>(y * v.Width + x));
+    }
+
+    TForm* form = nullptr;
+};
+
+// The timer needs the shown menu's handle, which exists only while it is
+// open: it is taken from the provider inside the visit.
+TsSkinProvider* gProvider = nullptr;
+void CALLBACK VisitSystemMenu(HWND w, UINT m, UINT_PTR id, DWORD t)
+{
+    if (gProvider != nullptr && gProvider->SystemMenu() != nullptr)
+        gShownMenu = gProvider->SystemMenu()->Handle();
+    VisitMenu(w, m, id, t);
+}
+
+TEST_F(MenusTest, AltSpaceOpensTheSkinnedWindowMenuWithTheFormsRules)
+{
+    TsSkinProvider* p = MainKindForm();
+    ASSERT_NE(p, nullptr);
+    MenuVisit visit;
+    gVisit = &visit;
+    gProvider = p;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, VisitSystemMenu);
+    AltSpace();
+    KillTimer(nullptr, timer);
+    gVisit = nullptr;
+    gProvider = nullptr;
+    ASSERT_NE(visit.Window, nullptr) << "no menu opened";
+
+    // The main window's kind moves, minimises and closes; Restore and Size
+    // show greyed, Maximize not at all; a divider before Close.
+    const struct {
+        unsigned command;
+        bool enabled;
+    } expected[] = {{scRestore, false}, {scMove, true}, {scSize, false}, {scMinimize, true}, {0, false}, {scClose, true}};
+    ASSERT_EQ(visit.Items.size(), std::size(expected));
+    for (std::size_t i = 0; i < visit.Items.size(); ++i) {
+        EXPECT_EQ(visit.Items[i].Command, expected[i].command) << i;
+        if (expected[i].command != 0)
+            EXPECT_EQ(visit.Items[i].Enabled, expected[i].enabled) << std::hex << expected[i].command;
+    }
+    // Captions are the window's own menu's.
+    wchar_t own[128] = {};
+    GetMenuStringW(GetSystemMenu(form->Handle(), FALSE), SC_CLOSE, own, 128, MF_BYCOMMAND);
+    std::wstring ownClose(own);
+    ownClose = ownClose.substr(0, ownClose.find(L'\t'));
+    EXPECT_EQ(visit.Items.back().Caption, Narrow(ownClose));
+
+    // The skin's border around the popup, its see-through corners cut from
+    // the window's shape, the glyph column and the menu face beside it.
+    const int height = static_cast<int>(visit.Pixels.size()) / visit.Width;
+    EXPECT_EQ(At(visit, 1, height / 2), kMenuBorder);
+    EXPECT_EQ(At(visit, visit.Width - 2, height / 2), kMenuBorder);
+    EXPECT_EQ(At(visit, visit.Width / 2, 1), kMenuBorder);
+    EXPECT_EQ(At(visit, visit.Width / 2, height - 2), kMenuBorder);
+    const RECT move = visit.Items[1].InWindow;
+    const int mid = (move.top + move.bottom) / 2;
+    EXPECT_EQ(At(visit, move.left + 4, mid), kGlyphColumn);
+    EXPECT_EQ(At(visit, move.right - 3, move.top + 1), kMenuFace);
+}
+
+TEST_F(MenusTest, PopupWindowTakesTheBordersShapeAndTheKeyedItemTurnsHot)
+{
+    TsSkinProvider* p = MainKindForm();
+    ASSERT_NE(p, nullptr);
+    MenuVisit visit;
+    bool cornerIn = true, edgeIn = false;
+    std::vector<COLORREF> hot;
+    int hotWidth = 0;
+    visit.Act = [&](HWND menu, int tick) {
+        if (tick == 0) {
+            HRGN region = CreateRectRgn(0, 0, 0, 0);
+            if (GetWindowRgn(menu, region) != ERROR) {
+                cornerIn = PtInRegion(region, 0, 0) != FALSE;
+                edgeIn = PtInRegion(region, 1, 0) != FALSE;
+            }
+            DeleteObject(region);
+            // Down twice: past the greyed Restore (selected, but not hot) to Move.
+            for (int i = 0; i < 2; ++i) {
+                PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+                PostMessageW(menu, WM_KEYUP, VK_DOWN, 0);
+            }
+            return false;
+        }
+        if (tick < 3)
+            return false;
+        hot = ReadWindow(menu, hotWidth);
+        return true;
+    };
+    gProvider = p;
+    gVisit = &visit;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 20, VisitSystemMenu);
+    AltSpace();
+    KillTimer(nullptr, timer);
+    gVisit = nullptr;
+    gProvider = nullptr;
+    ASSERT_NE(visit.Window, nullptr);
+    EXPECT_FALSE(cornerIn) << "a key-colour corner of the border is part of the window";
+    EXPECT_TRUE(edgeIn);
+    // Move, and only Move, has its hot face.
+    ASSERT_FALSE(hot.empty());
+    int hotItems = 0;
+    for (const ShownItem& item : visit.Items) {
+        const RECT r = item.InWindow;
+        const COLORREF c = hot.at(static_cast<std::size_t>((r.top + 1) * hotWidth + r.right - 3));
+        hotItems += c == kHotItem;
+        EXPECT_EQ(c == kHotItem, item.Command == scMove) << item.Command;
+    }
+    EXPECT_EQ(hotItems, 1);
+}
+
+// The letter underlined in a caption chooses its item, which the form then
+// carries out through its normal system-command path.
+TEST_F(MenusTest, CommandsChosenByTheirLettersMinimiseMoveAndClose)
+{
+    TsSkinProvider* p = MainKindForm();
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    MenuVisit first;  // makes the provider's menu, whose captions give the letters
+    Visit(first, [&] { AltSpace(); });
+    ASSERT_NE(p->SystemMenu(), nullptr);
+    auto letterOf = [&](unsigned command) {
+        for (int i = 0; i < p->SystemMenu()->Items.Count(); ++i) {
+            const TMenuItem* item = p->SystemMenu()->Items.Items(i);
+            const std::wstring caption = Widen(item->Caption);
+            const std::size_t amp = caption.find(L'&');
+            if (item->Command == command && amp != std::wstring::npos && amp + 1 < caption.size())
+                return caption[amp + 1];
+        }
+        return L'\0';
+    };
+    auto choose = [&](unsigned command, const std::function<void()>& open, const std::function<bool(int)>& after) {
+        const wchar_t letter = letterOf(command);
+        ASSERT_NE(letter, L'\0') << std::hex << command;
+        MenuVisit visit;
+        visit.Act = [&](HWND menu, int tick) {
+            if (tick == 0)
+                PostMessageW(menu, WM_CHAR, letter, 0);
+            return after(tick);
+        };
+        Visit(visit, open);
+        EXPECT_NE(visit.Window, nullptr) << std::hex << command;
+    };
+
+    // Minimize, from a right click on the caption.
+    const POINT caption = ScreenPoint(w, p->Layout().Text);
+    choose(scMinimize, [&] { SendMessageW(w, WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(caption.x, caption.y)); },
+           [](int tick) { return tick > 50; });
+    testsupport::PumpUntil([&] { return IsIconic(w) != FALSE; }, 1000);
+    EXPECT_TRUE(IsIconic(w));
+    ShowWindow(w, SW_RESTORE);
+    testsupport::Pump(50);
+
+    // Move, from the icon: the keyboard moves the form, Enter ends.
+    RECT before;
+    GetWindowRect(w, &before);
+    const POINT icon = ScreenPoint(w, p->Layout().Icon);
+    choose(
+        scMove, [&] { SendMessageW(w, WM_NCLBUTTONDOWN, HTSYSMENU, MAKELPARAM(icon.x, icon.y)); },
+        [&](int tick) {
+            if (tick == 5)
+                PostMessageW(w, WM_KEYDOWN, VK_RIGHT, 0);
+            if (tick == 8)
+                PostMessageW(w, WM_KEYDOWN, VK_RETURN, 0);
+            return tick > 10;
+        });
+    testsupport::Pump(50);
+    RECT after;
+    GetWindowRect(w, &after);
+    EXPECT_GT(after.left, before.left) << "the form did not move";
+
+    // Close, from Alt+Space.
+    choose(scClose, [&] { AltSpace(); }, [](int tick) { return tick > 50; });
+    testsupport::PumpUntil([&] { return !IsWindowVisible(w); }, 1000);
+    EXPECT_FALSE(IsWindowVisible(w));
+}
+
+TEST_F(MenusTest, AThousandOpeningsLeaveNoHandleWindowOrPictureBehind)
+{
+    TsSkinProvider* p = MainKindForm();
+    ASSERT_NE(p, nullptr);
+    auto once = [&] {
+        MenuVisit visit;
+        Visit(visit, [&] { AltSpace(); });
+        return visit.Window != nullptr;
+    };
+    ASSERT_TRUE(once());
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    DWORD handles = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handles);
+    int shown = 0;
+    for (int i = 0; i < 1000; ++i)
+        shown += once();
+    EXPECT_EQ(shown, 1000);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
+    DWORD handlesAfter = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
+    EXPECT_LE(handlesAfter, handles + 4);
+    EXPECT_EQ(manager->SkinableMenus().CachedBackgrounds(), 0u) << "pictures of closed popups kept";
+}
+
+TEST_F(MenusTest, WithoutSkinnedPopupsTheWindowsOwnMenuOpens)
+{
+    manager->SetSkinnedPopups(false);
+    TsSkinProvider* p = MainKindForm();
+    ASSERT_NE(p, nullptr);
+    MenuVisit visit;
+    Visit(visit, [&] { AltSpace(); });
+    EXPECT_NE(visit.Window, nullptr);
+    EXPECT_EQ(p->SystemMenu(), nullptr) << "the skinned menu was made";
+    // The own menu carries the form's rules.
+    EXPECT_NE(GetMenuState(GetSystemMenu(form->Handle(), FALSE), SC_MAXIMIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_EQ(GetMenuState(GetSystemMenu(form->Handle(), FALSE), SC_MINIMIZE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+}  // namespace
+}  // namespace taramel
