@@ -6,6 +6,7 @@
 
 #include "base/ScopedFlag.h"
 #include "engine/ControlPaint_win.h"
+#include "engine/MenuPaint.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Unicode.h"
@@ -24,7 +25,6 @@ namespace {
 constexpr UINT_PTR kPopupSubclassId = 0x4D4E55;  // one subclass of ours per popup window
 constexpr int kColumnGap = 4;
 constexpr int kShortcutRight = 8;
-constexpr double kDisabledBlend = 0.4;
 
 const TsMaskData* ImageAt(const TSkinTables& t, int index)
 {
@@ -246,12 +246,7 @@ void TsSkinableMenus::MeasureItem(TMenuItem& item, HDC dc, int& width, int& heig
 std::unique_ptr<TBitmap> TsSkinableMenus::BuildBackground(TSize size, const MenuExtraLine& extra, int glyphColumn,
                                                           TAOR& cut)
 {
-    const TSkinTables& t = manager_.Tables();
     auto bitmap = std::make_unique<TBitmap>(std::max(size.cx, 1), std::max(size.cy, 1), TPixelFormat::pf24bit);
-    const TRect whole{0, 0, bitmap->Width(), bitmap->Height()};
-    const int menu = FindSection(t, "MAINMENU");
-    if (SectionExists(t, menu))
-        PaintSection(t, menu, "MAINMENU", EmptyBgCache, {}, {bitmap.get(), whole, 0, 0}, 0, true);
     MenuBackgroundMetrics m;
     m.Size = TSize{bitmap->Width(), bitmap->Height()};
     m.SkinBorderWidth = MeasuredSkinBorderWidth();
@@ -261,17 +256,8 @@ std::unique_ptr<TBitmap> TsSkinableMenus::BuildBackground(TSize size, const Menu
     if (m.HasExtraGlyph)
         m.ExtraGlyph = TSize{extra.Data.Glyph->Width(), extra.Data.Glyph->Height()};
     m.ExtraCaptionHeight = std::abs(manager_.MenuSupport.ExtraLineFontHeight);
-    const MenuBackgroundLayout layout = LayoutMenuBackground(m);
-    const std::string icoLine = MenuIcoLineSection(manager_.MenuSupport);
-    const int icoSection = FindSection(t, icoLine);
-    if (SectionExists(t, icoSection) && !IsEmpty(layout.GlyphColumn))
-        PaintSection(t, icoSection, icoLine, BgCacheFromBitmap(*bitmap, layout.GlyphColumn.Left, layout.GlyphColumn.Top),
-                     {}, {bitmap.get(), layout.GlyphColumn, 0, 0}, 0, true);
-    if (const TsMaskData* border = ImageAt(t, MenuBorderImage(t))) {
-        DrawMaskRect(t, *bitmap, whole, false, true, 0, *border, BgCacheFromBitmap(*bitmap, 0, 0));
-        CollectKeyRects(t, cut, bitmap->Width(), *border, false, 0);
-        CollectKeyRects(t, cut, bitmap->Width(), *border, true, bitmap->Height() - border->WB);
-    }
+    const MenuBackgroundLayout layout = PaintMenuBackground(
+        manager_.Tables(), m, MenuIcoLineSection(manager_.MenuSupport), extra.Data.SkinSection, *bitmap, cut);
     if (extra.Shown)
         DrawExtraLine(*bitmap, layout, extra);
     return bitmap;
@@ -283,8 +269,6 @@ void TsSkinableMenus::DrawExtraLine(TBitmap& bitmap, const MenuBackgroundLayout&
     const int section = FindSection(t, extra.Data.SkinSection);
     if (!SectionExists(t, section) || IsEmpty(layout.ExtraLine))
         return;
-    PaintSection(t, section, extra.Data.SkinSection, BgCacheFromBitmap(bitmap, layout.ExtraLine.Left, layout.ExtraLine.Top),
-                 {}, {&bitmap, layout.ExtraLine, 0, 0}, 0, true);
     HDC dc = BitmapDC(bitmap);
     if (dc == nullptr)
         return;
@@ -425,13 +409,8 @@ void TsSkinableMenus::PaintDivider(TBitmap& bitmap, const TRect& inBackground, c
     const TRect line = Moved(MenuDividerRect(Settings(), Moved(item, entry.ExtraLine.Width, 0), entry.ExtraLine.Width,
                                              entry.GlyphColumn),
                              -entry.ExtraLine.Width, 0);
-    const int section = FindSection(t, "DIVIDERV");
-    if (const TsMaskData* mask = ImageAt(t, FindImage(t, section, "DIVIDERV", "BORDERSMASK"))) {
-        if (!IsEmpty(line))
-            DrawMaskRect(t, bitmap, line, true, true, 0, *mask,
-                         BgCacheFromBitmap(*entry.Bitmap, inBackground.Left, inBackground.Top));
+    if (PaintMenuDivider(t, bitmap, *entry.Bitmap, {inBackground.Left, inBackground.Top}, line))
         return;
-    }
     HDC dc = BitmapDC(bitmap);
     if (dc == nullptr || IsEmpty(line))
         return;
@@ -478,27 +457,22 @@ void TsSkinableMenus::PaintNormal(TBitmap& bitmap, TMenuItem& item, const TRect&
     const bool selected = (state & ODS_SELECTED) != 0;
     const bool hot = enabled && (selected || (state & ODS_HOTLIGHT) != 0);
     const TRect area{0, 0, bitmap.Width(), bitmap.Height()};
-    const BgCache under = BgCacheFromBitmap(*entry.Bitmap, inBackground.Left, inBackground.Top);
+    MenuItemFace face;
+    face.Enabled = enabled;
+    face.Selected = selected;
+    face.Checked = item.Checked;
+    face.Radio = item.RadioItem;
+    face.HasGlyph = item.Bitmap != nullptr;
+    face.Margin = s.Margin;
+    PaintMenuItemFace(t, bitmap, *entry.Bitmap, {inBackground.Left, inBackground.Top}, face);
     int section = FindSection(t, "MENUITEM");
-    if (SectionExists(t, section))
-        PaintSection(t, section, "MENUITEM", under, {}, {&bitmap, area, 0, 0}, enabled && selected ? 1 : 0, true);
-    else
+    if (!SectionExists(t, section))
         section = FindSection(t, "MAINMENU");
     const TSize glyph = GlyphSize(item);
     const int glyphTop = (bitmap.Height() - glyph.cy) / 2;
     HDC dc = BitmapDC(bitmap);
-    if (item.Checked && item.Bitmap == nullptr) {
-        int image = item.RadioItem ? FindImageExact(t, "GLOBALINFO", "RADIOCHECKED") : -1;
-        if (!ImageExists(t, image))
-            image = FindImageExact(t, "GLOBALINFO", "CHECK");
-        if (!ImageExists(t, image))
-            image = FindImageExact(t, "GLOBALINFO", "BOXCHECKED");
-        if (const TsMaskData* mask = ImageAt(t, image)) {
-            const TSize size = ImageStateSize(t, image);
-            DrawMaskImage(t, bitmap, {s.Margin, (bitmap.Height() - size.cy) / 2}, selected && enabled ? 1 : 0,
-                          BgCacheFromBitmap(bitmap, 0, 0), *mask, 1);
-        }
-    } else if (item.Bitmap != nullptr && dc != nullptr) {
+    // A checked item without a glyph has its check mark in the face.
+    if (item.Bitmap != nullptr && dc != nullptr) {
         auto& own = const_cast<TBitmap&>(*item.Bitmap);
         if (HDC src = BitmapDC(own)) {
             GdiFlush();
@@ -510,7 +484,7 @@ void TsSkinableMenus::PaintNormal(TBitmap& bitmap, TMenuItem& item, const TRect&
                 BitBlt(dc, s.Margin, glyphTop, own.Width(), own.Height(), src, 0, 0, SRCCOPY);
             }
         }
-    } else if (const char symbol = MenuSystemSymbol(item.Menu() != nullptr ? item.Menu()->Name() : std::string(),
+    } else if (const char symbol = item.Checked ? '\0' : MenuSystemSymbol(item.Menu() != nullptr ? item.Menu()->Name() : std::string(),
                                                     static_cast<unsigned>(item.Tag));
                symbol != 0 && dc != nullptr) {
         LOGFONTW lf{};
@@ -548,11 +522,8 @@ void TsSkinableMenus::PaintNormal(TBitmap& bitmap, TMenuItem& item, const TRect&
         OnDrawItem(&item, dc, r, state, smNormal);
         GdiFlush();
     }
-    if (!enabled) {
-        TBitmap back(bitmap.Width(), bitmap.Height(), TPixelFormat::pf24bit);
-        CopyBitmapRect(back, 0, 0, *entry.Bitmap, Moved(area, inBackground.Left, inBackground.Top));
-        BlendByFactor(bitmap, 0, 0, TransparentKey, kDisabledBlend, {0, 0, area.Right - 1, area.Bottom - 1}, back);
-    }
+    if (!enabled)
+        FadeDisabledMenuItem(bitmap, *entry.Bitmap, {inBackground.Left, inBackground.Top});
 }
 
 void TsSkinableMenus::DrawPlain(TMenuItem& item, HDC dc, const RECT& rect, UINT state)

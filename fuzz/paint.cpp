@@ -2,8 +2,12 @@
 // the painted sizes and states and, when asked, raw values written over the
 // loaded images' records (rectangles, counts, borders, modes); the rest is
 // the options text. Every section, image and glyph is then painted into
-// 24- and 32-bit bitmaps over each kind of parent. Nothing may read or write
-// outside a bitmap, divide by zero or loop for ever; loading errors are fine.
+// 24- and 32-bit bitmaps over each kind of parent, and popup menus of any
+// size (background, item faces, dividers, border strips) and glows of any
+// control, margin and cut are laid out and painted. Nothing may read or
+// write outside a bitmap, divide by zero or loop for ever; loading errors
+// are fine.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -11,6 +15,9 @@
 #include <vector>
 
 #include "base/Exception.h"
+#include "engine/MenuLayout.h"
+#include "engine/MenuPaint.h"
+#include "paint/GlowGeometry.h"
 #include "paint/Glyphs.h"
 #include "paint/Masks.h"
 #include "paint/SectionPaint.h"
@@ -109,6 +116,48 @@ void PaintAll(const TSkinTables& t, Params& q)
     }
 }
 
+void PaintMenus(const TSkinTables& t, Params& q)
+{
+    MenuBackgroundMetrics m;
+    m.Size = TSize{q.Small(180) - 10, q.Small(140) - 10};
+    m.SkinBorderWidth = MenuSkinBorderWidth(t);
+    m.GlyphColumnWidth = q.Short() % 300;
+    m.ExtraLineWidth = q.Small(2) ? q.Short() % 90 : 0;
+    m.HasExtraGlyph = q.Small(2);
+    m.ExtraGlyph = TSize{q.Short() % 120, q.Short() % 120};
+    m.ExtraCaptionHeight = q.Short() % 60;
+    TBitmap background(std::max(m.Size.cx, 0), std::max(m.Size.cy, 0), TPixelFormat::pf24bit);
+    const std::string extra =
+        t.Sections.empty() ? "EXTRALINE" : t.Sections[static_cast<std::size_t>(q.Small(64)) % t.Sections.size()].SectionName;
+    TAOR cut;
+    PaintMenuBackground(t, m, MenuIcoLineSection(TacMenuSupport{}), extra, background, cut);
+    MenuSettings s;
+    s.BorderWidth = q.Short() % 70;
+    s.Margin = q.Short() % 70;
+    s.Spacing = q.Short() % 70;
+    for (int i = 0; i < 4; ++i) {
+        TBitmap item(q.Small(120), q.Small(40), TPixelFormat::pf24bit);
+        const TPoint at{q.Short() % 220, q.Short() % 220};
+        MenuItemFace face;
+        face.Enabled = q.Small(2);
+        face.Selected = q.Small(2);
+        face.Checked = q.Small(2);
+        face.Radio = q.Small(2);
+        face.HasGlyph = q.Small(3) == 0;
+        face.Margin = q.Short() % 60;
+        PaintMenuItemFace(t, item, background, at, face);
+        const TRect itemRect{at.X, at.Y, at.X + item.Width(), at.Y + item.Height()};
+        const TRect line = MenuDividerRect(s, itemRect, m.ExtraLineWidth, m.GlyphColumnWidth);
+        PaintMenuDivider(t, item, background, at, {line.Left - at.X, line.Top - at.Y, line.Right - at.X,
+                                                   line.Bottom - at.Y});
+        FadeDisabledMenuItem(item, background, at);
+        MenuItemBorderStrips(s, m.Size, itemRect, q.Small(2), q.Small(2), m.ExtraLineWidth, m.SkinBorderWidth);
+    }
+    const TRect control{q.Short(), q.Short(), q.Short(), q.Short()};
+    const TRect visible{q.Short(), q.Short(), q.Short(), q.Short()};
+    PlaceGlow(control, visible, GlowBorders{q.Short(), q.Short(), q.Short(), q.Short()}, q.Short());
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -136,5 +185,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (TsMaskData& m : tables.Images)
             Scramble(m, q);
     PaintAll(tables, q);
+    PaintMenus(tables, q);
     return 0;
 }
