@@ -5,6 +5,8 @@
 // skin switched off and on with the handles counted.
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -894,6 +896,55 @@ TEST_F(FramesTest, CaptionButtonsFadeInAboveTheFrameAndOutWhenLeft)
 
 // Close has a glow in the test skin: hot, its picture is the glow, placed
 // the skin's margin up and left of the button.
+// A thousand hovers of a caption button, each leaving before its fade in
+// ends: every fade makes its window and picture and frees them at its end.
+TEST_F(FramesTest, AThousandCaptionButtonHoversLeaveNothingBehind)
+{
+    manager->AllowGlowing = true;
+    TacSBAnimation::UseTimer = false;
+    struct TimerBack {
+        ~TimerBack() { TacSBAnimation::UseTimer = true; }
+    } timerBack;
+    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+    TsSkinProvider* p = ShowAndAdopt(form);
+    ASSERT_NE(p, nullptr);
+    const HWND w = form->Handle();
+    const POINT screen = ScreenPoint(w, p->Layout().Buttons[cbMin]);
+    testsupport::MouseFromAnotherThread([] { testsupport::MovePointer(1000, 700); });
+    auto hover = [&] {
+        SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y));
+        TacSBAnimation* fade = p->ButtonFade(HTMINBUTTON);
+        if (fade == nullptr)
+            return false;
+        fade->Tick();
+        SendMessageW(w, WM_NCMOUSELEAVE, 0, 0);
+        for (int i = 0; i < 20 && fade->Running(); ++i)
+            fade->Tick();
+        return !fade->Running() && fade->Window() == nullptr;
+    };
+    for (int i = 0; i < 20; ++i)
+        ASSERT_TRUE(hover());
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    DWORD handles = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handles);
+    PROCESS_MEMORY_COUNTERS before{}, after{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
+    int ended = 0;
+    for (int i = 0; i < 1000; ++i)
+        ended += hover();
+    GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
+    EXPECT_EQ(ended, 1000);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
+    DWORD handlesAfter = 0;
+    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
+    EXPECT_LE(handlesAfter, handles + 4);
+    std::printf("working set: %+lld KB over 1000 hovers\n",
+                (static_cast<long long>(after.WorkingSetSize) - static_cast<long long>(before.WorkingSetSize)) / 1024);
+    EXPECT_LT(after.WorkingSetSize, before.WorkingSetSize + 4 * 1024 * 1024);
+}
+
 TEST_F(FramesTest, HotCloseShowsTheSkinsGlowAroundIt)
 {
     manager->AllowGlowing = true;
