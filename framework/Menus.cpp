@@ -64,6 +64,14 @@ TMenuItem* TMenuItem::Add(const std::string& caption, unsigned command)
     return Add(std::move(item));
 }
 
+std::unique_ptr<TMenuItem> TMenuItem::Take(int index)
+{
+    std::unique_ptr<TMenuItem> item = std::move(items_.at(static_cast<std::size_t>(index)));
+    items_.erase(items_.begin() + index);
+    item->parent_ = nullptr;
+    return item;
+}
+
 TPopupMenu* TMenuItem::Menu() const
 {
     const TMenuItem* root = this;

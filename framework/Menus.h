@@ -57,6 +57,8 @@ public:
     TMenuItem* Add(std::unique_ptr<TMenuItem> item);
     TMenuItem* Add(const std::string& caption, unsigned command = 0);
     void Clear() { items_.clear(); }
+    // Takes the item at `index` out (it is no longer a sub-item).
+    std::unique_ptr<TMenuItem> Take(int index);
     int Count() const { return static_cast<int>(items_.size()); }
     TMenuItem* Items(int index) const { return items_.at(static_cast<std::size_t>(index)).get(); }
     TMenuItem* Parent() const { return parent_; }

@@ -24,7 +24,9 @@
 #include "paint/SectionPaint_win.h"
 #include "paint/Text_win.h"
 #include "render/Bitmap_win.h"
+#include "skin/SkinFiles.h"
 #include "skin/SkinLookups.h"
+#include "skin/SkinPlace.h"
 #include "skin/SkinState.h"
 #include "windows/BorderForm_win.h"
 
@@ -1601,8 +1603,18 @@ void TsSkinProvider::ShowSystemMenu(int x, int y)
             systemMenu_ = new TsSystemMenu(this);
         systemMenu_->Rebuild(w);
         systemMenu_->Refresh(in);
+        if (MakeSkinMenu)
+            systemMenu_->AddSkinMenu(ListSkins(manager->SkinDirectory(), TSkinListMode::Both, manager->InternalSkins,
+                                               CurrentSkinFileSystem())
+                                         .Names,
+                                     manager->SkinName());
         manager->SkinableMenus().HookPopupMenu(*systemMenu_, true);
-        command = systemMenu_->Show(w, x, y);
+        const TMenuItem* chosen = systemMenu_->Show(w, x, y);
+        if (chosen != nullptr && !TsSystemMenu::ChosenSkin(*chosen).empty()) {
+            manager->SetSkinName(TsSystemMenu::ChosenSkin(*chosen));
+            return;
+        }
+        command = chosen != nullptr ? chosen->Command : 0;
     } else {
         // The window's own menu, drawn by the system.
         HMENU menu = GetSystemMenu(w, FALSE);

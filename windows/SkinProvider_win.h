@@ -72,6 +72,8 @@ public:
     // border: in the border window's, the frame cache's).
     FrameMetrics Metrics() const;
     FrameLayout Layout() const { return LayoutFrame(Metrics()); }
+    // The window menu offers the skins the manager can list first.
+    bool MakeSkinMenu = false;
     // The skinned window menu once it has been opened (null before).
     TsSystemMenu* SystemMenu() const { return systemMenu_; }
     // The frame part at a point of the screen.

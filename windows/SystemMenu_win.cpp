@@ -1,7 +1,10 @@
 #include "windows/SystemMenu_win.h"
 
+#include <cstring>
+#include <memory>
 #include <string>
 
+#include "engine/MenuLayout.h"
 #include "framework/Unicode.h"
 
 namespace taramel {
@@ -19,6 +22,10 @@ constexpr StandardItem kBeforeDivider[] = {
     {scMinimize, "acIN", "Minimize"}, {scMaximize, "acIX", "Maximize"},
 };
 constexpr StandardItem kClose{scClose, "acIC", "Close"};
+
+constexpr const char* kSkinItemName = "SkinSelectItem";
+constexpr const char* kInternalMark = "(internal)";
+constexpr std::size_t kSkinsPerColumn = 20;
 
 // The text of an item of the window's own menu by position, split at its
 // tab into caption and shortcut.
@@ -94,10 +101,43 @@ void TsSystemMenu::Refresh(const SystemMenuInput& input)
         }
 }
 
-unsigned TsSystemMenu::Show(HWND window, int x, int y)
+void TsSystemMenu::AddSkinMenu(const std::vector<std::string>& skins, const std::string& current)
 {
-    const TMenuItem* chosen = Popup(x, y, window, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON);
-    return chosen != nullptr ? chosen->Command : 0;
+    auto submenu = std::make_unique<TMenuItem>();
+    submenu->Caption = "Available skins";
+    submenu->Name = kSkinItemName;
+    for (std::size_t i = 0; i < skins.size(); ++i) {
+        TMenuItem* item = submenu->Add(skins[i]);
+        item->Name = kSkinItemName + std::to_string(i);
+        item->RadioItem = true;
+        item->Checked = skins[i] == current;
+        item->Break = i > 0 && i % kSkinsPerColumn == 0;
+    }
+    // First in the menu, a divider after it.
+    std::vector<std::unique_ptr<TMenuItem>> rest;
+    while (Items.Count() > 0)
+        rest.push_back(Items.Take(0));
+    Items.Add(std::move(submenu));
+    Items.Add("-");
+    for (auto& item : rest)
+        Items.Add(std::move(item));
+}
+
+const TMenuItem* TsSystemMenu::Show(HWND window, int x, int y)
+{
+    return Popup(x, y, window, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON);
+}
+
+std::string TsSystemMenu::ChosenSkin(const TMenuItem& item)
+{
+    const TMenuItem* parent = item.Parent();
+    if (parent == nullptr || parent->Name != kSkinItemName || item.Name.rfind(kSkinItemName, 0) != 0)
+        return {};
+    std::string name = StripAccelerators(item.Caption);
+    const std::size_t internal = name.find(kInternalMark);
+    if (internal != std::string::npos)
+        name.resize(internal + std::strlen(kInternalMark));
+    return name;
 }
 
 }  // namespace taramel

@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "engine/SystemMenuRules.h"
 #include "framework/Menus.h"
 
@@ -22,10 +25,18 @@ public:
     // and a divider after them, Close. Each standard item's Tag is its
     // command, which picks its symbol.
     void Rebuild(HWND window);
+    // Puts "Available skins" first (and a divider after it): one radio item
+    // per skin, the current one checked, a new column every 20 skins.
+    void AddSkinMenu(const std::vector<std::string>& skins, const std::string& current);
     // Which standard items show and can be chosen.
     void Refresh(const SystemMenuInput& input);
-    // Shows the menu at the screen point; the chosen command, 0 for none.
-    unsigned Show(HWND window, int x, int y);
+    // Shows the menu at the screen point; the chosen item, null for none.
+    const TMenuItem* Show(HWND window, int x, int y);
+
+    // The skin an item of the skin menu names (its caption without
+    // accelerator marks; an internal skin's up to "(internal)"), empty for
+    // any other item.
+    static std::string ChosenSkin(const TMenuItem& item);
 };
 
 }  // namespace taramel

@@ -347,3 +347,67 @@ TEST_F(MenusTest, WithoutSkinnedPopupsTheWindowsOwnMenuOpens)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+TEST(TsSystemMenu, SkinMenuComesFirstWithRadioItemsInColumnsOfTwentyAndNamesItsSkin)
+{
+    TsSystemMenu menu(nullptr);
+    menu.Rebuild(nullptr);
+    const int standard = menu.Items.Count();
+    std::vector<std::string> skins = {"A&qua", "Std (internal) 2", "Frames"};
+    for (int i = 0; i < 20; ++i)
+        skins.push_back("Skin" + std::to_string(i));
+    menu.AddSkinMenu(skins, "Frames");
+    ASSERT_EQ(menu.Items.Count(), standard + 2);
+    const TMenuItem& list = *menu.Items.Items(0);
+    EXPECT_EQ(list.Caption, "Available skins");
+    EXPECT_TRUE(menu.Items.Items(1)->IsLine());
+    ASSERT_EQ(list.Count(), static_cast<int>(skins.size()));
+    for (int i = 0; i < list.Count(); ++i) {
+        const TMenuItem& item = *list.Items(i);
+        EXPECT_TRUE(item.RadioItem);
+        EXPECT_EQ(item.Checked, i == 2) << i;
+        EXPECT_EQ(item.Break, i == 20) << i;
+        EXPECT_EQ(item.Name, "SkinSelectItem" + std::to_string(i));
+    }
+    EXPECT_EQ(TsSystemMenu::ChosenSkin(*list.Items(0)), "Aqua");
+    EXPECT_EQ(TsSystemMenu::ChosenSkin(*list.Items(1)), "Std (internal)");
+    EXPECT_EQ(TsSystemMenu::ChosenSkin(*list.Items(2)), "Frames");
+    EXPECT_EQ(TsSystemMenu::ChosenSkin(list), "");
+    EXPECT_EQ(TsSystemMenu::ChosenSkin(*menu.Items.Items(menu.Items.Count() - 1)), "") << "Close";
+}
+
+// With the skin menu, choosing a skin from the window menu makes it the
+// manager's skin.
+TEST_F(MenusTest, ASkinChosenFromTheWindowMenuBecomesTheManagersSkin)
+{
+    TsSkinProvider* p = MainKindForm();
+    ASSERT_NE(p, nullptr);
+    p->MakeSkinMenu = true;
+    MenuVisit visit;
+    visit.Act = [&](HWND menu, int tick) {
+        // The skin menu is first: open it (which selects its first skin) and
+        // take that skin.
+        if (tick == 0)
+            PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+        if (tick == 2)
+            PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
+        if (tick == 6)
+            PostMessageW(FindWindowW(L"#32768", nullptr), WM_KEYDOWN, VK_RETURN, 0);
+        return tick > 40;
+    };
+    Visit(visit, [&] { AltSpace(); });
+    ASSERT_NE(p->SystemMenu(), nullptr);
+    const TMenuItem& list = *p->SystemMenu()->Items.Items(0);
+    ASSERT_GT(list.Count(), 1);
+    int checked = 0;
+    for (int i = 0; i < list.Count(); ++i)
+        checked += list.Items(i)->Checked && list.Items(i)->Caption == "Frames";
+    EXPECT_EQ(checked, 1) << "the current skin is checked";
+    EXPECT_EQ(manager->SkinName(), list.Items(0)->Caption);
+}
+
+}  // namespace
+}  // namespace taramel
