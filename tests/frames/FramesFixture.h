@@ -16,6 +16,7 @@
 #include "framework/Form.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/PixelCanvas.h"
+#include "windows/CaptionButtonAnimation_win.h"
 #include "windows/SkinProvider_win.h"
 #include "windows/WindowHook.h"
 
@@ -58,6 +59,7 @@ protected:
     }
     void TearDown() override
     {
+        TacSBAnimation::UseTimer = true;
         for (TForm* f : forms)
             delete f;
         manager.reset();
@@ -83,6 +85,15 @@ protected:
         testsupport::PumpUntil([&] { return ProviderOfWindow(form->Handle()) != nullptr; }, 500);
         testsupport::Pump(30);
         return ProviderOfWindow(form->Handle());
+    }
+    // The main window's kind shown with caption-button fades on, their
+    // ticks given by the test rather than by timers.
+    TsSkinProvider* ShowWithSteppedFades(TForm*& form)
+    {
+        manager->AllowGlowing = true;
+        TacSBAnimation::UseTimer = false;
+        form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+        return ShowAndAdopt(form);
     }
     // The centre of a frame rectangle on the screen.
     static POINT ScreenPoint(HWND w, const TRect& r)

@@ -817,13 +817,8 @@ TEST_F(FramesTest, UnusableCaptionImagesGetTheSystemFaceAndDoWhatTheyShow)
 // the frame keeps the resting look throughout. A press shows at once.
 TEST_F(FramesTest, CaptionButtonsFadeInAboveTheFrameAndOutWhenLeft)
 {
-    manager->AllowGlowing = true;
-    TacSBAnimation::UseTimer = false;  // the test steps the fades itself
-    struct TimerBack {
-        ~TimerBack() { TacSBAnimation::UseTimer = true; }
-    } timerBack;
-    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
-    TsSkinProvider* p = ShowAndAdopt(form);
+    TForm* form = nullptr;
+    TsSkinProvider* p = ShowWithSteppedFades(form);
     ASSERT_NE(p, nullptr);
     const HWND w = form->Handle();
     SendMessageW(w, WM_NCACTIVATE, TRUE, 0);
@@ -894,19 +889,12 @@ TEST_F(FramesTest, CaptionButtonsFadeInAboveTheFrameAndOutWhenLeft)
     EXPECT_EQ(p->ButtonFade(HTMINBUTTON), nullptr);
 }
 
-// Close has a glow in the test skin: hot, its picture is the glow, placed
-// the skin's margin up and left of the button.
 // A thousand hovers of a caption button, each leaving before its fade in
 // ends: every fade makes its window and picture and frees them at its end.
 TEST_F(FramesTest, AThousandCaptionButtonHoversLeaveNothingBehind)
 {
-    manager->AllowGlowing = true;
-    TacSBAnimation::UseTimer = false;
-    struct TimerBack {
-        ~TimerBack() { TacSBAnimation::UseTimer = true; }
-    } timerBack;
-    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
-    TsSkinProvider* p = ShowAndAdopt(form);
+    TForm* form = nullptr;
+    TsSkinProvider* p = ShowWithSteppedFades(form);
     ASSERT_NE(p, nullptr);
     const HWND w = form->Handle();
     const POINT screen = ScreenPoint(w, p->Layout().Buttons[cbMin]);
@@ -945,15 +933,12 @@ TEST_F(FramesTest, AThousandCaptionButtonHoversLeaveNothingBehind)
     EXPECT_LT(after.WorkingSetSize, before.WorkingSetSize + 4 * 1024 * 1024);
 }
 
+// Close has a glow in the test skin: hot, its picture is the glow, placed
+// the skin's margin up and left of the button.
 TEST_F(FramesTest, HotCloseShowsTheSkinsGlowAroundIt)
 {
-    manager->AllowGlowing = true;
-    TacSBAnimation::UseTimer = false;
-    struct TimerBack {
-        ~TimerBack() { TacSBAnimation::UseTimer = true; }
-    } timerBack;
-    TForm* form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
-    TsSkinProvider* p = ShowAndAdopt(form);
+    TForm* form = nullptr;
+    TsSkinProvider* p = ShowWithSteppedFades(form);
     ASSERT_NE(p, nullptr);
     const HWND w = form->Handle();
     const TRect close = p->Layout().Buttons[cbClose];

@@ -100,6 +100,16 @@ void CALLBACK VisitMenu(HWND, UINT, UINT_PTR, DWORD)
         EndMenu();
 }
 
+// The timer needs the shown menu's handle, which exists only while it is
+// open: it is taken from the provider inside the visit.
+TsSkinProvider* gProvider = nullptr;
+void CALLBACK VisitSystemMenu(HWND w, UINT m, UINT_PTR id, DWORD t)
+{
+    if (gProvider != nullptr && gProvider->SystemMenu() != nullptr)
+        gShownMenu = gProvider->SystemMenu()->Handle();
+    VisitMenu(w, m, id, t);
+}
+
 class MenusTest : public FramesTest {
 protected:
     void SetUp() override
@@ -113,15 +123,18 @@ protected:
         TsSkinProvider* p = ShowAndAdopt(form);
         return p;
     }
-    // Opens the menu through `open` with a timer inside its loop.
-    void Visit(MenuVisit& visit, const std::function<void()>& open, HMENU shown = nullptr)
+    // Opens the menu through `open` with a timer inside its loop; with a
+    // provider, the visit also reads the items of its window menu.
+    void Visit(MenuVisit& visit, const std::function<void()>& open, TsSkinProvider* itemsOf = nullptr)
     {
         gVisit = &visit;
-        gShownMenu = shown;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 10, VisitMenu);
+        gProvider = itemsOf;
+        gShownMenu = nullptr;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, VisitSystemMenu);
         open();
         KillTimer(nullptr, timer);
         gVisit = nullptr;
+        gProvider = nullptr;
         testsupport::Pump(10);
     }
     void AltSpace() { SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, ' '); }
@@ -133,28 +146,12 @@ protected:
     TForm* form = nullptr;
 };
 
-// The timer needs the shown menu's handle, which exists only while it is
-// open: it is taken from the provider inside the visit.
-TsSkinProvider* gProvider = nullptr;
-void CALLBACK VisitSystemMenu(HWND w, UINT m, UINT_PTR id, DWORD t)
-{
-    if (gProvider != nullptr && gProvider->SystemMenu() != nullptr)
-        gShownMenu = gProvider->SystemMenu()->Handle();
-    VisitMenu(w, m, id, t);
-}
-
 TEST_F(MenusTest, AltSpaceOpensTheSkinnedWindowMenuWithTheFormsRules)
 {
     TsSkinProvider* p = MainKindForm();
     ASSERT_NE(p, nullptr);
     MenuVisit visit;
-    gVisit = &visit;
-    gProvider = p;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, VisitSystemMenu);
-    AltSpace();
-    KillTimer(nullptr, timer);
-    gVisit = nullptr;
-    gProvider = nullptr;
+    Visit(visit, [&] { AltSpace(); }, p);
     ASSERT_NE(visit.Window, nullptr) << "no menu opened";
 
     // The main window's kind moves, minimises and closes; Restore and Size
@@ -217,13 +214,7 @@ TEST_F(MenusTest, PopupWindowTakesTheBordersShapeAndTheKeyedItemTurnsHot)
         hot = ReadWindow(menu, hotWidth);
         return true;
     };
-    gProvider = p;
-    gVisit = &visit;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 20, VisitSystemMenu);
-    AltSpace();
-    KillTimer(nullptr, timer);
-    gVisit = nullptr;
-    gProvider = nullptr;
+    Visit(visit, [&] { AltSpace(); }, p);
     ASSERT_NE(visit.Window, nullptr);
     EXPECT_FALSE(cornerIn) << "a key-colour corner of the border is part of the window";
     EXPECT_TRUE(edgeIn);
