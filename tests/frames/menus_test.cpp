@@ -163,8 +163,9 @@ TEST_F(MenusTest, AltSpaceOpensTheSkinnedWindowMenuWithTheFormsRules)
     ASSERT_EQ(visit.Items.size(), std::size(expected));
     for (std::size_t i = 0; i < visit.Items.size(); ++i) {
         EXPECT_EQ(visit.Items[i].Command, expected[i].command) << i;
-        if (expected[i].command != 0)
+        if (expected[i].command != 0) {
             EXPECT_EQ(visit.Items[i].Enabled, expected[i].enabled) << std::hex << expected[i].command;
+        }
     }
     // Captions are the window's own menu's.
     wchar_t own[128] = {};
