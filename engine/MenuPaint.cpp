@@ -50,11 +50,11 @@ MenuBackgroundLayout PaintMenuBackground(const TSkinTables& t, const MenuBackgro
     return layout;
 }
 
-void PaintMenuItemFace(const TSkinTables& t, TBitmap& item, const TBitmap& background, TPoint at,
+bool PaintMenuItemFace(const TSkinTables& t, TBitmap& item, const TBitmap& background, TPoint at,
                        const MenuItemFace& face)
 {
     if (item.Empty())
-        return;
+        return true;
     const TRect area{0, 0, item.Width(), item.Height()};
     CopyBitmapRect(item, 0, 0, background, {at.X, at.Y, at.X + item.Width(), at.Y + item.Height()});
     const int section = FindSection(t, "MENUITEM");
@@ -62,7 +62,7 @@ void PaintMenuItemFace(const TSkinTables& t, TBitmap& item, const TBitmap& backg
         PaintSection(t, section, "MENUITEM", BgCacheFromBitmap(background, at.X, at.Y), {}, {&item, area, 0, 0},
                      face.Enabled && face.Selected ? 1 : 0, true);
     if (!face.Checked || face.HasGlyph)
-        return;
+        return true;
     int image = face.Radio ? FindImageExact(t, "GLOBALINFO", "RADIOCHECKED") : -1;
     if (!ImageExists(t, image))
         image = FindImageExact(t, "GLOBALINFO", "CHECK");
@@ -72,7 +72,9 @@ void PaintMenuItemFace(const TSkinTables& t, TBitmap& item, const TBitmap& backg
         const TSize size = ImageStateSize(t, image);
         DrawMaskImage(t, item, {face.Margin, (item.Height() - size.cy) / 2}, face.Selected && face.Enabled ? 1 : 0,
                       BgCacheFromBitmap(item, 0, 0), *mask, 1);
+        return true;
     }
+    return false;
 }
 
 bool PaintMenuDivider(const TSkinTables& t, TBitmap& item, const TBitmap& background, TPoint at, const TRect& line)

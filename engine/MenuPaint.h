@@ -37,8 +37,9 @@ struct MenuItemFace {
 // background under it, the "MENUITEM" section (hot when enabled and
 // selected) and, for a checked item without a glyph, the check image of
 // "GLOBALINFO" (a radio item's "RADIOCHECKED", else "CHECK", else
-// "BOXCHECKED") at the margin, centred vertically.
-void PaintMenuItemFace(const TSkinTables& t, TBitmap& item, const TBitmap& background, TPoint at,
+// "BOXCHECKED") at the margin, centred vertically. False when a check mark
+// was due but the skin has none, for the caller's built-in mark.
+bool PaintMenuItemFace(const TSkinTables& t, TBitmap& item, const TBitmap& background, TPoint at,
                        const MenuItemFace& face);
 
 // A divider item: the background and the line of "DIVIDERV"'s border image

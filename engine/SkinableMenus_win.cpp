@@ -76,6 +76,21 @@ const wchar_t* SymbolFontName()
     return name;
 }
 
+// The system's check mark or radio bullet ("Marlett" "a" and "h") in the
+// item's text colours.
+void DrawBuiltInMenuMark(HDC dc, const RECT& r, bool radio, const TSkinTables& t, int section, bool enabled, bool hot)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = -(r.bottom - r.top);
+    lf.lfCharSet = SYMBOL_CHARSET;
+    wcscpy(lf.lfFaceName, L"Marlett");
+    OwnedGdi<HFONT> font(CreateFontIndirectW(&lf));
+    HGDIOBJ old = SelectObject(dc, font.Get());
+    DrawSectionText(dc, radio ? "h" : "a", &t, section, enabled, hot,
+                    DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX | DT_NOCLIP, r);
+    SelectObject(dc, old);
+}
+
 UINT AlignmentFlags(TMenuTextAlign align)
 {
     switch (align) {
@@ -464,14 +479,18 @@ void TsSkinableMenus::PaintNormal(TBitmap& bitmap, TMenuItem& item, const TRect&
     face.Radio = item.RadioItem;
     face.HasGlyph = item.Bitmap != nullptr;
     face.Margin = s.Margin;
-    PaintMenuItemFace(t, bitmap, *entry.Bitmap, {inBackground.Left, inBackground.Top}, face);
+    const bool marked = PaintMenuItemFace(t, bitmap, *entry.Bitmap, {inBackground.Left, inBackground.Top}, face);
     int section = FindSection(t, "MENUITEM");
     if (!SectionExists(t, section))
         section = FindSection(t, "MAINMENU");
     const TSize glyph = GlyphSize(item);
     const int glyphTop = (bitmap.Height() - glyph.cy) / 2;
     HDC dc = BitmapDC(bitmap);
-    // A checked item without a glyph has its check mark in the face.
+    // A checked item without a glyph has its check mark in the face; a
+    // skin without one gets the system's mark, so that the state is seen.
+    if (!marked && dc != nullptr)
+        DrawBuiltInMenuMark(dc, RECT{s.Margin, glyphTop, s.Margin + glyph.cx, glyphTop + glyph.cy}, item.RadioItem, t,
+                            section, enabled, hot);
     if (item.Bitmap != nullptr && dc != nullptr) {
         auto& own = const_cast<TBitmap&>(*item.Bitmap);
         if (HDC src = BitmapDC(own)) {

@@ -144,9 +144,15 @@ TEST(PaintMenuItemFace, SeeThroughNormalHotCheckedAndWashedOutWhenDisabled)
     EXPECT_EQ(item.PixelColor(2, 6), kCheck) << "at the margin, centred: rows 6..13";
     EXPECT_EQ(item.PixelColor(2, 5), kColumn);
     EXPECT_EQ(item.PixelColor(10, 10), kColumn);
+    EXPECT_TRUE(PaintMenuItemFace(t, item, bg, at, face));
     face.HasGlyph = true;  // the glyph takes the mark's place
     PaintMenuItemFace(t, item, bg, at, face);
     EXPECT_EQ(item.PixelColor(2, 6), kColumn);
+    // A skin without any check image leaves the mark to the caller.
+    face.HasGlyph = false;
+    EXPECT_FALSE(PaintMenuItemFace(TSkinTables{}, item, bg, at, face));
+    face.Checked = false;
+    EXPECT_TRUE(PaintMenuItemFace(TSkinTables{}, item, bg, at, face));
 
     // Disabled: 40 % of the item's own look remains over the background.
     face = MenuItemFace{};

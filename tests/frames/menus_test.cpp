@@ -403,3 +403,38 @@ TEST_F(MenusTest, ASkinChosenFromTheWindowMenuBecomesTheManagersSkin)
 
 }  // namespace
 }  // namespace taramel
+
+namespace taramel {
+namespace {
+
+// Captions of any length and content are measured and drawn inside the
+// popup: the longest empty, only "&", tabs, a header, a divider, checked and
+// greyed items; nothing is drawn outside the popup's window.
+TEST_F(MenusTest, CaptionsOfAnyContentAreMeasuredAndDrawnInsideThePopup)
+{
+    TsSkinProvider* p = MainKindForm();
+    ASSERT_NE(p, nullptr);
+    TPopupMenu menu(form);
+    const std::string longest(10000, 'W');
+    for (const char* caption : {"", "&", "&&", "\t\t", "-Заголовок-", "--", "-", "- a", "\x08Справка", "Ш\tCtrl+Ш"})
+        menu.Items.Add(caption);
+    menu.Items.Add(longest);
+    TMenuItem* radio = menu.Items.Add("Выбор");
+    radio->RadioItem = radio->Checked = true;
+    TMenuItem* grey = menu.Items.Add("Недоступно");
+    grey->Enabled = false;
+    grey->Checked = true;
+    grey->ShortCutText = std::string(300, '+');
+    manager->SkinableMenus().HookPopupMenu(menu, true);
+    MenuVisit visit;
+    Visit(visit, [&] { menu.Popup(50, 50, form->Handle()); });
+    ASSERT_NE(visit.Window, nullptr);
+    // The skin's border still stands at the popup's left and bottom edges.
+    const int height = static_cast<int>(visit.Pixels.size()) / visit.Width;
+    EXPECT_EQ(At(visit, 1, height / 2), kMenuBorder);
+    EXPECT_EQ(At(visit, 10, height - 2), kMenuBorder);
+    EXPECT_EQ(manager->SkinableMenus().CachedBackgrounds(), 0u);
+}
+
+}  // namespace
+}  // namespace taramel
