@@ -26,11 +26,6 @@ constexpr UINT_PTR kPopupSubclassId = 0x4D4E55;  // one subclass of ours per pop
 constexpr int kColumnGap = 4;
 constexpr int kShortcutRight = 8;
 
-const TsMaskData* ImageAt(const TSkinTables& t, int index)
-{
-    return ImageExists(t, index) ? &t.Images[static_cast<std::size_t>(index)] : nullptr;
-}
-
 bool IsEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
 
 TRect Moved(const TRect& r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
