@@ -5,8 +5,11 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +44,34 @@ inline COLORREF PixelAt(HWND w, int x, int y)
     int width = 0;
     const auto px = ReadWindow(w, width);
     return px.at(static_cast<std::size_t>(y * width + x));
+}
+
+// What a process holds: GDI and USER objects, handles and its working set.
+struct ProcessHoldings {
+    DWORD Gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    DWORD User = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    DWORD Handles = 0;
+    SIZE_T WorkingSet = 0;
+    ProcessHoldings()
+    {
+        GetProcessHandleCount(GetCurrentProcess(), &Handles);
+        PROCESS_MEMORY_COUNTERS memory{};
+        GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+        WorkingSet = memory.WorkingSetSize;
+    }
+};
+
+// Nothing kept after `what` compared with `before`: objects and handles
+// within a few, the working set within 4 MB (printed, for the notes).
+inline void ExpectNothingKept(const ProcessHoldings& before, const char* what)
+{
+    const ProcessHoldings after;
+    EXPECT_LE(after.Gdi, before.Gdi + 2) << what;
+    EXPECT_LE(after.User, before.User + 2) << what;
+    EXPECT_LE(after.Handles, before.Handles + 4) << what;
+    std::printf("working set: %+lld KB over %s\n",
+                (static_cast<long long>(after.WorkingSet) - static_cast<long long>(before.WorkingSet)) / 1024, what);
+    EXPECT_LT(after.WorkingSet, before.WorkingSet + 4 * 1024 * 1024) << what;
 }
 
 class FramesTest : public ::testing::Test {

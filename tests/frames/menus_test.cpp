@@ -310,25 +310,12 @@ TEST_F(MenusTest, AThousandOpeningsLeaveNoHandleWindowOrPictureBehind)
         return visit.Window != nullptr;
     };
     ASSERT_TRUE(once());
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    const DWORD user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    DWORD handles = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles);
-    PROCESS_MEMORY_COUNTERS before{}, after{};
-    GetProcessMemoryInfo(GetCurrentProcess(), &before, sizeof before);
+    const ProcessHoldings before;
     int shown = 0;
     for (int i = 0; i < 1000; ++i)
         shown += once();
-    GetProcessMemoryInfo(GetCurrentProcess(), &after, sizeof after);
     EXPECT_EQ(shown, 1000);
-    std::printf("working set: %+lld KB over 1000 openings\n",
-                (static_cast<long long>(after.WorkingSetSize) - static_cast<long long>(before.WorkingSetSize)) / 1024);
-    EXPECT_LT(after.WorkingSetSize, before.WorkingSetSize + 4 * 1024 * 1024);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdi + 2);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), user + 2);
-    DWORD handlesAfter = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handlesAfter);
-    EXPECT_LE(handlesAfter, handles + 4);
+    ExpectNothingKept(before, "1000 openings");
     EXPECT_EQ(manager->SkinableMenus().CachedBackgrounds(), 0u) << "pictures of closed popups kept";
 }
 
