@@ -19,6 +19,8 @@ struct TRect {
 
     int Width() const { return Right - Left; }
     int Height() const { return Bottom - Top; }
+    // No pixel inside (a zero or negative width or height).
+    bool Empty() const { return Right <= Left || Bottom <= Top; }
     bool operator==(const TRect&) const = default;
 };
 

@@ -111,7 +111,7 @@ void TsGroupBox::RebuildCache()
         // A section over part of the cache, painted at the origin of a
         // bitmap of its own (with the background under that origin).
         auto paintAt = [&](int index, const std::string& name, const BgCache& under) {
-            if (cr.Width() <= 0 || cr.Height() <= 0)
+            if (cr.Empty())
                 return;
             auto work = CreateWorkBitmap24(cr.Width(), cr.Height());
             PaintSection(t, index, name, under, {}, {work.get(), {0, 0, cr.Width(), cr.Height()}}, state, true);

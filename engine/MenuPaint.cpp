@@ -17,12 +17,10 @@ const TsMaskData* ImageAt(const TSkinTables& t, int index)
     return ImageExists(t, index) ? &t.Images[static_cast<std::size_t>(index)] : nullptr;
 }
 
-bool IsEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
-
 void PaintStrip(const TSkinTables& t, std::string_view name, TBitmap& bitmap, const TRect& r)
 {
     const int section = FindSection(t, name);
-    if (SectionExists(t, section) && !IsEmpty(r))
+    if (SectionExists(t, section) && !r.Empty())
         PaintSection(t, section, name, BgCacheFromBitmap(bitmap, r.Left, r.Top), {}, {&bitmap, r, 0, 0}, 0, true);
 }
 
@@ -85,7 +83,7 @@ bool PaintMenuDivider(const TSkinTables& t, TBitmap& item, const TBitmap& backgr
     const TsMaskData* mask = ImageAt(t, FindImage(t, section, "DIVIDERV", "BORDERSMASK"));
     if (mask == nullptr)
         return false;
-    if (!IsEmpty(line) && !item.Empty())
+    if (!line.Empty() && !item.Empty())
         DrawMaskRect(t, item, line, true, true, 0, *mask, BgCacheFromBitmap(background, at.X, at.Y));
     return true;
 }

@@ -26,8 +26,6 @@ constexpr UINT_PTR kPopupSubclassId = 0x4D4E55;  // one subclass of ours per pop
 constexpr int kColumnGap = 4;
 constexpr int kShortcutRight = 8;
 
-bool IsEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
-
 TRect Moved(const TRect& r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
 
 // The font of the DC made bold (for the default item); null when it cannot
@@ -277,12 +275,12 @@ void TsSkinableMenus::DrawExtraLine(TBitmap& bitmap, const MenuBackgroundLayout&
 {
     const TSkinTables& t = manager_.Tables();
     const int section = FindSection(t, extra.Data.SkinSection);
-    if (!SectionExists(t, section) || IsEmpty(layout.ExtraLine))
+    if (!SectionExists(t, section) || layout.ExtraLine.Empty())
         return;
     HDC dc = BitmapDC(bitmap);
     if (dc == nullptr)
         return;
-    if (extra.Data.Glyph != nullptr && !IsEmpty(layout.ExtraGlyph)) {
+    if (extra.Data.Glyph != nullptr && !layout.ExtraGlyph.Empty()) {
         auto& glyph = const_cast<TBitmap&>(*extra.Data.Glyph);
         if (HDC src = BitmapDC(glyph)) {
             GdiFlush();
@@ -394,7 +392,7 @@ void TsSkinableMenus::CopyBorderStrips(const PopupBackground& entry, const TMenu
     if (dc == nullptr)
         return;
     for (const TRect& r : {strips.Top, strips.Bottom, strips.Left, strips.Right})
-        if (!IsEmpty(r))
+        if (!r.Empty())
             CopyBitmapToDC(*entry.Bitmap, dc, ToRECT(r), r.Left, r.Top);
     // Below the last item of a column, down to the popup's bottom: a shorter
     // column would otherwise leave the system's colour under it.
@@ -422,7 +420,7 @@ void TsSkinableMenus::PaintDivider(TBitmap& bitmap, const TRect& inBackground, c
     if (PaintMenuDivider(t, bitmap, *entry.Bitmap, {inBackground.Left, inBackground.Top}, line))
         return;
     HDC dc = BitmapDC(bitmap);
-    if (dc == nullptr || IsEmpty(line))
+    if (dc == nullptr || line.Empty())
         return;
     const int y = (line.Top + line.Bottom) / 2 - 1;
     OwnedGdi<HPEN> grey(CreatePen(PS_SOLID, 1, RGB(0x80, 0x80, 0x80)));
@@ -437,9 +435,11 @@ void TsSkinableMenus::PaintDivider(TBitmap& bitmap, const TRect& inBackground, c
     GdiFlush();
 }
 
-void TsSkinableMenus::PaintHeader(TBitmap& bitmap, const TMenuItem& item, const PopupBackground& entry, HDC menuDC)
+void TsSkinableMenus::PaintHeader(TBitmap& bitmap, const TMenuItem& item, const TRect& inBackground,
+                                  const PopupBackground& entry, HDC menuDC)
 {
     const TSkinTables& t = manager_.Tables();
+    CopyBitmapRect(bitmap, 0, 0, *entry.Bitmap, inBackground);
     const int section = FindSection(t, "TOOLBAR");
     const TRect area{0, 0, bitmap.Width(), bitmap.Height()};
     if (SectionExists(t, section))
@@ -455,7 +455,6 @@ void TsSkinableMenus::PaintHeader(TBitmap& bitmap, const TMenuItem& item, const 
                     DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX, r);
     SelectObject(dc, old);
     GdiFlush();
-    (void)entry;
 }
 
 void TsSkinableMenus::PaintNormal(TBitmap& bitmap, TMenuItem& item, const TRect& inBackground,
@@ -587,11 +586,11 @@ void TsSkinableMenus::DrawItem(TMenuItem& item, HDC dc, const RECT& rect, UINT s
         return;
     const TRect inBackground{itemInWindow.left + extra, itemInWindow.top, itemInWindow.left + extra + width,
                              itemInWindow.top + height};
+    // Each kind lays the background under it first.
     TBitmap bitmap(width, height, TPixelFormat::pf24bit);
-    CopyBitmapRect(bitmap, 0, 0, *entry->Bitmap, inBackground);
     switch (MenuItemKind(item.Caption)) {
     case smDivider: PaintDivider(bitmap, inBackground, *entry); break;
-    case smCaption: PaintHeader(bitmap, item, *entry, dc); break;
+    case smCaption: PaintHeader(bitmap, item, inBackground, *entry, dc); break;
     case smNormal:
     case smTopLine: PaintNormal(bitmap, item, inBackground, *entry, state, dc); break;
     }

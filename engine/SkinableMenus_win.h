@@ -85,7 +85,8 @@ private:
     void ShapePopupWindow(PopupBackground& entry);
     void CopyBorderStrips(const PopupBackground& entry, const TMenuItem& item, const RECT& itemInWindow);
     void PaintDivider(TBitmap& bitmap, const TRect& inBackground, const PopupBackground& entry);
-    void PaintHeader(TBitmap& bitmap, const TMenuItem& item, const PopupBackground& entry, HDC dc);
+    void PaintHeader(TBitmap& bitmap, const TMenuItem& item, const TRect& inBackground, const PopupBackground& entry,
+                     HDC dc);
     void PaintNormal(TBitmap& bitmap, TMenuItem& item, const TRect& inBackground, const PopupBackground& entry,
                      UINT state, HDC dc);
     void DrawPlain(TMenuItem& item, HDC dc, const RECT& rect, UINT state);

@@ -35,7 +35,7 @@ UINT CaptionGlyph(TCaptionButton button, bool restore)
 void DrawFrame(TBitmap& destination, const TRect& r, UINT type, UINT state)
 {
     HDC dc = BitmapDC(destination);
-    if (dc == nullptr || r.Right <= r.Left || r.Bottom <= r.Top)
+    if (dc == nullptr || r.Empty())
         return;
     RECT rect{r.Left, r.Top, r.Right, r.Bottom};
     DrawFrameControl(dc, &rect, type, state);

@@ -20,7 +20,7 @@ GlowPlacement PlaceGlow(const TRect& r, const TRect& visibleOnScreen, GlowBorder
                   std::clamp(visibleOnScreen.Top - r.Top, 0, r.Height()),
                   std::clamp(visibleOnScreen.Right - r.Left, 0, r.Width()),
                   std::clamp(visibleOnScreen.Bottom - r.Top, 0, r.Height())};
-    if (v.Width() <= 0 || v.Height() <= 0)
+    if (v.Empty())
         return p;
     int cl = 0, ct = 0, cr = 0, cb = 0;
     if (v.Width() != r.Width() || v.Height() != r.Height()) {

@@ -19,14 +19,12 @@ TRect Intersect(const TRect& a, const TRect& b)
             std::min(a.Bottom, b.Bottom)};
 }
 
-bool IsEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
-
 // One copy of `from` with its top-left corner at (x, y), only where it falls
 // inside `clip`.
 void BlitClipped(TBitmap& dst, int x, int y, const TBitmap& src, const TRect& from, const TRect& clip)
 {
     const TRect to = Intersect({x, y, x + from.Width(), y + from.Height()}, clip);
-    if (IsEmpty(to))
+    if (to.Empty())
         return;
     CopyBitmapRect(dst, to.Left, to.Top, src,
                    {from.Left + to.Left - x, from.Top + to.Top - y, from.Left + to.Right - x,
@@ -44,7 +42,7 @@ bool TileRows(TBitmap& dst, const TRect& area, int x0, int y0, const TBitmap& sr
         from.Left < 0 || from.Top < 0 || from.Right > src.Width() || from.Bottom > src.Height())
         return false;
     const TRect p = Intersect(Intersect(area, {x0, y0, area.Right, area.Bottom}), {0, 0, dst.Width(), dst.Height()});
-    if (IsEmpty(p))
+    if (p.Empty())
         return true;
     const int bpp = BytesPerPixel(f);
     const int tw = from.Width(), th = from.Height();
@@ -80,7 +78,7 @@ bool TileRows(TBitmap& dst, const TRect& area, int x0, int y0, const TBitmap& sr
 void Tile(TBitmap& dst, const TRect& area, int x0, int y0, const TBitmap& src, const TRect& from)
 {
     const int tw = from.Width(), th = from.Height();
-    if (tw < 1 || th < 1 || IsEmpty(area))
+    if (tw < 1 || th < 1 || area.Empty())
         return;
     if (TileRows(dst, area, x0, y0, src, from))
         return;
@@ -91,7 +89,7 @@ void Tile(TBitmap& dst, const TRect& area, int x0, int y0, const TBitmap& src, c
 
 void Stretch(TBitmap& dst, const TRect& to, const TBitmap& src, const TRect& from)
 {
-    if (!IsEmpty(to))
+    if (!to.Empty())
         StretchBitmapRect(dst, to, src, from);
 }
 
@@ -188,7 +186,7 @@ void PaintTexture(const TSkinTables& tables, TBitmap& destination, TRect& r, con
         r.Left = std::max(all.Left, all.Right - L);
         break;
     }
-    if (IsEmpty(r))
+    if (r.Empty())
         r = kNothingLeft;
 }
 
@@ -206,7 +204,7 @@ void PaintMaskedTexture(const TSkinTables& tables, TBitmap& destination, TRect& 
     const TRect tile{ir.Left, ir.Top, ir.Left + tw, ir.Top + th};
     auto draw = [&](int x, int y) {
         const TRect to = Intersect({x, y, x + tw, y + th}, all);
-        if (!IsEmpty(to))
+        if (!to.Empty())
             CopyMaskPart(destination, to, tile, mask, true, bg, *src);
     };
     if (code == 0) {
@@ -227,7 +225,7 @@ void PaintMaskedTexture(const TSkinTables& tables, TBitmap& destination, TRect& 
     // The strips whole tiles do not reach show what is behind.
     auto strip = [&](const TRect& s0) {
         const TRect s = Intersect(s0, all);
-        if (IsEmpty(s))
+        if (s.Empty())
             return;
         if (bg.HasBitmap && bg.Bitmap)
             CopyBitmapRect(destination, s.Left, s.Top, *bg.Bitmap,
