@@ -24,6 +24,13 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
+// The part two rectangles share (empty when they do not meet).
+inline TRect Intersect(const TRect& a, const TRect& b)
+{
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+            std::min(a.Bottom, b.Bottom)};
+}
+
 struct TSize {
     int cx = 0;
     int cy = 0;

@@ -37,6 +37,10 @@ TRect Ordered(int left, int top, int right, int bottom)
 // Margin and space between two columns, and the text of the skin selection
 // menu's first item.
 constexpr int kColumnMargin = 12;
+// A menu-bar item's glyph: its distance from the item's edge, and the room it
+// takes with the space after it.
+constexpr int kMenuBarGlyphInset = 3;
+constexpr int kMenuBarGlyphGap = 6;
 constexpr int kColumnGap = 4;
 constexpr std::string_view kSkinSelectItem = "SkinSelectItem";
 // Where the extra line's glyph and caption stand above the strip's bottom.
@@ -113,6 +117,29 @@ std::string MenuMeasureText(TsMenuItemType kind, std::string_view caption, std::
         }
     }
     return text;
+}
+
+TSize MeasureMenuBarItemSize(int captionWidth, int systemMenuHeight, int glyphWidth)
+{
+    std::int64_t width = std::max(captionWidth, 0);
+    if (glyphWidth > 0)
+        width += std::int64_t{glyphWidth} + kMenuBarGlyphGap;
+    return {NonNegative(width), NonNegative(std::int64_t{systemMenuHeight} - 1)};
+}
+
+TMenuBarItemPlaces MenuBarItemPlaces(TSize item, TSize glyph, bool rightToLeft)
+{
+    TMenuBarItemPlaces p;
+    const int w = std::max(item.cx, 0), h = std::max(item.cy, 0);
+    p.Caption = {0, 0, w, h};
+    if (glyph.cx <= 0 || glyph.cy <= 0)
+        return p;
+    const int top = (h - glyph.cy) / 2;
+    const int left = rightToLeft ? w - kMenuBarGlyphInset - glyph.cx : kMenuBarGlyphInset;
+    p.Glyph = {left, top, left + glyph.cx, top + glyph.cy};
+    const int used = static_cast<int>(std::min<std::int64_t>(w, std::int64_t{glyph.cx} + kMenuBarGlyphGap));
+    p.Caption = rightToLeft ? TRect{0, 0, w - used, h} : TRect{used, 0, w, h};
+    return p;
 }
 
 TSize MeasureMenuItem(const MenuSettings& s, const MenuItemMetrics& m)

@@ -70,6 +70,21 @@ struct MenuItemMetrics {
     bool AfterBreak = false;  // the item stands in a column after a break
 };
 
+// A menu-bar item: the system's menu-bar height less one, as wide as its
+// caption without accelerator marks, plus its glyph and 6 pixels when it has
+// one (glyphWidth 0: none). Never negative.
+TSize MeasureMenuBarItemSize(int captionWidth, int systemMenuHeight, int glyphWidth);
+
+// Where a menu-bar item shows its glyph (3 pixels in from the left, from
+// the right when right to left, centred vertically; empty without one) and
+// the band its caption is centred in (the rest of the item past the glyph
+// and 6 pixels).
+struct TMenuBarItemPlaces {
+    TRect Glyph;
+    TRect Caption;
+};
+TMenuBarItemPlaces MenuBarItemPlaces(TSize item, TSize glyph, bool rightToLeft);
+
 // Divider 2 high; header one text line and a margin above and below; a
 // normal item as high as its text line or its glyph, with the same margins.
 // Every kind is as wide as its text, two glyphs, three margins and the

@@ -88,6 +88,18 @@ bool PaintMenuDivider(const TSkinTables& t, TBitmap& item, const TBitmap& backgr
     return true;
 }
 
+void PaintMenuLine(const TSkinTables& t, TBitmap& bitmap, const TRect& r, std::string_view section)
+{
+    const TRect area = Intersect(r, {0, 0, bitmap.Width(), bitmap.Height()});
+    const int index = FindSection(t, section);
+    if (!SectionExists(t, index) || area.Empty())
+        return;
+    // Read from a copy: the section is painted where its background lies.
+    TBitmap under(area.Width(), area.Height(), TPixelFormat::pf24bit);
+    CopyBitmapRect(under, 0, 0, bitmap, area);
+    PaintSection(t, index, section, BgCacheFromBitmap(under, 0, 0), {}, {&bitmap, area, 0, 0}, 0, true);
+}
+
 void FadeDisabledMenuItem(TBitmap& item, const TBitmap& background, TPoint at)
 {
     if (item.Empty())

@@ -47,6 +47,11 @@ bool PaintMenuItemFace(const TSkinTables& t, TBitmap& item, const TBitmap& backg
 // the caller's plain line.
 bool PaintMenuDivider(const TSkinTables& t, TBitmap& item, const TBitmap& background, TPoint at, const TRect& line);
 
+// The menu line's section (a form's menu bar; "MENULINE" unless the frame
+// names another) over `r` of the bitmap, with what the bitmap shows there
+// under its see-through parts. Nothing when the skin lacks the section.
+void PaintMenuLine(const TSkinTables& t, TBitmap& bitmap, const TRect& r, std::string_view section = "MENULINE");
+
 // A disabled item washed toward the background under it.
 void FadeDisabledMenuItem(TBitmap& item, const TBitmap& background, TPoint at);
 

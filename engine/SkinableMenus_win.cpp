@@ -149,6 +149,8 @@ void TsSkinableMenus::Activate(bool active)
             TComponent* c = owner.Components(i);
             if (auto* menu = dynamic_cast<TPopupMenu*>(c))
                 HookPopupMenu(*menu, give);
+            else if (auto* bar = dynamic_cast<TMainMenu*>(c))
+                HookMainMenu(*bar, active);
             walk(*c);
         }
     };
@@ -164,9 +166,41 @@ void TsSkinableMenus::HookPopupMenu(TPopupMenu& menu, bool on)
         SetItemHandlers(*menu.Items.Items(i), on);
 }
 
+void TsSkinableMenus::HookMainMenu(TMainMenu& menu, bool on)
+{
+    const bool ready = manager_.SkinReady();
+    if (on && ready && !manager_.SkinnedPopups())
+        return;
+    // Before a skin is ready nothing would measure the top row: the bar
+    // stays the system's until then.
+    const bool give = on && ready && manager_.SkinnedPopups();
+    bool changed = menu.OwnerDraw != give;
+    menu.OwnerDraw = give;
+    for (int i = 0; i < menu.Items.Count(); ++i) {
+        TMenuItem& top = *menu.Items.Items(i);
+        if (on && ready && top.HandlersOwner != this) {
+            top.OnMeasureItem = [this](TMenuItem* m, HDC dc, int& w, int& h) { MeasureMenuBarItem(*m, dc, w, h); };
+            top.OnAdvancedDrawItem = [this](TMenuItem* m, HDC dc, const RECT& r, UINT s) {
+                DrawMenuBarItem(*m, dc, r, s);
+            };
+            top.HandlersOwner = this;
+            changed = true;
+        } else if (!on && top.HandlersOwner == this) {
+            top.OnMeasureItem = nullptr;
+            top.OnAdvancedDrawItem = nullptr;
+            top.HandlersOwner = nullptr;
+            changed = true;
+        }
+        for (int k = 0; k < top.Count(); ++k)
+            SetItemHandlers(*top.Items(k), give);
+    }
+    if (changed)
+        menu.Changed();
+}
+
 void TsSkinableMenus::SetItemHandlers(TMenuItem& item, bool on)
 {
-    if (TPopupMenu* menu = item.Menu())
+    if (TMenu* menu = item.Menu())
         menu->OwnerDraw = menu->OwnerDraw || on;
     if (on && item.HandlersOwner == nullptr && !item.OnMeasureItem && !item.OnAdvancedDrawItem) {
         item.OnMeasureItem = [this](TMenuItem* i, HDC dc, int& w, int& h) { MeasureItem(*i, dc, w, h); };
@@ -245,6 +279,22 @@ void TsSkinableMenus::MeasureItem(TMenuItem& item, HDC dc, int& width, int& heig
     const MenuExtraLine extra =
         item.Parent() != nullptr ? ExtraLineOf(*item.Parent()) : MenuExtraLine{};
     const TSize size = MeasureOne(item, dc, extra);
+    width = size.cx;
+    height = size.cy;
+}
+
+void TsSkinableMenus::MeasureMenuBarItem(TMenuItem& item, HDC dc, int& width, int& height)
+{
+    OwnedGdi<HFONT> bold(item.Default ? BoldCopyOf(dc) : nullptr);
+    HGDIOBJ old = bold.Get() != nullptr ? SelectObject(dc, bold.Get()) : nullptr;
+    const std::string caption = StripAccelerators(item.Caption);
+    RECT r{0, 0, 0, 0};
+    if (!caption.empty())
+        DrawTextUtf8(dc, caption, r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    if (old != nullptr)
+        SelectObject(dc, old);
+    const int glyph = item.Bitmap != nullptr && !item.Bitmap->Empty() ? item.Bitmap->Width() : 0;
+    const TSize size = MeasureMenuBarItemSize(static_cast<int>(r.right - r.left), GetSystemMetrics(SM_CYMENU), glyph);
     width = size.cx;
     height = size.cy;
 }
@@ -537,6 +587,77 @@ void TsSkinableMenus::PaintNormal(TBitmap& bitmap, TMenuItem& item, const TRect&
     }
     if (!enabled)
         FadeDisabledMenuItem(bitmap, *entry.Bitmap, {inBackground.Left, inBackground.Top});
+}
+
+void TsSkinableMenus::PaintMenuBarItem(TMenuItem& item, TBitmap& bitmap, const TBitmap& under, TPoint at, UINT state,
+                                       HDC fontDC)
+{
+    const TSkinTables& t = manager_.Tables();
+    const bool enabled = (state & (ODS_GRAYED | ODS_DISABLED)) == 0;
+    const bool hot = enabled && (state & (ODS_SELECTED | ODS_HOTLIGHT)) != 0;
+    MenuItemFace face;
+    face.Enabled = enabled;
+    face.Selected = hot;
+    PaintMenuItemFace(t, bitmap, under, at, face);
+    HDC dc = BitmapDC(bitmap);
+    if (dc == nullptr)
+        return;
+    const bool rightToLeft = fontDC != nullptr && (GetLayout(fontDC) & LAYOUT_RTL) != 0;
+    const TMenuBarItemPlaces places = MenuBarItemPlaces(
+        {bitmap.Width(), bitmap.Height()},
+        item.Bitmap != nullptr && !item.Bitmap->Empty() ? TSize{item.Bitmap->Width(), item.Bitmap->Height()} : TSize{},
+        rightToLeft);
+    if (item.Bitmap != nullptr && !places.Glyph.Empty()) {
+        auto& own = const_cast<TBitmap&>(*item.Bitmap);
+        if (HDC src = BitmapDC(own)) {
+            GdiFlush();
+            if (own.PixelFormat() == TPixelFormat::pf32bit) {
+                const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+                GdiAlphaBlend(dc, places.Glyph.Left, places.Glyph.Top, own.Width(), own.Height(), src, 0, 0,
+                              own.Width(), own.Height(), blend);
+            } else {
+                BitBlt(dc, places.Glyph.Left, places.Glyph.Top, own.Width(), own.Height(), src, 0, 0, SRCCOPY);
+            }
+        }
+    }
+    int section = FindSection(t, "MENULINE");
+    if (!SectionExists(t, section))
+        section = FindSection(t, "MAINMENU");
+    {
+        OwnedGdi<HFONT> bold(item.Default && fontDC != nullptr ? BoldCopyOf(fontDC) : nullptr);
+        HGDIOBJ font = bold.Get() != nullptr ? bold.Get() : fontDC != nullptr ? GetCurrentObject(fontDC, OBJ_FONT) : nullptr;
+        HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
+        UINT flags = DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOCLIP;
+        if (state & ODS_NOACCEL)
+            flags |= DT_HIDEPREFIX;
+        DrawSectionText(dc, item.Caption, &t, section, enabled, hot, flags, ToRECT(places.Caption));
+        if (old != nullptr)
+            SelectObject(dc, old);
+    }
+    GdiFlush();
+    if (OnDrawItem) {
+        const RECT r{0, 0, bitmap.Width(), bitmap.Height()};
+        OnDrawItem(&item, dc, r, state, smTopLine);
+        GdiFlush();
+    }
+    if (!enabled)
+        FadeDisabledMenuItem(bitmap, under, at);
+}
+
+void TsSkinableMenus::DrawMenuBarItem(TMenuItem& item, HDC dc, const RECT& rect, UINT state)
+{
+    const int width = static_cast<int>(rect.right - rect.left), height = static_cast<int>(rect.bottom - rect.top);
+    if (!manager_.Active() || !manager_.SkinReady()) {
+        DrawPlain(item, dc, rect, state);
+        return;
+    }
+    if (width <= 0 || height <= 0)
+        return;
+    TBitmap under(width, height, TPixelFormat::pf24bit);
+    PaintMenuLine(manager_.Tables(), under, {0, 0, width, height});
+    TBitmap bitmap(width, height, TPixelFormat::pf24bit);
+    PaintMenuBarItem(item, bitmap, under, {0, 0}, state, dc);
+    CopyBitmapToDC(bitmap, dc, rect, 0, 0);
 }
 
 void TsSkinableMenus::DrawPlain(TMenuItem& item, HDC dc, const RECT& rect, UINT state)

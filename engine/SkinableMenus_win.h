@@ -1,8 +1,9 @@
-// TsSkinableMenus: the skin manager's painter of popup menus. While a skin
-// is active it makes the program's popup menus owner-drawn, measures their
-// items by the menu rules, paints each popup's background once (the menu
-// section, the glyph column, the skin's border, the extra line), paints the
-// items over it, and gives the popup window the border's shape.
+// TsSkinableMenus: the skin manager's painter of menus. While a skin is
+// active it makes the program's popup menus and menu bars owner-drawn,
+// measures their items by the menu rules, paints each popup's background
+// once (the menu section, the glyph column, the skin's border, the extra
+// line), paints the items over it, gives the popup window the border's
+// shape, and paints the items of a menu bar over the frame that shows it.
 #pragma once
 
 #include <windows.h>
@@ -47,6 +48,11 @@ public:
     // The same for one menu: owner-drawn with this painter's handlers when
     // `on`, back to the system's drawing otherwise.
     void HookPopupMenu(TPopupMenu& menu, bool on);
+    // A form's menu bar: its top row gets the menu-bar handlers (whatever
+    // it had) and its popups the item handlers when `on` and the skin is
+    // ready; a bar the painter may not draw (skinned popups switched off) is
+    // left alone. The bar is made again when anything changed.
+    void HookMainMenu(TMainMenu& menu, bool on);
     // Gives or takes this painter's handlers to one item and its sub-items;
     // handlers the program set itself are left alone.
     void SetItemHandlers(TMenuItem& item, bool on);
@@ -60,6 +66,19 @@ public:
     // The handlers, public for the menu items' events.
     void MeasureItem(TMenuItem& item, HDC dc, int& width, int& height);
     void DrawItem(TMenuItem& item, HDC dc, const RECT& rect, UINT state);
+    // A menu-bar item: the system's menu-bar height less one, as wide as its
+    // caption (and its glyph with 6 pixels).
+    void MeasureMenuBarItem(TMenuItem& item, HDC dc, int& width, int& height);
+    // A menu-bar item drawn where no frame keeps the picture under it: over
+    // the menu line's section.
+    void DrawMenuBarItem(TMenuItem& item, HDC dc, const RECT& rect, UINT state);
+    // A menu-bar item into `bitmap` (the item's size), over `under` at `at`
+    // (the frame's picture): the item section, hot when enabled and selected
+    // or hot-lit, its glyph 3 pixels in from the left (right when right to
+    // left), the caption centred in the menu line's text colours in the
+    // font of `fontDC` (bold for the default item), the program's
+    // OnDrawItem, and a disabled item washed toward the frame.
+    void PaintMenuBarItem(TMenuItem& item, TBitmap& bitmap, const TBitmap& under, TPoint at, UINT state, HDC fontDC);
 
     // A popup window answered: the picture kept for it goes.
     void PopupWindowGone(HWND window);

@@ -1,6 +1,7 @@
 #include "framework/Form.h"
 
 #include "framework/Application.h"
+#include "framework/Menus.h"
 #include "base/Exception.h"
 
 namespace taramel {
@@ -107,8 +108,28 @@ void TCustomForm::CreateParams(TCreateParams& params)
     }
 }
 
+void TCustomForm::SetMenu(TMainMenu* menu)
+{
+    if (menu == menu_)
+        return;
+    if (menu_ != nullptr) {
+        menu_->Attach(nullptr);
+        menu_->form_ = nullptr;
+    }
+    if (menu != nullptr && menu->form_ != nullptr)
+        menu->form_->SetMenu(nullptr);
+    menu_ = menu;
+    if (menu_ == nullptr)
+        return;
+    menu_->form_ = this;
+    if (HandleAllocated())
+        menu_->Attach(Handle());
+}
+
 void TCustomForm::CreateWnd()
 {
+    if (menu_ != nullptr)
+        menu_->Attach(Handle());
     if (requestedClientWidth_ < 0)
         return;
     // The window was made at the size the style promised for the client:
@@ -367,6 +388,17 @@ bool TCustomForm::DialogKey(WPARAM key)
     return false;
 }
 
+void TCustomForm::WMCommand(TMessage& m)
+{
+    // A menu choice comes with no control; what the handler throws is
+    // reported by the window procedure.
+    if (HIWORD(m.WParam) == 0 && m.LParam == 0 && menu_ != nullptr && menu_->Command(LOWORD(m.WParam))) {
+        m.Result = 0;
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
 void TCustomForm::WMClose(TMessage& m)
 {
     Close();
@@ -395,6 +427,15 @@ void TCustomForm::WndProc(TMessage& m)
     switch (m.Msg) {
     case WM_CLOSE: return WMClose(m);
     case WM_ACTIVATE: return WMActivate(m);
+    case WM_COMMAND: return WMCommand(m);
+    case WM_INITMENUPOPUP:
+        if (menu_ != nullptr && HIWORD(m.LParam) == 0)
+            menu_->RefreshPopup(reinterpret_cast<HMENU>(m.WParam));
+        return TWinControl::WndProc(m);
+    case WM_DESTROY:
+        if (menu_ != nullptr)
+            menu_->WindowDestroyed();
+        return TWinControl::WndProc(m);
     default: return TWinControl::WndProc(m);
     }
 }

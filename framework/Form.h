@@ -7,6 +7,8 @@
 
 namespace taramel {
 
+class TMainMenu;
+
 enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog };
 // biHelp asks for the Help caption button: the system shows it (and puts the
 // window into context-help mode when it is clicked) only beside the system
@@ -63,6 +65,11 @@ public:
     bool WindowOnFirstUse() const { return windowOnFirstUse_; }
     void SetWindowOnFirstUse(bool onFirstUse) { windowOnFirstUse_ = onFirstUse; }
 
+    // The form's menu bar (null: none). The form shows it on its window and
+    // runs the items' OnClick; a menu destroyed first takes itself off.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+
     // Tab navigation within the form.
     void SelectNext(bool forward);
     // Enter and Esc as dialogs take them: the focused control first, then
@@ -94,6 +101,7 @@ private:
     void CloseModal();
     void WMClose(TMessage& message);
     void WMActivate(TMessage& message);
+    void WMCommand(TMessage& message);
 
     TFormBorderStyle borderStyle_ = TFormBorderStyle::bsSizeable;
     unsigned borderIcons_ = biSystemMenu | biMinimize | biMaximize;
@@ -103,6 +111,8 @@ private:
     bool placed_ = false;
     bool windowOnFirstUse_ = false;
     HWND lastFocus_ = nullptr;
+    TMainMenu* menu_ = nullptr;
+    friend class TMainMenu;
     int requestedClientWidth_ = -1;
     int requestedClientHeight_ = -1;
 };

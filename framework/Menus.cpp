@@ -4,6 +4,8 @@
 #include <unordered_set>
 
 #include "framework/Application.h"
+#include "framework/Form.h"
+#include "framework/Messages.h"
 #include "framework/Unicode.h"
 
 namespace taramel {
@@ -19,23 +21,14 @@ std::unordered_set<const TMenuItem*>& ShownItems()
 }
 
 std::uint64_t gLastSerial = 0;
-// The menu font while a menu is shown, for measuring (WM_MEASUREITEM
+// The menu font while a popup menu is shown, for measuring (WM_MEASUREITEM
 // brings no device context).
 HFONT gMeasureFont = nullptr;
 
-HFONT CreateMenuFont()
-{
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof(ncm);
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
-        return nullptr;
-    return CreateFontIndirectW(&ncm.lfMenuFont);
-}
-
-void Register(TMenuItem& item, std::uint64_t serial, bool on)
+void Register(TMenuItem& item, bool on)
 {
     for (int i = 0; i < item.Count(); ++i)
-        Register(*item.Items(i), serial, on);
+        Register(*item.Items(i), on);
     if (on)
         ShownItems().insert(&item);
     else
@@ -72,12 +65,17 @@ std::unique_ptr<TMenuItem> TMenuItem::Take(int index)
     return item;
 }
 
-TPopupMenu* TMenuItem::Menu() const
+TMenu* TMenuItem::Menu() const
 {
     const TMenuItem* root = this;
     while (root->parent_ != nullptr)
         root = root->parent_;
     return root->menu_;
+}
+
+bool TMenuItem::InMenuBar() const
+{
+    return parent_ != nullptr && dynamic_cast<TMainMenu*>(parent_->menu_) != nullptr;
 }
 
 TMenuItem* TMenuItem::FirstVisible() const
@@ -115,24 +113,57 @@ TMenuItem* TMenuItem::FromItemData(ULONG_PTR data)
     return ShownItems().count(item) != 0 ? item : nullptr;
 }
 
-TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner)
+HFONT CreateMenuFont()
+{
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof(ncm);
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0))
+        return nullptr;
+    return CreateFontIndirectW(&ncm.lfMenuFont);
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner)
 {
     Items.menu_ = this;
 }
 
-TPopupMenu::~TPopupMenu()
+TMenu::~TMenu()
 {
-    if (handle_ != nullptr)
-        DestroyMenu(handle_);
+    Destroy();
 }
 
-// The system menu for the visible items, their positions in `chosen` + 1
-// being their identifiers.
-HMENU TPopupMenu::BuildMenu(TMenuItem& parent, bool ownerDraw, std::uint64_t serial, std::vector<TMenuItem*>& chosen)
+HMENU TMenu::Build(bool bar)
 {
-    HMENU menu = CreatePopupMenu();
-    if (menu == nullptr)
+    Destroy();
+    chosen_.clear();
+    const std::uint64_t serial = ++gLastSerial;
+    handle_ = bar ? CreateMenu() : CreatePopupMenu();
+    if (handle_ == nullptr)
         return nullptr;
+    BuildLevel(handle_, Items, OwnerDraw, serial, chosen_);
+    Register(Items, true);
+    return handle_;
+}
+
+void TMenu::Destroy()
+{
+    if (handle_ == nullptr)
+        return;
+    Register(Items, false);
+    DestroyMenu(handle_);
+    handle_ = nullptr;
+    chosen_.clear();
+}
+
+TMenuItem* TMenu::ItemOfCommand(UINT id) const
+{
+    return id > 0 && id <= chosen_.size() ? chosen_[id - 1] : nullptr;
+}
+
+// The system menu's items for the visible items of `parent`.
+HMENU TMenu::BuildLevel(HMENU menu, TMenuItem& parent, bool ownerDraw, std::uint64_t serial,
+                        std::vector<TMenuItem*>& chosen)
+{
     for (int i = 0; i < parent.Count(); ++i) {
         TMenuItem& item = *parent.Items(i);
         if (!item.Visible)
@@ -161,8 +192,10 @@ HMENU TPopupMenu::BuildMenu(TMenuItem& parent, bool ownerDraw, std::uint64_t ser
                       (item.Default ? MFS_DEFAULT : 0u);
         info.dwItemData = reinterpret_cast<ULONG_PTR>(&item);
         if (item.Count() > 0) {
-            info.fMask |= MIIM_SUBMENU;
-            info.hSubMenu = BuildMenu(item, ownerDraw, serial, chosen);
+            if (HMENU sub = CreatePopupMenu()) {
+                info.fMask |= MIIM_SUBMENU;
+                info.hSubMenu = BuildLevel(sub, item, ownerDraw, serial, chosen);
+            }
         }
         chosen.push_back(&item);
         info.wID = static_cast<UINT>(chosen.size());
@@ -175,12 +208,8 @@ TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner, UINT flags)
 {
     if (handle_ != nullptr)
         return nullptr;  // already shown: a menu runs one loop at a time
-    const std::uint64_t serial = ++gLastSerial;
-    std::vector<TMenuItem*> chosen;
-    handle_ = BuildMenu(Items, OwnerDraw, serial, chosen);
-    if (handle_ == nullptr)
+    if (Build(false) == nullptr)
         return nullptr;
-    Register(Items, serial, true);
     HFONT font = CreateMenuFont();
     HFONT outer = gMeasureFont;
     gMeasureFont = font;
@@ -189,11 +218,81 @@ TMenuItem* TPopupMenu::Popup(int x, int y, HWND owner, UINT flags)
     gMeasureFont = outer;
     if (font != nullptr)
         DeleteObject(font);
-    Register(Items, serial, false);
-    DestroyMenu(handle_);
+    TMenuItem* chosen = id > 0 ? ItemOfCommand(static_cast<UINT>(id)) : nullptr;
+    Destroy();
+    if (chosen != nullptr && chosen->OnClick)
+        chosen->OnClick(chosen);
+    return chosen;
+}
+
+TMainMenu::~TMainMenu()
+{
+    if (form_ != nullptr)
+        form_->menu_ = nullptr;
+    Attach(nullptr);
+}
+
+void TMainMenu::WindowDestroyed()
+{
+    // The system destroys the bar with its window.
+    if (handle_ != nullptr && window_ != nullptr && GetMenu(window_) == handle_)
+        handle_ = nullptr;
+    Destroy();
+    window_ = nullptr;
+}
+
+void TMainMenu::Attach(HWND window)
+{
+    if (window_ != nullptr && window_ != window && IsWindow(window_) && GetMenu(window_) == handle_)
+        SetMenu(window_, nullptr);
+    window_ = window;
+    if (window_ == nullptr) {
+        Destroy();
+        return;
+    }
+    Changed();
+}
+
+void TMainMenu::Changed()
+{
+    if (window_ == nullptr || !IsWindow(window_))
+        return;
+    // The window lets go of the old bar before it is destroyed.
+    HMENU old = handle_;
     handle_ = nullptr;
-    return id > 0 && static_cast<std::size_t>(id) <= chosen.size() ? chosen[static_cast<std::size_t>(id) - 1]
-                                                                   : nullptr;
+    HMENU bar = Build(true);
+    SetMenu(window_, bar);
+    if (old != nullptr)
+        DestroyMenu(old);
+    SendMessageW(window_, CM_MENUCHANGED, 0, reinterpret_cast<LPARAM>(this));
+    DrawMenuBar(window_);
+}
+
+bool TMainMenu::Command(UINT id)
+{
+    TMenuItem* item = ItemOfCommand(id);
+    if (item == nullptr)
+        return false;
+    if (item->OnClick)
+        item->OnClick(item);
+    return true;
+}
+
+void TMainMenu::RefreshPopup(HMENU popup) const
+{
+    const int count = popup != nullptr ? GetMenuItemCount(popup) : 0;
+    for (int i = 0; i < count; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_DATA;
+        if (!GetMenuItemInfoW(popup, static_cast<UINT>(i), TRUE, &info))
+            continue;
+        const TMenuItem* item = TMenuItem::FromItemData(info.dwItemData);
+        if (item == nullptr || item->Menu() != this)
+            continue;
+        EnableMenuItem(popup, static_cast<UINT>(i), MF_BYPOSITION | (item->Enabled ? MF_ENABLED : MF_GRAYED));
+        CheckMenuItem(popup, static_cast<UINT>(i), MF_BYPOSITION | (item->Checked ? MF_CHECKED : MF_UNCHECKED));
+    }
 }
 
 namespace {
@@ -258,7 +357,10 @@ bool DispatchMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         if (item == nullptr || !item->OnMeasureItem)
             return false;
         HDC dc = CreateCompatibleDC(nullptr);
-        HGDIOBJ old = gMeasureFont != nullptr ? SelectObject(dc, gMeasureFont) : nullptr;
+        // A menu bar is measured outside any popup's showing.
+        HFONT own = gMeasureFont == nullptr ? CreateMenuFont() : nullptr;
+        HFONT font = own != nullptr ? own : gMeasureFont;
+        HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
         int width = static_cast<int>(m->itemWidth);
         int height = static_cast<int>(m->itemHeight);
         try {
@@ -269,6 +371,8 @@ bool DispatchMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         if (old != nullptr)
             SelectObject(dc, old);
         DeleteDC(dc);
+        if (own != nullptr)
+            DeleteObject(own);
         m->itemWidth = static_cast<UINT>(std::max(width, 0));
         m->itemHeight = static_cast<UINT>(std::max(height, 0));
         result = TRUE;
@@ -280,14 +384,17 @@ bool DispatchMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         if (item == nullptr || !item->OnAdvancedDrawItem)
             return false;
         const int saved = SaveDC(d->hDC);
-        if (gMeasureFont != nullptr)
-            SelectObject(d->hDC, gMeasureFont);
+        HFONT own = gMeasureFont == nullptr ? CreateMenuFont() : nullptr;
+        if (HFONT font = own != nullptr ? own : gMeasureFont)
+            SelectObject(d->hDC, font);
         try {
             item->OnAdvancedDrawItem(item, d->hDC, d->rcItem, d->itemState);
         } catch (...) {
             HandleCallbackException();
         }
         RestoreDC(d->hDC, saved);
+        if (own != nullptr)
+            DeleteObject(own);
         result = TRUE;
         return true;
     }

@@ -30,6 +30,8 @@ constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 15;
 constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_TEXTCHANGED = CM_BASE + 18;
+// A form's main menu was made again (its bar is measured and drawn anew).
+constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 constexpr UINT CM_FOCUSCHANGED = CM_BASE + 7;
 constexpr UINT CM_CONTROLLISTCHANGE = CM_BASE + 44;
 constexpr UINT CM_BORDERCHANGED = CM_BASE + 59;

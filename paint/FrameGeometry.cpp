@@ -241,7 +241,9 @@ FrameLayout LayoutFrame(const FrameMetrics& m)
     // column between the title and the outline, below the rounded corners.
     // The window's outline takes the title mask's corners at the same width.
     l.Title = m.Caption > 0 ? TRect{f.Left, f.Top, f.Right, band} : TRect{};
-    l.TopStrip = {f.Left, f.Top, f.Right, l.Top};
+    if (m.MenuHeight > 0)
+        l.MenuLine = {m.Client.Left, m.Client.Top - m.MenuHeight, m.Client.Right, m.Client.Top};
+    l.TopStrip = {f.Left, f.Top, f.Right, std::max(l.Top, l.MenuLine.Empty() ? l.Top : l.MenuLine.Bottom)};
     l.LeftStrip = {f.Left, l.Top, f.Left + b, f.Bottom};
     l.BottomStrip = {f.Left + b, f.Bottom - b, f.Right, f.Bottom};
     l.RightStrip = {f.Right - b, l.Top, f.Right, f.Bottom - b};
@@ -351,6 +353,8 @@ int FrameHitTest(const FrameMetrics& m, const FrameLayout& l, TPoint p)
 {
     if (p.X < 0 || p.Y < 0 || p.X >= m.Width || p.Y >= m.Height)
         return fhNowhere;
+    if (Contains(l.MenuLine, p))
+        return fhMenu;
     if (m.ExtendedBorder)
         return ExtendedFrameHitTest(m, l, p);
     if (const int button = CaptionButtonAt(m, l, p); button != fhNowhere)

@@ -123,6 +123,9 @@ struct FrameMetrics {
     // or no image).
     TRect Client;
     TSize Grip;
+    // The menu line's height: the system's menu bar (its rows and the line
+    // under them) between the caption and the client area; 0 without one.
+    int MenuHeight = 0;
     // With an extended border the frame has no top border, Width counts the
     // shadow's margins, and the buttons sit below the shadow's top margin,
     // moved by the skin's "CENTEROFFSET" in "BORDERMODE" 1.
@@ -146,7 +149,11 @@ struct FrameLayout {
     std::vector<TRect> TitleButtons;
     int ButtonAreaWidth = 0;
     TRect Grip;     // empty without a size grip
-    // Non-client top height: title band and top border.
+    // The menu line, right above the client area and as wide; empty without
+    // a menu bar.
+    TRect MenuLine;
+    // Non-client top height: title band and top border (the menu line lies
+    // below it).
     int Top = 0;
     // The four strips around the client area that the frame covers.
     TRect LeftStrip, TopStrip, RightStrip, BottomStrip;
@@ -229,8 +236,8 @@ TSize CaptionButtonSize(int frameWidth, int frameHeight, bool exists);
 
 FrameLayout LayoutFrame(const FrameMetrics& m);
 
-// The frame part under a point given in window coordinates. Caption buttons
-// first (a disabled Maximize or Minimize answers as caption, but the
+// The frame part under a point given in window coordinates. The menu line
+// first (the bar's own part), then the caption buttons (a disabled Maximize or Minimize answers as caption, but the
 // Minimize of a minimised form restores it), then the
 // resize edges of a sizeable, not maximised window, then the title band
 // (icon: system menu), then the side and bottom borders of a fixed frame,

@@ -13,12 +13,6 @@ namespace taramel {
 
 namespace {
 
-TRect Intersect(const TRect& a, const TRect& b)
-{
-    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
-            std::min(a.Bottom, b.Bottom)};
-}
-
 // One copy of `from` with its top-left corner at (x, y), only where it falls
 // inside `clip`.
 void BlitClipped(TBitmap& dst, int x, int y, const TBitmap& src, const TRect& from, const TRect& clip)

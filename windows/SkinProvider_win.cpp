@@ -10,10 +10,13 @@
 #include "engine/SkinDelivery_win.h"
 #include "engine/SkinnedWindows_win.h"
 #include "engine/SkinManager_win.h"
+#include "engine/SkinableMenus_win.h"
 #include "engine/SystemMenuRules.h"
 #include "windows/SystemMenu_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/Menus.h"
+#include "framework/Messages.h"
 #include "paint/BuiltInLooks_win.h"
 #include "paint/ExtendedBorder_win.h"
 #include "paint/GdiObjects_win.h"
@@ -188,6 +191,10 @@ void TsSkinProvider::Prepare()
     cacheDirty_ = true;
     DropCopies();
     regionChanged_ = true;
+    menuLine_.Drop();
+    if (TMainMenu* menu = form_->Menu())
+        if (TsSkinManager* manager = DefaultManager())
+            manager->SkinableMenus().HookMainMenu(*menu, manager->Active());
     SetExtended(WantsExtended());
 }
 
@@ -202,6 +209,7 @@ void TsSkinProvider::Unprepare()
     SetWindowRgn(Window(), nullptr, FALSE);
     cache_.reset();
     DropCopies();
+    menuLine_.Drop();
     if (capturing_) {
         capturing_ = false;
         ReleaseCapture();
@@ -262,7 +270,9 @@ FrameMetrics TsSkinProvider::Metrics() const
     m.Border = origin.x - wr.left;
     const LONG style = GetWindowLongW(w, GWL_STYLE);
     const int top = origin.y - wr.top;
-    m.Caption = (style & WS_CAPTION) == WS_CAPTION ? std::max(0, top - m.Border) : 0;
+    // The system's menu bar lies between the caption and the client.
+    m.MenuHeight = TacMenuLine::BarOf(w, form_->Menu()).Height();
+    m.Caption = (style & WS_CAPTION) == WS_CAPTION ? std::max(0, top - m.Border - m.MenuHeight) : 0;
     m.Sizeable = (style & WS_THICKFRAME) != 0;
     m.Maximized = IsZoomed(w) != FALSE;
     m.Minimized = IsIconic(w) != FALSE;
@@ -327,7 +337,7 @@ void TsSkinProvider::ExtendMetrics(FrameMetrics& m) const
     // The frame is built around the client: the skin's border on three
     // sides, its title above, the shadow outside.
     const int width = m.Client.Width(), height = m.Client.Height();
-    const int left = s.Left + f.Border, top = s.Top + f.Caption;
+    const int left = s.Left + f.Border, top = s.Top + f.Caption + m.MenuHeight;
     m.Client = {left, top, left + width, top + height};
     m.Width = std::max(1, left + width + f.Border + s.Right);
     m.Height = std::max(1, top + height + f.Border + s.Bottom);
@@ -497,6 +507,9 @@ void TsSkinProvider::BuildCache()
         }
     }
     PaintTitle(dc, m, l);
+    // A title-only build keeps the menu line as it was painted.
+    if (!titleOnly)
+        PaintMenuLine(m, l);
     // The right end of the title as it is without the buttons: single
     // buttons are repainted over it.
     buttonArea_.reset();
@@ -511,6 +524,43 @@ void TsSkinProvider::BuildCache()
     else
         ++frameSerial_;
     cacheDirty_ = false;
+}
+
+void TsSkinProvider::PaintMenuLine(const FrameMetrics& m, const FrameLayout& l)
+{
+    TMainMenu* menu = form_->Menu();
+    TsSkinManager* manager = DefaultManager();
+    const TSkinTables* t = SkinTables();
+    if (m.MenuHeight <= 0 || menu == nullptr || manager == nullptr || t == nullptr) {
+        menuLine_.Drop();
+        return;
+    }
+    GdiFlush();
+    menuLine_.Paint(Window(), *menu, manager->SkinableMenus(), *t, *cache_, l.MenuLine,
+                    TacMenuLine::BarOf(Window(), menu), MenuLineSkin);
+}
+
+void TsSkinProvider::OnMenuChanged()
+{
+    cacheDirty_ = true;
+    DropCopies();
+    menuLine_.Drop();
+    regionChanged_ = true;
+    if (TMainMenu* menu = form_->Menu())
+        if (TsSkinManager* manager = DefaultManager())
+            manager->SkinableMenus().HookMainMenu(*menu, manager->Active());
+}
+
+bool TsSkinProvider::DrawMenuBarItem(TMessage& message)
+{
+    TMainMenu* menu = form_->Menu();
+    TsSkinManager* manager = DefaultManager();
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+    if (menu == nullptr || manager == nullptr || item == nullptr ||
+        !menuLine_.DrawItem(Window(), *menu, manager->SkinableMenus(), *item))
+        return false;
+    message.Result = TRUE;
+    return true;
 }
 
 void TsSkinProvider::SetGripMode(TGripMode mode)
@@ -737,7 +787,10 @@ void TsSkinProvider::UpdateRegion()
         POINT origin{0, 0};
         ClientToScreen(Window(), &origin);
         const int x = origin.x - wr.left, y = origin.y - wr.top;
-        SetWindowRgn(Window(), CreateRectRgn(x, y, x + client.right, y + client.bottom), TRUE);
+        // The menu bar stays the form's own, above its client.
+        const TRect bar = TacMenuLine::BarOf(Window(), form_->Menu());
+        const int top = bar.Empty() ? y : std::min(y, bar.Top);
+        SetWindowRgn(Window(), CreateRectRgn(x, top, x + client.right, y + client.bottom), TRUE);
         return;
     }
     const FrameMetrics m = Metrics();
@@ -795,6 +848,15 @@ void TsSkinProvider::PaintFrame()
             if (r.Width() > 0 && r.Height() > 0)
                 BitBlt(dc, r.Left, r.Top, r.Width(), r.Height(), src, r.Left, r.Top, SRCCOPY);
         ReleaseDC(Window(), dc);
+    } else if (m.MenuHeight > 0) {
+        // The border window shows the frame; the menu bar is the form's.
+        const FrameLayout l = LayoutFrame(m);
+        const TRect bar = TacMenuLine::BarOf(Window(), form_->Menu());
+        if (HDC window = !bar.Empty() ? GetWindowDC(Window()) : nullptr) {
+            GdiFlush();
+            BitBlt(window, bar.Left, bar.Top, bar.Width(), bar.Height(), src, l.MenuLine.Left, l.MenuLine.Top, SRCCOPY);
+            ReleaseDC(Window(), window);
+        }
     }
     UpdateBorderWindow();
 }
@@ -1096,6 +1158,14 @@ void TsSkinProvider::FormWindowProc(TMessage& message)
         PaintFrame();
         return;
     case WM_NCHITTEST: OnNcHitTest(message); return;
+    case WM_DRAWITEM:
+        if (!DrawMenuBarItem(message))
+            CallDefault(message);
+        return;
+    case CM_MENUCHANGED:
+        OnMenuChanged();
+        CallDefault(message);
+        return;
     case WM_SYSCOMMAND:
         // Alt+Space: the window menu below the icon, as the system's frame
         // (which no longer has one) would open it.

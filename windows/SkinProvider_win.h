@@ -21,6 +21,7 @@
 #include "paint/FrameGeometry.h"
 #include "render/Bitmap.h"
 #include "windows/CaptionButtonAnimation_win.h"
+#include "windows/MenuLine_win.h"
 #include "windows/TitleButtons_win.h"
 
 namespace taramel {
@@ -74,6 +75,8 @@ public:
     FrameLayout Layout() const { return LayoutFrame(Metrics()); }
     // The window menu offers the skins the manager can list first.
     bool MakeSkinMenu = false;
+    // The section of the menu line under the title (empty: "MENULINE").
+    std::string MenuLineSkin;
     // The skinned window menu once it has been opened (null before).
     TsSystemMenu* SystemMenu() const { return systemMenu_; }
     // The frame part at a point of the screen.
@@ -144,6 +147,13 @@ private:
     void OnSize(TMessage& message);
     void OnGetMinMaxInfo(TMessage& message);
     void OnWindowPosChanging(TMessage& message);
+    // The form's menu bar was made again: the painter takes it over, and the
+    // menu line is painted anew.
+    void OnMenuChanged();
+    // An item of the form's menu bar drawn over the menu line; false when
+    // the message is about something else.
+    bool DrawMenuBarItem(TMessage& message);
+    void PaintMenuLine(const FrameMetrics& m, const FrameLayout& l);
     void ShowChanges(const CaptionButtonStates::Changes& changes);
     void StopFades();
     // The frame draws the button at rest: its new look is fading above it.
@@ -238,6 +248,7 @@ private:
     // The right end of the title before the buttons were drawn.
     std::optional<SavedPixels> buttonArea_;
     std::map<int, std::unique_ptr<TacSBAnimation>> fades_;
+    TacMenuLine menuLine_;
 };
 
 // The provider serving a form's window, or null.

@@ -200,6 +200,48 @@ TEST(MeasureMenuItem, ExtremeInputsGiveNoOverflowAndNoNegativeSize)
     EXPECT_EQ(MeasureMenuItem(s, m), (TSize{0, 0}));
 }
 
+// A menu-bar item: the system's bar height less one; its caption, and its
+// glyph with 6 pixels when it has one. Nothing negative, nothing overflowing.
+TEST(MeasureMenuBarItemSize, BarHeightLessOneAndTheCaptionWithItsGlyph)
+{
+    const struct {
+        int caption, bar, glyph;
+        TSize size;
+    } cases[] = {
+        {40, 20, 0, {40, 19}},
+        {40, 20, 16, {62, 19}},
+        {0, 20, 0, {0, 19}},
+        {-5, 0, -3, {0, 0}},
+        {INT_MAX, INT_MIN, INT_MAX, {INT_MAX, 0}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MeasureMenuBarItemSize(c.caption, c.bar, c.glyph), c.size) << c.caption << " " << c.glyph;
+}
+
+// Its glyph 3 pixels in from the leading edge, centred vertically; the
+// caption centred in what is left past the glyph and 6 pixels.
+TEST(MenuBarItemPlaces, GlyphThreeInFromTheLeadingEdgeAndTheCaptionInTheRest)
+{
+    const struct {
+        const char* what;
+        TSize item, glyph;
+        bool rightToLeft;
+        TRect glyphAt, caption;
+    } cases[] = {
+        {"left to right", {62, 19}, {16, 16}, false, {3, 1, 19, 17}, {22, 0, 62, 19}},
+        {"right to left", {62, 19}, {16, 16}, true, {43, 1, 59, 17}, {0, 0, 40, 19}},
+        {"no glyph", {40, 19}, {0, 0}, false, {}, {0, 0, 40, 19}},
+        {"a glyph taller than the bar", {62, 10}, {16, 16}, false, {3, -3, 19, 13}, {22, 0, 62, 10}},
+        {"a glyph wider than the item", {10, 19}, {16, 16}, false, {3, 1, 19, 17}, {10, 0, 10, 19}},
+        {"the same right to left", {10, 19}, {16, 16}, true, {-9, 1, 7, 17}, {0, 0, 0, 19}},
+    };
+    for (const auto& c : cases) {
+        const TMenuBarItemPlaces p = MenuBarItemPlaces(c.item, c.glyph, c.rightToLeft);
+        EXPECT_EQ(p.Glyph, c.glyphAt) << c.what;
+        EXPECT_EQ(p.Caption, c.caption) << c.what;
+    }
+}
+
 TEST(MeasureMenuPopup, ColumnsAtBreaksWithTheirMarginsAndGap)
 {
     const struct {

@@ -25,6 +25,7 @@ constexpr TColor kExtra = 0x3060C0;    // EXTRALINE
 constexpr TColor kHot = 0x00C8FF;      // MENUITEM hot
 constexpr TColor kDivider = 0x505050;  // DIVIDERV's line
 constexpr TColor kDividerLow = 0xF0F0F0;  // and its lower row
+constexpr TColor kLine = 0xB4DCFF;     // MENULINE
 
 // The master bitmap: a 12 x 12 border 3 wide with see-through corner pixels
 // at (0, 0)-(12, 12); an 8 x 8 check mark of two states at (12, 0)-(28, 8);
@@ -52,6 +53,7 @@ TSkinTables LoadMenuSkin(bool withDivider)
                              "\nBORDERSMASK=^0000,0000,0012,0012,0003,0003,0003,0003,1,0,0,3\n"
                              "[ICOLINE]\nCOLOR=" + std::to_string(kColumn) +
                              "\n[EXTRALINE]\nCOLOR=" + std::to_string(kExtra) +
+                             "\n[MENULINE]\nCOLOR=" + std::to_string(kLine) +
                              "\n[MENUITEM]\nCOLOR=255\nHOTCOLOR=" + std::to_string(kHot) +
                              "\nTRANSPARENCY=100\nHOTTRANSPARENCY=0\n" +
                              (withDivider ? "[DIVIDERV]\nBORDERSMASK=^0028,0000,0034,0003,0002,0001,0002,0001,1,0,0,0\n"
@@ -181,6 +183,36 @@ TEST(PaintMenuDivider, SkinsLineOrNoneForTheCallersPlainLine)
     EXPECT_EQ(item.PixelColor(100, 1), kDividerLow);
     EXPECT_EQ(item.PixelColor(20, 0), kColumn) << "left of the line";
     EXPECT_EQ(item.PixelColor(143, 0), kFace) << "right of the line";
+}
+
+// The menu line over its rectangle only, cut to the bitmap; a section the
+// frame names instead; nothing for a section the skin lacks.
+TEST(PaintMenuLine, TheSectionOverItsRectangleOnlyCutToTheBitmap)
+{
+    const TSkinTables t = LoadMenuSkin(false);
+    const struct {
+        const char* section;
+        TRect r;
+        TRect painted;
+        TColor colour;
+    } cases[] = {
+        {"MENULINE", {10, 5, 60, 15}, {10, 5, 60, 15}, kLine},
+        {"MENULINE", {-5, -5, 20, 4}, {0, 0, 20, 4}, kLine},
+        {"MENULINE", {70, 15, 90, 30}, {70, 15, 80, 20}, kLine},
+        {"EXTRALINE", {10, 5, 60, 15}, {10, 5, 60, 15}, kExtra},
+        {"NOSUCHLINE", {10, 5, 60, 15}, {}, 0},
+        {"MENULINE", {60, 5, 10, 15}, {}, 0},
+    };
+    for (const auto& c : cases) {
+        TBitmap b(80, 20, TPixelFormat::pf24bit);
+        PaintMenuLine(t, b, c.r, c.section);
+        for (int y = 0; y < b.Height(); ++y)
+            for (int x = 0; x < b.Width(); ++x) {
+                const bool inside = x >= c.painted.Left && x < c.painted.Right && y >= c.painted.Top &&
+                                    y < c.painted.Bottom;
+                ASSERT_EQ(b.PixelColor(x, y), inside ? c.colour : 0u) << c.section << " " << x << "," << y;
+            }
+    }
 }
 
 TEST(PaintMenuBackground, TinyAndEmptyPopupsPaintInsideTheirBitmap)

@@ -2,19 +2,23 @@
 // right click on the caption and a click on the icon; drawn from the skin
 // (its border, shape, glyph column and hot item read back from the popup
 // window); its commands chosen by their letters; many openings leaving
-// nothing behind; the system's own menu when popups are not skinned.
+// nothing behind; the system's own menu when popups are not skinned. And a
+// form's menu bar: its line under the title, its items over it, opened by a
+// letter into skinned popups whose items run their handlers.
 #include <windows.h>
 
 #include <psapi.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "engine/SystemMenuRules.h"
+#include "framework/Menus.h"
 #include "framework/Unicode.h"
 #include "tests/frames/FramesFixture.h"
 #include "tests/support/SystemMouse.h"
@@ -28,6 +32,7 @@ constexpr COLORREF kMenuBorder = RGB(40, 40, 160);
 constexpr COLORREF kMenuFace = RGB(240, 240, 200);
 constexpr COLORREF kGlyphColumn = RGB(200, 255, 200);
 constexpr COLORREF kHotItem = RGB(255, 200, 0);
+constexpr COLORREF kMenuLine = RGB(180, 220, 255);
 
 struct ShownItem {
     unsigned Command = 0;
@@ -429,6 +434,156 @@ TEST_F(MenusTest, CaptionsOfAnyContentAreMeasuredAndDrawnInsideThePopup)
     const int height = static_cast<int>(visit.Pixels.size()) / visit.Width;
     EXPECT_EQ(At(visit, 1, height / 2), kMenuBorder);
     EXPECT_EQ(At(visit, 10, height - 2), kMenuBorder);
+    EXPECT_EQ(manager->SkinableMenus().CachedBackgrounds(), 0u);
+}
+
+
+// A form with a menu bar: "Файл" (Открыть, a divider, Выход), "Вид" and a
+// greyed "Справка".
+class MenuBarTest : public MenusTest {
+protected:
+    TsSkinProvider* BarForm()
+    {
+        form = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 20);
+        bar = new TMainMenu(form);
+        TMenuItem* file = bar->Items.Add("&Файл");
+        file->Add("&Открыть")->OnClick = [this](TMenuItem*) { ++opened; };
+        file->Add("-");
+        file->Add("В&ыход");
+        bar->Items.Add("&Вид")->Add("&Крупно")->Checked = true;
+        TMenuItem* help = bar->Items.Add("Справка");
+        help->Add("О программе");
+        help->Enabled = false;
+        form->SetMenu(bar);
+        return ShowAndAdopt(form);
+    }
+    // The bar item's rectangle in window coordinates.
+    RECT ItemInWindow(int index) const
+    {
+        RECT r{}, wr{};
+        GetMenuItemRect(form->Handle(), GetMenu(form->Handle()), static_cast<UINT>(index), &r);
+        GetWindowRect(form->Handle(), &wr);
+        OffsetRect(&r, -wr.left, -wr.top);
+        return r;
+    }
+    // The darkest pixel inside a rectangle, as the sum of its channels.
+    static int Darkest(const std::vector<COLORREF>& px, int width, const RECT& r)
+    {
+        int darkest = 3 * 255;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x) {
+                const COLORREF c = px.at(static_cast<std::size_t>(y * width + x));
+                darkest = std::min(darkest, GetRValue(c) + GetGValue(c) + GetBValue(c));
+            }
+        return darkest;
+    }
+    void OpenFileByItsLetter() { SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_KEYMENU, L'ф'); }
+
+    TMainMenu* bar = nullptr;
+    int opened = 0;
+};
+
+TEST_F(MenuBarTest, TheMenuLineLiesUnderTheTitleWithTheItemsDrawnFromTheSkin)
+{
+    TsSkinProvider* p = BarForm();
+    ASSERT_NE(p, nullptr);
+    TForm* plain = MakeForm(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, 360);
+    TsSkinProvider* withoutBar = ShowAndAdopt(plain);
+    ASSERT_NE(withoutBar, nullptr);
+
+    // The system's bar lies between the skin's caption, as high as without
+    // a bar, and the client.
+    MENUBARINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(GetMenuBarInfo(form->Handle(), OBJID_MENU, 0, &info));
+    const FrameMetrics m = p->Metrics();
+    const FrameLayout l = p->Layout();
+    EXPECT_GT(m.MenuHeight, 0);
+    EXPECT_EQ(m.Caption, withoutBar->Metrics().Caption);
+    EXPECT_EQ(l.MenuLine.Bottom, m.Client.Top);
+    RECT wr;
+    GetWindowRect(form->Handle(), &wr);
+    EXPECT_EQ(l.MenuLine.Top, m.Border + m.Caption);
+    EXPECT_LE(l.MenuLine.Top, info.rcBar.top - wr.top);
+
+    int width = 0;
+    const std::vector<COLORREF> px = ReadWindow(form->Handle(), width);
+    auto at = [&](int x, int y) { return px.at(static_cast<std::size_t>(y * width + x)); };
+    // The line's colour right of the last item and around the captions (the
+    // items are see-through until hot).
+    const RECT file = ItemInWindow(0), help = ItemInWindow(2);
+    ASSERT_GT(file.right, file.left);
+    EXPECT_EQ(at(l.MenuLine.Right - 3, (l.MenuLine.Top + l.MenuLine.Bottom) / 2), kMenuLine);
+    EXPECT_EQ(at(file.left + 1, file.top + 1), kMenuLine);
+    EXPECT_EQ(at(help.right - 2, help.top + 1), kMenuLine);
+    // Captions in the line's black; the greyed one washed toward the line.
+    EXPECT_LT(Darkest(px, width, file), 150);
+    EXPECT_GT(Darkest(px, width, help), 200);
+
+    // The mouse over the line finds the menu.
+    const POINT centre{wr.left + (file.left + file.right) / 2, wr.top + (file.top + file.bottom) / 2};
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_NCHITTEST, 0, MAKELPARAM(centre.x, centre.y)), HTMENU);
+}
+
+// The letter of "Файл" opens it: the bar item turns hot over the line, its
+// popup is drawn from the skin, Enter runs the first item's OnClick, and the
+// item rests again once the menu closes.
+TEST_F(MenuBarTest, ALetterOpensTheSkinnedPopupAndEnterRunsTheItem)
+{
+    TsSkinProvider* p = BarForm();
+    ASSERT_NE(p, nullptr);
+    const RECT file = ItemInWindow(0);
+    COLORREF hotFile = 0;
+    MenuVisit visit;
+    visit.Act = [&](HWND menu, int tick) {
+        if (tick == 0) {
+            hotFile = PixelAt(form->Handle(), file.left + 1, file.top + 1);
+            PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+            PostMessageW(menu, WM_KEYUP, VK_RETURN, 0);
+        }
+        return tick > 20;
+    };
+    Visit(visit, [&] { OpenFileByItsLetter(); });
+    ASSERT_NE(visit.Window, nullptr) << "no popup opened";
+    EXPECT_EQ(hotFile, kHotItem);
+    const int height = static_cast<int>(visit.Pixels.size()) / visit.Width;
+    EXPECT_EQ(At(visit, 1, height / 2), kMenuBorder);
+    EXPECT_EQ(opened, 1);
+    EXPECT_EQ(PixelAt(form->Handle(), file.left + 1, file.top + 1), kMenuLine);
+}
+
+// Items added after the form is shown: Changed makes the bar again, the
+// frame measures and paints the new item, and many openings and changes
+// leave nothing behind.
+TEST_F(MenuBarTest, ABarMadeAgainIsPaintedAnewAndOpeningsLeaveNothingBehind)
+{
+    TsSkinProvider* p = BarForm();
+    ASSERT_NE(p, nullptr);
+    bar->Items.Add("&Сервис")->Add("Настройки");
+    bar->Changed();
+    testsupport::Pump(30);
+    const RECT added = ItemInWindow(3);
+    ASSERT_GT(added.right, added.left);
+    int width = 0;
+    const std::vector<COLORREF> px = ReadWindow(form->Handle(), width);
+    EXPECT_EQ(px.at(static_cast<std::size_t>((added.top + 1) * width + added.left + 1)), kMenuLine);
+    EXPECT_LT(Darkest(px, width, added), 150) << "the new item's caption is missing";
+
+    auto openAndClose = [&] {
+        MenuVisit visit;
+        Visit(visit, [&] { OpenFileByItsLetter(); });
+        return visit.Window != nullptr;
+    };
+    ASSERT_TRUE(openAndClose());
+    bar->Changed();
+    const ProcessHoldings before;
+    for (int i = 0; i < 50; ++i) {
+        ASSERT_TRUE(openAndClose()) << i;
+        if (i % 10 == 0)
+            bar->Changed();
+    }
+    testsupport::Pump(20);
+    ExpectNothingKept(before, "50 openings of the menu bar");
     EXPECT_EQ(manager->SkinableMenus().CachedBackgrounds(), 0u);
 }
 

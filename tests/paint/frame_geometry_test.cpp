@@ -368,6 +368,55 @@ TEST(FrameHitTest, ExtendedBorderShadowIsNowhereAndEdgesLieOnTheForm)
     }
 }
 
+// A menu bar 19 high under the title: the line between title and client
+// answers as the menu across the client's width, the borders beside it stay
+// the frame's, and the top strip that the frame copies reaches the client.
+// With an extended border the line lies on the form the same way.
+TEST(FrameHitTest, TheMenuLineBetweenTitleAndClientAnswersAsTheMenu)
+{
+    FrameMetrics fixed = FixedWindow();
+    fixed.MenuHeight = 19;
+    fixed.Client = {3, 40, 297, 197};
+    const FrameLayout l = LayoutFrame(fixed);
+    EXPECT_EQ(l.Top, 21);
+    EXPECT_EQ(l.MenuLine, (TRect{3, 21, 297, 40}));
+    EXPECT_EQ(l.TopStrip, (TRect{0, 0, 300, 40}));
+    FrameMetrics none = fixed;
+    none.MenuHeight = 0;
+    none.Client = {3, 21, 297, 197};
+    EXPECT_TRUE(LayoutFrame(none).MenuLine.Empty());
+    EXPECT_EQ(LayoutFrame(none).TopStrip, (TRect{0, 0, 300, 21}));
+
+    FrameMetrics extended = ExtendedWindow(true);
+    extended.MenuHeight = 19;
+    extended.Client.Top += 19;
+    EXPECT_EQ(LayoutFrame(extended).MenuLine, (TRect{17, 37, 305, 56}));
+
+    const struct {
+        const char* what;
+        const FrameMetrics& m;
+        bool sizeable;
+        TPoint p;
+        int hit;
+    } cases[] = {
+        {"the line's first pixel", fixed, false, {3, 21}, fhMenu},
+        {"the line's last pixel", fixed, false, {296, 39}, fhMenu},
+        {"the title just above", fixed, false, {150, 20}, fhCaption},
+        {"the client just below", fixed, false, {150, 40}, fhClient},
+        {"the left border beside the line", fixed, false, {1, 30}, fhBorder},
+        {"the edge of a sizeable frame beside the line", fixed, true, {1, 30}, fhLeft},
+        {"the line of a sizeable frame", fixed, true, {150, 30}, fhMenu},
+        {"the line on an extended form", extended, true, {150, 40}, fhMenu},
+        {"the title above it", extended, true, {150, 30}, fhCaption},
+        {"the client below it", extended, true, {150, 60}, fhClient},
+    };
+    for (const auto& c : cases) {
+        FrameMetrics m = c.m;
+        m.Sizeable = c.sizeable;
+        EXPECT_EQ(FrameHitTest(m, LayoutFrame(m), c.p), c.hit) << c.what;
+    }
+}
+
 // A window 300 x 200 grown to 340 x 230 (client at (3, 24), 294 x 173 before):
 // what moved with the right-hand corners must be painted again, at both
 // places, in the new client's coordinates and inside it.
