@@ -5,6 +5,7 @@
 #include "framework/Application.h"
 #include "framework/Resources.h"
 #include "images/BmpReader.h"
+#include "TaramelVersion.h"
 
 #include <windows.h>
 
@@ -79,7 +80,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner)
     sPanel1->SetAlign(TAlign::alClient);
 
     sLabel2 = MakeText(this, sPanel1, "sLabel2", 8, 8, 100, "Программа:", true);
-    sLabel9 = MakeText(this, sPanel1, "sLabel9", 120, 8, 124, "Тарамел 1.0", false);
+    sLabel9 = MakeText(this, sPanel1, "sLabel9", 120, 8, 124, "Тарамел " TARAMEL_VERSION_SHORT, false);
     sLabel6 = MakeText(this, sPanel1, "sLabel6", 8, 33, 57, "Автор:", true);
     sLabel11 = MakeText(this, sPanel1, "sLabel11", 79, 33, 218, kAuthorName, false);
     sLabel5 = MakeText(this, sPanel1, "sLabel5", 8, 57, 44, "URL: ", true);

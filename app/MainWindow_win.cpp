@@ -11,6 +11,7 @@
 #include "app/AboutDialog_win.h"
 #include "framework/Application.h"
 #include "framework/Shell.h"
+#include "TaramelVersion.h"
 
 #include <algorithm>
 
@@ -86,7 +87,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     Form1 = this;
     SetName("Form1");
     BeginLoading();
-    SetCaption("Тарамел (История Казахстана) 1.0");
+    SetCaption("Тарамел (История Казахстана) " TARAMEL_VERSION_SHORT);
     SetBorderStyle(TFormBorderStyle::bsSingle);
     SetBorderIcons(biSystemMenu | biMinimize);
     SetPosition(TPosition::poScreenCenter);

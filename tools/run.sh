@@ -15,7 +15,9 @@ cmake --build --preset win64 --target Taramel waitwindow
 prefix="$ROOT/build/win64/wineprefix"
 wine_run=("$ROOT/tools/wine-run.sh" --prefix "$prefix")
 desktop_name=Taramel
-caption="Тарамел (История Казахстана) 1.0"
+# The caption carries the version the build configured.
+version="$(sed -n 's/^#define TARAMEL_VERSION_SHORT "\(.*\)"$/\1/p' "$ROOT/build/win64/generated/TaramelVersion.h")"
+caption="Тарамел (История Казахстана) $version"
 # The deck is read from the working folder, the settings beside the program.
 cd "$ROOT/dist"
 if [ -n "${DISPLAY:-}" ]; then

@@ -23,6 +23,8 @@ PACKAGES=(
   wine wine64 xvfb xauth fonts-wine imagemagick x11-utils xdotool
   # the generator of the skin Topaz
   python3
+  # the installer (makensis, with its 64-bit stubs for the tests)
+  nsis
   # native build: tests, sanitizers, fuzzers, benchmarks
   g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   zlib1g-dev libjpeg62-turbo-dev

@@ -2,6 +2,7 @@
 // coordinates of its parent, read back from the windows themselves where a
 // control has one.
 #include "FormsFixture.h"
+#include "TaramelVersion.h"
 
 namespace taramel::forms_test {
 namespace {
@@ -75,7 +76,7 @@ TEST_F(Layout, MainWindow)
         {f.sSpeedButton31, Rect(3, 3, 222, 19)},
         {f.sSpeedButton1, Rect(231, 3, 265, 19)},
     });
-    EXPECT_EQ(f.Caption(), "Тарамел (История Казахстана) 1.0");
+    EXPECT_EQ(f.Caption(), "Тарамел (История Казахстана) " TARAMEL_VERSION_SHORT);
     EXPECT_FALSE(f.sListBox1->Visible());
     EXPECT_FALSE(IsWindowVisible(f.sListBox1->Handle()));
     // Keyboard order of the four buttons.
