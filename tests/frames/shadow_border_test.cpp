@@ -20,6 +20,7 @@
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Form.h"
+#include "framework/Menus.h"
 #include "render/Bitmap.h"
 #include "tests/support/MessagePump.h"
 #include "tests/support/SystemMouse.h"
@@ -31,6 +32,7 @@ namespace {
 
 constexpr COLORREF kActiveTitle = RGB(128, 160, 0);
 constexpr COLORREF kCloseHot = RGB(255, 128, 0);
+constexpr COLORREF kMenuLine = RGB(180, 220, 255);
 
 // One pixel of a 32-bit picture: its colour and its alpha.
 struct Pixel {
@@ -84,8 +86,9 @@ protected:
         ASSERT_TRUE(manager->SkinReady());
         manager->SetExtendedBorders(true);
     }
-    // A form shown, active and adopted; its provider, or null.
-    TsSkinProvider* Show(TFormBorderStyle style, unsigned icons)
+    // A form shown, active and adopted; its provider, or null. `prepare`
+    // gives the form what it has before it is shown.
+    TsSkinProvider* Show(TFormBorderStyle style, unsigned icons, const std::function<void(TForm&)>& prepare = {})
     {
         form = new TForm(Application);
         forms_.push_back(form);
@@ -95,6 +98,8 @@ protected:
         form->SetCaption("Проба рамки");
         form->SetBounds(120, 90, 320, 220);
         form->EndLoadingAll();
+        if (prepare)
+            prepare(*form);
         form->Show();
         SetForegroundWindow(form->Handle());
         SetActiveWindow(form->Handle());
@@ -406,6 +411,55 @@ TEST_F(ExtendedBorderTest, SwitchedOffTheFormGetsItsFrameBackAndCyclesKeepHandle
     manager->SetActive(false);
     testsupport::Pump(10);
     EXPECT_FALSE(IsWindow(again));
+}
+
+// A form with a menu bar under an extended border: the frame cache has the
+// menu line under the title and the client below it; the form keeps its bar
+// with its client, and its window shows the menu line there.
+TEST_F(ExtendedBorderTest, AMenuBarStaysTheFormsOwnUnderTheBorderWindowsTitle)
+{
+    UseSkin("Frames");
+    TsSkinProvider* p = Show(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize, [](TForm& f) {
+        auto* bar = new TMainMenu(&f);
+        bar->Items.Add("&Файл")->Add("&Открыть");
+        bar->Items.Add("&Вид")->Add("&Крупно");
+        f.SetMenu(bar);
+    });
+    ASSERT_NE(p, nullptr);
+    ASSERT_TRUE(p->Extended());
+    const HWND w = form->Handle();
+    const RECT client = ClientInWindow(w);
+    const int cw = client.right - client.left, ch = client.bottom - client.top;
+    const FrameMetrics m = p->Metrics();
+    ASSERT_GT(m.MenuHeight, 0);
+    const TBitmap* cache = p->FrameCache();
+    ASSERT_NE(cache, nullptr);
+    EXPECT_EQ(cache->Height(), 7 + 30 + m.MenuHeight + ch + 4 + 11);
+    const FrameLayout l = p->Layout();
+    EXPECT_EQ(l.MenuLine, (TRect{11 + 4, 7 + 30, 11 + 4 + cw, 7 + 30 + m.MenuHeight}));
+    EXPECT_EQ(PixelOf(*cache, l.MenuLine.Right - 2, l.MenuLine.Top + 1).Colour, kMenuLine);
+
+    // The form's region: its bar and its client.
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_EQ(GetWindowRgn(w, region), SIMPLEREGION);
+    RECT box{};
+    GetRgnBox(region, &box);
+    DeleteObject(region);
+    EXPECT_EQ(box.top, client.top - m.MenuHeight);
+    EXPECT_EQ(box.bottom, client.bottom);
+    EXPECT_EQ(box.left, client.left);
+    // The form's own window shows the line where its bar lies, and the
+    // mouse there finds the menu.
+    HDC dc = GetWindowDC(w);
+    const COLORREF shown = GetPixel(dc, client.right - 2, client.top - m.MenuHeight + 1);
+    ReleaseDC(w, dc);
+    EXPECT_EQ(shown, kMenuLine);
+    const RECT wr = WindowRect(w);
+    EXPECT_EQ(SendMessageW(w, WM_NCHITTEST, 0, MAKELPARAM(wr.left + client.right - 2, wr.top + client.top - 2)),
+              HTMENU);
+    // The client belongs to the form, which lies above the border window.
+    EXPECT_EQ(GetWindow(w, GW_HWNDNEXT), BorderWindow(*p));
+    EXPECT_EQ(WindowFromPoint(POINT{wr.left + client.left + cw / 2, wr.top + client.top + ch / 2}), w);
 }
 
 TEST_F(ExtendedBorderTest, BorderWindowGoesWithItsForm)
