@@ -16,29 +16,19 @@
 #include <string>
 #include <vector>
 
-#include "app/AboutDialog_win.h"
-#include "app/MainWindow_win.h"
-#include "app/SettingsDialog_win.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
+#include "tools/common/ProgramWindows_win.h"
 #include "tools/common/ScreenPicture_win.h"
 #include "windows/SkinProvider_win.h"
-#include "windows/WindowHook.h"
 
 using namespace taramel;
 using taramel::tools::SaveBmp;
+using taramel::tools::Pump;
 using taramel::tools::SaveScreen;
+using taramel::tools::StartProgramWindows;
 
 namespace {
-
-void Pump(DWORD ms)
-{
-    const ULONGLONG end = GetTickCount64() + ms;
-    do {
-        Application->ProcessMessages();
-        Sleep(10);
-    } while (GetTickCount64() < end);
-}
 
 // The 32-bit frame cache over white: premultiplied colour plus what the
 // alpha leaves of the white.
@@ -63,17 +53,8 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     const std::wstring folder = argv[1];
-    InitializeWindowSkinning();
-    InitializeSkinEngine();
-    Application->Initialize();
-    Application->SetTitle("Тарамел");
-    Application->CreateForm<TForm1>();
-    Application->CreateForm<TForm2>();
-    Application->CreateForm<TForm3>();
-    if (Form1 == nullptr || !Form1->sSkinManager1->SkinReady()) {
-        std::fputws(L"extendedpicture: no main window or no skin beside the program\n", stderr);
+    if (!StartProgramWindows(L"extendedpicture"))
         return 1;
-    }
     Form1->sSkinManager1->SetExtendedBorders(true);
     Form1->Show();
     const HWND main = Form1->Handle();

@@ -13,29 +13,19 @@
 #include <cstdio>
 #include <string>
 
-#include "app/AboutDialog_win.h"
-#include "app/MainWindow_win.h"
-#include "app/SettingsDialog_win.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Application.h"
 #include "framework/Menus.h"
+#include "tools/common/ProgramWindows_win.h"
 #include "tools/common/ScreenPicture_win.h"
 #include "windows/SkinProvider_win.h"
-#include "windows/WindowHook.h"
 
 using namespace taramel;
+using taramel::tools::Pump;
 using taramel::tools::SaveScreen;
+using taramel::tools::StartProgramWindows;
 
 namespace {
-
-void Pump(DWORD ms)
-{
-    const ULONGLONG end = GetTickCount64() + ms;
-    do {
-        Application->ProcessMessages();
-        Sleep(10);
-    } while (GetTickCount64() < end);
-}
 
 // The main window and what lies below it, down to where its first menu
 // reaches, with a margin of the desktop.
@@ -79,17 +69,8 @@ int wmain(int argc, wchar_t** argv)
         return 2;
     }
     const std::wstring folder = argv[1];
-    InitializeWindowSkinning();
-    InitializeSkinEngine();
-    Application->Initialize();
-    Application->SetTitle("Тарамел");
-    Application->CreateForm<TForm1>();
-    Application->CreateForm<TForm2>();
-    Application->CreateForm<TForm3>();
-    if (Form1 == nullptr || !Form1->sSkinManager1->SkinReady()) {
-        std::fputws(L"menubarpicture: no main window or no skin beside the program\n", stderr);
+    if (!StartProgramWindows(L"menubarpicture"))
         return 1;
-    }
     auto* bar = new TMainMenu(Form1);
     TMenuItem* file = bar->Items.Add("&Файл");
     file->Add("&Открыть колоду...")->ShortCutText = "Ctrl+O";
