@@ -1,6 +1,6 @@
 ﻿; Тарамел's installer: one file for 64-bit and 32-bit Windows, per user, no
 ; administrator. The build gives the version and the folders:
-;   makensis -DVERSION=1.0.0 -DPROGRAM64=DIR -DPROGRAM32=DIR -DICON=FILE -DOUTFILE=FILE Taramel.nsi
+;   makensis -DVERSION=1.0.0 -DPROGRAM64=DIR -DPROGRAM32=DIR -DICON=FILE -DWELCOME=FILE.bmp -DOUTFILE=FILE Taramel.nsi
 ; PROGRAM64 holds Taramel.exe, Topaz.asz and test.txt; PROGRAM32 holds the
 ; 32-bit Taramel.exe. This file is UTF-8 with a byte-order mark, which is how
 ; makensis knows it.
@@ -23,8 +23,8 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include FileFunc.nsh
 
-!ifndef VERSION | PROGRAM64 | PROGRAM32 | ICON | OUTFILE
-  !error "The build names VERSION, PROGRAM64, PROGRAM32, ICON and OUTFILE"
+!ifndef VERSION | PROGRAM64 | PROGRAM32 | ICON | WELCOME | OUTFILE
+  !error "The build names VERSION, PROGRAM64, PROGRAM32, ICON, WELCOME and OUTFILE"
 !endif
 
 !define PRODUCT "Тарамел"
@@ -55,12 +55,17 @@ ShowUninstDetails nevershow
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WELCOME}"
+!define MUI_UNWELCOMEFINISHPAGE_BITMAP "${WELCOME}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
 
 !define MUI_WELCOMEPAGE_TEXT "Программа установит «${PRODUCT}» ${VERSION}: карточки для запоминания курса истории Казахстана.$\r$\n$\r$\nПрава администратора не нужны: программа ставится только для вас, в папку, куда вы можете записывать.$\r$\n$\r$\nНажмите «Далее», чтобы продолжить."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
+; The folder page lets every folder through to its leave function, which
+; says what is wrong with it, instead of greying out the button unexplained.
+!define MUI_DIRECTORYPAGE_VERIFYONLEAVE
 !define MUI_PAGE_CUSTOMFUNCTION_LEAVE DirectoryLeave
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
@@ -234,6 +239,14 @@ Function DirectoryLeave
   Call CheckWritable
   ${If} $Writable = 0
     MessageBox MB_ICONSTOP|MB_OK "${NOT_WRITABLE}"
+    Abort
+  ${EndIf}
+  GetInstDirError $0
+  ${If} $0 = 1
+    MessageBox MB_ICONSTOP|MB_OK "Папка указана неверно:$\r$\n$INSTDIR"
+    Abort
+  ${ElseIf} $0 = 2
+    MessageBox MB_ICONSTOP|MB_OK "На диске недостаточно места для программы. Выберите другую папку."
     Abort
   ${EndIf}
 FunctionEnd
