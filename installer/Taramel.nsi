@@ -30,9 +30,9 @@ SetCompressor /SOLID lzma
 !define PRODUCT "Тарамел"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Taramel"
 !define SHORTCUT "${PRODUCT}.lnk"
+; The deck the program reads from its working folder. The settings file it
+; writes beside itself, Option.ini, is the user's: nothing here touches it.
 !define DECK "test.txt"
-; The program writes its settings beside itself; they are the user's.
-!define SETTINGS "Option.ini"
 
 ; What the checks below find (NSIS variables are global).
 Var Writable
@@ -133,6 +133,7 @@ Section "${PRODUCT}" SecProgram
   ${Else}
     File "/oname=Taramel.exe" "${PROGRAM32}\Taramel.exe"
   ${EndIf}
+  ; The skin and the deck are the same for both programs.
   File "${PROGRAM64}\Topaz.asz"
   ${If} $DeckIsOurs = 1
     File "${PROGRAM64}\${DECK}"
