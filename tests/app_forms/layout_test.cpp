@@ -154,6 +154,8 @@ TEST_F(Layout, AboutDialog)
         {f.Image1, Rect(303, 8, 120, 120)},
     });
     EXPECT_EQ(f.Caption(), "О программе...");
+    // The version the build gives, as the main window's caption shows it.
+    EXPECT_EQ(f.sLabel9->Caption(), "Тарамел " TARAMEL_VERSION_SHORT);
     EXPECT_EQ(f.sWebLabel1->Url, "https://example.com/taramel");
     EXPECT_EQ(f.sWebLabel3->Url, "mailto:tas@example.com");
     EXPECT_EQ(f.sWebLabel1->Font().Color(), 239106368);
