@@ -1,5 +1,6 @@
 #include "controls/SkinnedLabel.h"
 
+#include "base/Color.h"
 #include "engine/ControlPaint_win.h"
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinManager_win.h"
@@ -30,7 +31,7 @@ TColor TsLabel::SkinTextColor() const
 {
     const TSkinTables* t = ReadySkin();
     if (t == nullptr || !UseSkinColor || IsDestroying())
-        return 0xFF00FF;
+        return clNone;
     const int i = ParentSectionForText(const_cast<TsLabel*>(this), -1);
     return i >= 0 ? t->Sections[i].FontColor[0] : GlobalTextColor(*t);
 }
@@ -38,7 +39,7 @@ TColor TsLabel::SkinTextColor() const
 TColor TsLabel::CurrentTextColor() const
 {
     const TColor skin = SkinTextColor();
-    return skin != 0xFF00FF && skin != -1 ? skin : CurrentFont().Color();
+    return skin != clNone && skin != -1 ? skin : CurrentFont().Color();
 }
 
 void TsLabel::Paint(TCanvas& canvas)

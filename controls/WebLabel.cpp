@@ -1,5 +1,6 @@
 #include "controls/WebLabel.h"
 
+#include "base/Color.h"
 #include "controls/BitBtn.h"
 #include "engine/SkinManager_win.h"
 #include "framework/Form.h"
@@ -48,13 +49,13 @@ TColor TsWebLabel::SkinTextColor() const
 {
     TsSkinManager* m = DefaultManager();
     if (!UseSkinColor || m == nullptr || !m->SkinReady())
-        return 0xFF00FF;
+        return clNone;
     const TSkinTables& t = m->Tables();
     const int global = FindSection(t, "GLOBALINFO");
     if (!SectionExists(t, global))
-        return 0xFF00FF;
+        return clNone;
     const TColor c = t.Sections[global].FontColor[hovering_ ? 2 : 4];
-    return c == -1 ? 0xFF00FF : c;
+    return c == -1 ? clNone : c;
 }
 
 }  // namespace taramel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "base/Color.h"
 #include "engine/SkinCommand_win.h"
 #include "engine/SkinManager_win.h"
 #include "framework/WinControl.h"
@@ -66,7 +67,7 @@ int RequestParentBackground(BackgroundInfo& info, TControl* control, bool paint)
         return 0;
     }
     info.Kind = bikColor;
-    const LRESULT answer = Dispatch(control, SM_ALPHACMD, MakeSkinWParam(CMD_GET_BG_COLOR), 0xFF00FF);
+    const LRESULT answer = Dispatch(control, SM_ALPHACMD, MakeSkinWParam(CMD_GET_BG_COLOR), clNone);
     info.Color = answer != 0 ? static_cast<TColor>(answer) : static_cast<TColor>(ColorToRGB(control->Color()));
     if (info.PaintNow && info.TargetDC != nullptr)
         FillSolid(static_cast<HDC>(info.TargetDC), ToRECT(info.Area), info.Color);
@@ -127,8 +128,8 @@ TColor ParentBackgroundColor(TControl* owner, HWND window)
 {
     if (owner != nullptr && owner->Parent() != nullptr) {
         TWinControl* parent = owner->Parent();
-        const LRESULT answer = Dispatch(parent, SM_ALPHACMD, MakeSkinWParam(CMD_GET_BG_COLOR), 0xFF00FF);
-        if (answer != 0 && answer != 0xFF00FF)
+        const LRESULT answer = Dispatch(parent, SM_ALPHACMD, MakeSkinWParam(CMD_GET_BG_COLOR), clNone);
+        if (answer != 0 && answer != clNone)
             return static_cast<TColor>(answer);
         return static_cast<TColor>(ColorToRGB(parent->Color()));
     }
@@ -168,11 +169,11 @@ void PaintControlSection(const TsCommonData& data, const BgCache& bg, bool fillC
         CopyBitmapRect(bitmap, rect.Left, rect.Top, *work, {0, 0, rect.Width(), rect.Height()});
         return;
     }
-    TColor custom = 0xFF00FF;
+    TColor custom = clNone;
     if (data.CustomColor() && data.OwnerControl() != nullptr)
         custom = static_cast<TColor>(ColorToRGB(data.OwnerControl()->Color()));
     SectionTarget target{&bitmap, rect, 0, 0};
-    if (custom != 0xFF00FF) {
+    if (custom != clNone) {
         PaintSectionBackground(*tables, data.SectionIndex, data.SkinSection(), bg, custom,
                                {data.PatternIndex, data.HotPatternIndex}, target, state != 0);
         return;
@@ -213,7 +214,7 @@ void RefreshCorners(TsCommonData& data, int state, unsigned corners)
 
     const BgCache bg = ParentBgCache(owner);
     const TColor solid = bg.SolidColor;
-    if (!bg.HasBitmap && solid == 0xFF00FF && mask.MaskType == 0)
+    if (!bg.HasBitmap && solid == clNone && mask.MaskType == 0)
         return;
 
     auto patch = [&](int dx, int dy, int px, int py, int w, int h) {

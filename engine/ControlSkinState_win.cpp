@@ -3,6 +3,7 @@
 // paint under themselves.
 #include <windows.h>
 
+#include "base/Color.h"
 #include "engine/ControlPaint_win.h"
 #include "engine/ControlSkinState.h"
 #include "engine/GlowWindows_win.h"
@@ -342,8 +343,8 @@ TColor TsCommonData::BackgroundColorAnswer()
     if (t >= 100) {
         if (parent == nullptr)
             return static_cast<TColor>(ColorToRGB(owner_->Color()));
-        const TColor answer = static_cast<TColor>(SendCommand(parent, CMD_GET_BG_COLOR, 0, 0xFF00FF));
-        return answer == 0xFF00FF ? static_cast<TColor>(ColorToRGB(parent->Color())) : answer;
+        const TColor answer = static_cast<TColor>(SendCommand(parent, CMD_GET_BG_COLOR, 0, clNone));
+        return answer == clNone ? static_cast<TColor>(ColorToRGB(parent->Color())) : answer;
     }
     const TColor p = parent != nullptr ? ParentBackgroundColor(owner_, nullptr)
                                        : static_cast<TColor>(ColorToRGB(owner_->Color()));
@@ -407,7 +408,7 @@ void TsCommonData::GetBackgroundInfo(BackgroundInfo& info, bool hot, void* windo
         }
     } else if (!hasCache) {
         info.Kind = bikColor;
-        info.Color = 0xFF00FF;
+        info.Color = clNone;
         return;
     }
     info.Kind = bikBitmap;

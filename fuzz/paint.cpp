@@ -153,6 +153,25 @@ void PaintMenus(const TSkinTables& t, Params& q)
         FadeDisabledMenuItem(item, background, at);
         MenuItemBorderStrips(s, m.Size, itemRect, q.Small(2), q.Small(2), m.ExtraLineWidth, m.SkinBorderWidth);
     }
+    // A menu bar: the line over any part of a frame, items placed and faced
+    // over it wherever the system puts them.
+    TBitmap frame(q.Small(200), q.Small(80), TPixelFormat::pf24bit);
+    const std::string lineSection =
+        t.Sections.empty() ? "MENULINE" : t.Sections[static_cast<std::size_t>(q.Small(64)) % t.Sections.size()].SectionName;
+    PaintMenuLine(t, frame, {q.Short() % 260 - 30, q.Short() % 120 - 30, q.Short() % 260 - 30, q.Short() % 120 - 30},
+                  lineSection);
+    const TSize barItem = MeasureMenuBarItemSize(q.Short(), q.Short(), q.Short());
+    const TMenuBarItemPlaces places =
+        MenuBarItemPlaces({barItem.cx % 300, barItem.cy % 60}, {q.Short() % 80, q.Short() % 80}, q.Small(2));
+    TBitmap barFace(std::max(places.Caption.Right, 0) % 300, std::max(places.Caption.Bottom, 0) % 60,
+                    TPixelFormat::pf24bit);
+    const TPoint on{q.Short() % 240 - 20, q.Short() % 100 - 20};
+    MenuItemFace hot;
+    hot.Selected = q.Small(2);
+    hot.Enabled = q.Small(2);
+    PaintMenuItemFace(t, barFace, frame, on, hot);
+    FadeDisabledMenuItem(barFace, frame, on);
+
     const TRect control{q.Short(), q.Short(), q.Short(), q.Short()};
     const TRect visible{q.Short(), q.Short(), q.Short(), q.Short()};
     PlaceGlow(control, visible, GlowBorders{q.Short(), q.Short(), q.Short(), q.Short()}, q.Short());

@@ -12,16 +12,16 @@ struct BgCache {
     const TBitmap* Bitmap = nullptr;  // the parent's picture (usually its cache bitmap)
     int X = 0;                        // column of Bitmap under the painted area's origin
     int Y = 0;                        // row likewise
-    TColor SolidColor = 0xFF00FF;     // the parent's colour without a bitmap; 0xFF00FF = none
+    TColor SolidColor = clNone;  // the parent's colour without a bitmap; clNone: none
     bool HasBitmap = false;           // Bitmap, X and Y are valid
 };
 
 // Nothing behind: parts drawn with it take nothing from a parent. Its colour
 // is the key ("none"), never black, so that no painter mistakes it for a
 // black parent.
-inline constexpr BgCache EmptyBgCache{nullptr, -99, 0, 0xFF00FF, false};
+inline constexpr BgCache EmptyBgCache{nullptr, -99, 0, clNone, false};
 
-inline BgCache BgCacheFromBitmap(const TBitmap& bitmap, int x, int y) { return {&bitmap, x, y, 0xFF00FF, true}; }
+inline BgCache BgCacheFromBitmap(const TBitmap& bitmap, int x, int y) { return {&bitmap, x, y, clNone, true}; }
 
 // The same cache with its origin moved by (dx, dy).
 inline BgCache Offset(BgCache bg, int dx, int dy)

@@ -1,5 +1,6 @@
 #include "render/PaintDisabled.h"
 
+#include "base/Color.h"
 #include "render/FactorOps.h"
 #include "render/KeyOps.h"
 
@@ -20,7 +21,7 @@ void PaintDisabled(TBitmap& bitmap, unsigned kinds, const DisabledBackground& ba
                       TRect{left, top, left + bitmap.Width() - 1, top + bitmap.Height() - 1}, *background.Bitmap);
         return;
     }
-    const TColor colour = background.SolidColor == 0xFF00FF ? controlColor : background.SolidColor;
+    const TColor colour = background.SolidColor == clNone ? controlColor : background.SolidColor;
     FadeRectToColor(bitmap, TRect{0, 0, bitmap.Width() - 1, bitmap.Height() - 1}, 50, colour);
 }
 

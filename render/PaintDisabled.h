@@ -16,7 +16,7 @@ struct DisabledBackground {
     const TBitmap* Bitmap = nullptr;
     int X = 0;
     int Y = 0;
-    TColor SolidColor = 0xFF00FF;
+    TColor SolidColor = clNone;
 };
 
 // Greys the 24-bit bitmap when dkGrayed is set; with dkBlended it then keeps

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/Color.h"
 #include "render/SysColors.h"
 
 namespace taramel {
@@ -56,7 +57,7 @@ int StateHeight(const TsMaskData& m)
     return m.ImageRect.Height() / parts;
 }
 
-bool IsNoColor(std::int32_t c) { return c == -1 || c == 0xFF00FF || c == 0xFFFFFF; }
+bool IsNoColor(std::int32_t c) { return c == -1 || c == clNone || c == 0xFFFFFF; }
 
 }  // namespace
 

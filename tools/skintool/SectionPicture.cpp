@@ -43,7 +43,7 @@ void PaintSectionPicture(const TSkinTables& tables, const std::string& section, 
     picture.SetSize(width, height);
     const TRect whole{0, 0, width, height};
 
-    Fill(picture, parent.Color != 0xFF00FF ? parent.Color : GlobalBackColor(tables));
+    Fill(picture, parent.Color != clNone ? parent.Color : GlobalBackColor(tables));
     if (!parent.Section.empty()) {
         const int parentIndex = SectionOrThrow(tables, parent.Section);
         PaintSection(tables, parentIndex, parent.Section, EmptyBgCache, {}, {&picture, whole, 0, 0}, 0, true);

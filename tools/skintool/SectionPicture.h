@@ -17,7 +17,7 @@ enum TPictureState { psNormal = 0, psHot = 1, psPressed = 2, psDisabled = 3, psS
 // What a section is painted over: a colour, or another section (in its
 // normal look); without either, the skin's global background colour.
 struct TPictureParent {
-    TColor Color = 0xFF00FF;  // 0xFF00FF: none
+    TColor Color = clNone;  // 0xFF00FF: none
     std::string Section;      // wins over Color when not empty
 };
 
