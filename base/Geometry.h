@@ -31,6 +31,9 @@ inline TRect Intersect(const TRect& a, const TRect& b)
             std::min(a.Bottom, b.Bottom)};
 }
 
+// The rectangle moved by (dx, dy).
+inline TRect Moved(const TRect& r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
+
 struct TSize {
     int cx = 0;
     int cy = 0;

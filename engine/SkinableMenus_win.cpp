@@ -26,8 +26,6 @@ constexpr UINT_PTR kPopupSubclassId = 0x4D4E55;  // one subclass of ours per pop
 constexpr int kColumnGap = 4;
 constexpr int kShortcutRight = 8;
 
-TRect Moved(const TRect& r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
-
 // The font of the DC made bold (for the default item); null when it cannot
 // be made.
 HFONT BoldCopyOf(HDC dc)

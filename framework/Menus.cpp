@@ -25,6 +25,25 @@ std::uint64_t gLastSerial = 0;
 // brings no device context).
 HFONT gMeasureFont = nullptr;
 
+// The menu font for one measuring or drawing message: the shown popup's, or,
+// for a menu bar (measured and drawn outside any popup's showing), one made
+// for the message.
+class MessageMenuFont {
+public:
+    MessageMenuFont() : own_(gMeasureFont == nullptr ? CreateMenuFont() : nullptr) {}
+    ~MessageMenuFont()
+    {
+        if (own_ != nullptr)
+            DeleteObject(own_);
+    }
+    MessageMenuFont(const MessageMenuFont&) = delete;
+    MessageMenuFont& operator=(const MessageMenuFont&) = delete;
+    HFONT Get() const { return own_ != nullptr ? own_ : gMeasureFont; }
+
+private:
+    HFONT own_;
+};
+
 void Register(TMenuItem& item, bool on)
 {
     for (int i = 0; i < item.Count(); ++i)
@@ -357,10 +376,8 @@ bool DispatchMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         if (item == nullptr || !item->OnMeasureItem)
             return false;
         HDC dc = CreateCompatibleDC(nullptr);
-        // A menu bar is measured outside any popup's showing.
-        HFONT own = gMeasureFont == nullptr ? CreateMenuFont() : nullptr;
-        HFONT font = own != nullptr ? own : gMeasureFont;
-        HGDIOBJ old = font != nullptr ? SelectObject(dc, font) : nullptr;
+        const MessageMenuFont font;
+        HGDIOBJ old = font.Get() != nullptr ? SelectObject(dc, font.Get()) : nullptr;
         int width = static_cast<int>(m->itemWidth);
         int height = static_cast<int>(m->itemHeight);
         try {
@@ -371,8 +388,6 @@ bool DispatchMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         if (old != nullptr)
             SelectObject(dc, old);
         DeleteDC(dc);
-        if (own != nullptr)
-            DeleteObject(own);
         m->itemWidth = static_cast<UINT>(std::max(width, 0));
         m->itemHeight = static_cast<UINT>(std::max(height, 0));
         result = TRUE;
@@ -384,17 +399,15 @@ bool DispatchMenuItemMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         if (item == nullptr || !item->OnAdvancedDrawItem)
             return false;
         const int saved = SaveDC(d->hDC);
-        HFONT own = gMeasureFont == nullptr ? CreateMenuFont() : nullptr;
-        if (HFONT font = own != nullptr ? own : gMeasureFont)
-            SelectObject(d->hDC, font);
+        const MessageMenuFont font;
+        if (font.Get() != nullptr)
+            SelectObject(d->hDC, font.Get());
         try {
             item->OnAdvancedDrawItem(item, d->hDC, d->rcItem, d->itemState);
         } catch (...) {
             HandleCallbackException();
         }
         RestoreDC(d->hDC, saved);
-        if (own != nullptr)
-            DeleteObject(own);
         result = TRUE;
         return true;
     }

@@ -12,8 +12,6 @@ namespace taramel {
 
 namespace {
 
-TRect Moved(const TRect& r, int dx, int dy) { return {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy}; }
-
 TPoint WindowOrigin(HWND window)
 {
     RECT wr;
